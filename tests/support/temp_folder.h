@@ -1,0 +1,28 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it when the test ends.
+
+#include <filesystem>
+#include <string>
+
+namespace ppexport::testing {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // The path of name inside the folder, as text.
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The whole content of a file as bytes; "" when it cannot be read.
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace ppexport::testing
