@@ -11,7 +11,7 @@ endif()
 find_package(nlohmann_json 3 REQUIRED)
 target_link_libraries(ppexport_core PRIVATE nlohmann_json::nlohmann_json)
 
-find_package(CLI11 CONFIG QUIET)
+find_package(CLI11 CONFIG REQUIRED)
 add_library(ppexport_cli11 INTERFACE)
 if(CLI11_FOUND)
   target_link_libraries(ppexport_cli11 INTERFACE CLI11::CLI11)

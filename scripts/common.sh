@@ -4,7 +4,7 @@ set -euo pipefail
 
 # Debian packages the build and the tests need.
 PPEXPORT_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev)
+  libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev ccache)
 
 install_missing_packages() {
   local missing=()

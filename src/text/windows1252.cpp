@@ -1,0 +1,1 @@
+#include "text/windows1252.h"
