@@ -1,5 +1,44 @@
 #include "cli/commands.h"
 
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "create/messages.h"
+#include "text/windows1252.h"
+
 namespace ppexport::cli {
-int run(int, char**) { return 2; }
+
+void Console::print(std::ostream& stream, const std::string& message) const {
+  stream << withPlainLineBreaks(windows1252ToUtf8(message)) << '\n';
 }
+
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  CLI::App app{"Writes the issued-check files that banks match presented checks against.",
+               "ppexport"};
+  app.require_subcommand(1);
+  GlobalOptions globals;
+  app.add_option("--settings", globals.settingsFile, "Settings store file");
+  app.add_option("--company", globals.companyFile, "Company file played instead of QuickBooks");
+  app.add_option("--now", globals.now, "The clock, as YYYY-MM-DD or YYYY-MM-DDTHH:MM");
+  Console console{out, err};
+  addConvertCommand(app, globals, console);
+
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return done;
+  } catch (const CLI::ParseError& error) {
+    err << "ppexport: " << error.what() << '\n';
+    return badUsage;
+  }
+  return console.status;
+}
+
+int run(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  return run(arguments, std::cout, std::cerr);
+}
+
+}  // namespace ppexport::cli

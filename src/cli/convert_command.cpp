@@ -1,0 +1,100 @@
+// `ppexport convert`: the writer of one bank format on report files already exported.
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "create/format_dispatch.h"
+#include "create/messages.h"
+#include "quickbooks/check_fields.h"
+#include "text/windows1252.h"
+
+namespace ppexport::cli {
+
+namespace {
+struct ConvertOptions {
+  std::string checks;
+  std::string vendors;
+  std::string bank;
+  std::string output;
+  std::string bankId, accountId, remoteId, batchId, bankCode;
+  bool review = false;
+};
+
+// A report file that cannot be read is a usage error, not an empty report.
+bool readable(const std::string& path, std::string& problem) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    problem = "does not exist";
+    return false;
+  }
+  if (std::filesystem::is_directory(path, error)) {
+    problem = "is a folder";
+    return false;
+  }
+  std::ifstream probe(path, std::ios::binary);
+  if (!probe) {
+    problem = "cannot be read";
+    return false;
+  }
+  return true;
+}
+
+int convert(const ConvertOptions& options, const GlobalOptions&, Console& console) {
+  for (const std::string* path : {&options.checks, &options.vendors}) {
+    std::string problem;
+    if (!readable(*path, problem)) {
+      console.err << "ppexport: the report file " << *path << " " << problem << ".\n";
+      return badUsage;
+    }
+  }
+  ReportTable checks;
+  ReportTable vendors;
+  readReportFile(options.checks, fieldSeparator, checks);
+  readReportFile(options.vendors, fieldSeparator, vendors);
+  VendorIndex vendorIndex(vendors);
+
+  WriterInputs inputs;
+  inputs.checks = &checks;
+  inputs.vendors = &vendorIndex;
+  inputs.fileName = options.output;
+  inputs.bankId = utf8ToWindows1252(options.bankId);
+  inputs.accountId = utf8ToWindows1252(options.accountId);
+  inputs.remoteId = utf8ToWindows1252(options.remoteId);
+  inputs.batchId = utf8ToWindows1252(options.batchId);
+  inputs.bankCode = utf8ToWindows1252(options.bankCode);
+  WriterResult result = runFormatWriter(utf8ToWindows1252(options.bank), inputs);
+
+  const std::string fileName = utf8ToWindows1252(options.output);
+  if (!result.written) {
+    console.print(console.err, couldNotCreateMessage(fileName, result.failure));
+    return failed;
+  }
+  console.print(console.out, withWarnings(createdMessage(fileName, result.count), result.warnings));
+  return done;
+}
+}  // namespace
+
+void addConvertCommand(CLI::App& app, const GlobalOptions& globals, Console& console) {
+  auto options = std::make_shared<ConvertOptions>();
+  CLI::App* command =
+      app.add_subcommand("convert", "Write a bank file from check and vendor reports on disk");
+  command->add_option("--checks", options->checks, "Exported check report")->required();
+  command->add_option("--vendors", options->vendors, "Exported vendor list")->required();
+  command->add_option("--bank", options->bank, "Bank format name, or \"Custom Format: \" + name")
+      ->required();
+  command->add_option("--output", options->output, "Bank file to write")->required();
+  command->add_option("--bank-id", options->bankId, "Bank ID");
+  command->add_option("--account-id", options->accountId, "Account number");
+  command->add_option("--remote-id", options->remoteId, "Remote ID");
+  command->add_option("--batch-id", options->batchId, "Batch or plan number");
+  command->add_option("--bank-code", options->bankCode, "Bank code text");
+  command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
+  command->callback([options, &globals, &console] {
+    console.status = convert(*options, globals, console);
+  });
+}
+
+}  // namespace ppexport::cli

@@ -1,0 +1,28 @@
+#include "create/format_dispatch.h"
+
+#include "custom/custom_writers.h"
+#include "formats/bank_formats.h"
+#include "settings/settings_store.h"
+#include "text/windows1252.h"
+
+namespace ppexport {
+
+std::optional<std::string> customFormatName(std::string_view bankListText) {
+  if (!bankListText.starts_with(customFormatPrefix)) return std::nullopt;
+  return std::string(trimSpaces(bankListText.substr(customFormatPrefix.size())));
+}
+
+WriterResult runFormatWriter(std::string_view bankListText, WriterInputs inputs) {
+  if (std::optional<std::string> name = customFormatName(bankListText)) {
+    inputs.customFormatName = *name;
+    bool commaSeparated = true;
+    if (inputs.settings != nullptr) {
+      commaSeparated = getSetting(*inputs.settings, *name + "OptionCSV", "True").asBoolean();
+    }
+    return commaSeparated ? writeCustomCsv(inputs) : writeCustomFixed(inputs);
+  }
+  if (const BankFormat* format = findBankFormat(bankListText)) return format->writer(inputs);
+  return WriterResult{0, true, {}, {}};
+}
+
+}  // namespace ppexport

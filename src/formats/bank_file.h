@@ -1,0 +1,55 @@
+#pragma once
+// The skeleton every bank writer shares: the output file written whole or not at all, the walk over
+// the qualifying rows of the check table, and the warnings for rows whose values could not be read
+// or did not fit.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "formats/check_row.h"
+#include "formats/output_file.h"
+#include "formats/records.h"
+#include "formats/writer.h"
+
+namespace ppexport {
+
+class BankFile {
+ public:
+  explicit BankFile(const WriterInputs& inputs);
+
+  const WriterInputs& inputs() const { return *inputs_; }
+  // The eight headings, or nothing when one is missing (then no row is read).
+  const std::optional<CheckColumns>& columns() const { return columns_; }
+
+  void write(const FixedRecord& record);
+  void write(const DelimitedLine& line);
+  void write(std::string_view line);
+
+  // Calls visit for every row that qualifies under selection, in table order, and returns how many
+  // there were. Rows for which visit writes a line get their warnings.
+  int forEachCheck(Selection selection, const std::function<void(const CheckRow&)>& visit);
+
+  // Closes the file and gives the result with count.
+  WriterResult finish(int count);
+
+ private:
+  void noteRowWritten(bool amountTooLong);
+  const WriterInputs* inputs_;
+  std::optional<CheckColumns> columns_;
+  OutputFile file_;
+  WriterResult result_;
+  bool inRow_ = false;
+  bool rowWritten_ = false;
+  bool rowAmountTooLong_ = false;
+};
+
+// The warning line of a row, "Warning: check 1001: unreadable amount, written as 0".
+std::string checkWarning(std::string_view checkNumber, std::string_view problem);
+
+inline constexpr std::string_view unreadableAmountWarning = "unreadable amount, written as 0";
+inline constexpr std::string_view unreadableDateWarning = "unreadable date, written blank";
+inline constexpr std::string_view amountTooLongWarning = "amount too long for its field";
+
+}  // namespace ppexport

@@ -1,0 +1,74 @@
+#include "formats/check_row.h"
+
+#include "text/amounts.h"
+#include "text/windows1252.h"
+
+namespace ppexport {
+
+std::optional<CheckColumns> CheckColumns::find(const ReportTable& checks) {
+  CheckColumns columns;
+  columns.documentNumber = findColumn("Document Number", checks);
+  columns.name = findColumn("Name", checks);
+  columns.date = findColumn("Date", checks);
+  columns.bill1 = findColumn("Bill 1", checks);
+  columns.nameType = findColumn("Name Type", checks);
+  columns.amount = findColumn("Amount", checks);
+  columns.cleared = findColumn("Cleared", checks);
+  columns.description = findColumn("Description", checks);
+  for (int column : {columns.documentNumber, columns.name, columns.date, columns.bill1,
+                     columns.nameType, columns.amount, columns.cleared, columns.description}) {
+    if (column == 0) return std::nullopt;
+  }
+  return columns;
+}
+
+CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
+                   const VendorIndex& vendors, int row)
+    : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {
+  amount_ = regional().toNumber(cell(columns.amount));
+  // An amount beyond what whole cents can hold is as unreadable as one that is not a number.
+  if (amount_ && !ppexport::amountInCents(*amount_, -100)) amount_.reset();
+  date_ = regional().toDate(cell(columns.date));
+  void_ = amount_ && *amount_ == 0 && upperCase(description().substr(0, 4)) == "VOID";
+}
+
+bool CheckRow::hasCheckNumber() const {
+  return !checkNumber().empty() && regional().isNumeric(checkNumber());
+}
+
+bool CheckRow::qualifies(Selection selection) const {
+  if (!hasCheckNumber()) return false;
+  switch (selection) {
+    case Selection::UnclearedOrVoid:
+      return cleared() == "Uncleared" || void_;
+    case Selection::EveryNumberedCheck:
+      return true;
+    case Selection::UnclearedOnly:
+      return cleared() == "Uncleared";
+  }
+  return false;
+}
+
+double CheckRow::voidAmount() const { return voidAmountFromMemo(description()); }
+
+std::int64_t CheckRow::registerCents() const {
+  return ppexport::amountInCents(registerAmount(), -100).value_or(0);
+}
+
+std::int64_t CheckRow::amountInCents() const {
+  if (void_) return ppexport::amountInCents(voidAmount(), 100).value_or(0);
+  return registerCents();
+}
+
+double CheckRow::amountInDollars() const { return void_ ? voidAmount() : -registerAmount(); }
+
+CheckStatus CheckRow::status() const {
+  if (!void_) return CheckStatus::Issue;
+  return voidAmount() == 0 ? CheckStatus::Void : CheckStatus::Cancel;
+}
+
+std::string_view CheckRow::payee() const {
+  return resolvePayee(name(), cell(columns_->nameType), cell(columns_->bill1), *vendors_);
+}
+
+}  // namespace ppexport

@@ -1,0 +1,85 @@
+#pragma once
+// One row of the check table as the bank writers see it, with the values every format derives.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "quickbooks/check_fields.h"
+#include "quickbooks/report_table.h"
+
+namespace ppexport {
+
+// The eight headings every bank writer looks up, in the order it looks them up. A writer reads no
+// row when any of them is missing, even one its layout never prints.
+struct CheckColumns {
+  int documentNumber = 0;
+  int name = 0;
+  int date = 0;
+  int bill1 = 0;
+  int nameType = 0;
+  int amount = 0;
+  int cleared = 0;
+  int description = 0;
+
+  // Nothing when a heading is missing.
+  static std::optional<CheckColumns> find(const ReportTable& checks);
+};
+
+// Which rows a writer reports.
+enum class Selection {
+  // Uncleared checks and voided checks, with a check number.
+  UnclearedOrVoid,
+  // Every row with a check number, whatever its cleared state.
+  EveryNumberedCheck,
+  // Uncleared checks with a check number; a void does not qualify on that account alone.
+  UnclearedOnly,
+};
+
+class CheckRow {
+ public:
+  CheckRow(const ReportTable& checks, const CheckColumns& columns, const VendorIndex& vendors,
+           int row);
+
+  int row() const { return row_; }
+  std::string_view cell(int column) const { return checks_->cell(row_, column); }
+  // The check number: the "Document Number" cell, unchanged.
+  std::string_view checkNumber() const { return cell(columns_->documentNumber); }
+  std::string_view cleared() const { return cell(columns_->cleared); }
+  std::string_view description() const { return cell(columns_->description); }
+  std::string_view name() const { return cell(columns_->name); }
+
+  bool hasCheckNumber() const;
+  bool qualifies(Selection selection) const;
+
+  // The void flag: the amount reads as zero and the memo begins with "VOID" (any case).
+  bool isVoid() const { return void_; }
+  // The check date; nothing when the "Date" cell is not a date.
+  const std::optional<Date>& checkDate() const { return date_; }
+  bool amountReadable() const { return amount_.has_value(); }
+  // The register amount; 0 when unreadable.
+  double registerAmount() const { return amount_.value_or(0.0); }
+  // The amount the check had before it was voided, from its memo.
+  double voidAmount() const;
+  // The register amount in whole cents with its sign reversed (a check of -12.34 gives 1234),
+  // whether or not the row is void.
+  std::int64_t registerCents() const;
+  // Amount in cents: the void amount for a void, else the register cents.
+  std::int64_t amountInCents() const;
+  // Amount in dollars: the void amount for a void, else the register amount times -1.
+  double amountInDollars() const;
+  CheckStatus status() const;
+  // The payee name to print.
+  std::string_view payee() const;
+
+ private:
+  const ReportTable* checks_;
+  const CheckColumns* columns_;
+  const VendorIndex* vendors_;
+  int row_;
+  std::optional<double> amount_;
+  std::optional<Date> date_;
+  bool void_ = false;
+};
+
+}  // namespace ppexport

@@ -1,0 +1,36 @@
+#pragma once
+// A bank file written whole or not at all: the lines go to a temporary file in the target's folder,
+// which replaces the target only once it is complete and flushed. An earlier file of the target
+// name stays as it was when anything fails.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace ppexport {
+
+class OutputFile {
+ public:
+  explicit OutputFile(std::string target);
+  ~OutputFile();  // removes the temporary file unless commit() succeeded
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  bool isOpen() const { return file_ != nullptr; }
+  // Writes line and CR LF.
+  void writeLine(std::string_view line);
+  // Flushes, closes and moves the file into place. False (with failure() set) when any step of
+  // the whole file failed.
+  bool commit();
+  const std::string& failure() const { return failure_; }
+
+ private:
+  void fail(const std::string& reason);
+  std::string target_;
+  std::string temporary_;
+  std::FILE* file_ = nullptr;
+  std::string failure_;
+  bool committed_ = false;
+};
+
+}  // namespace ppexport

@@ -1,0 +1,80 @@
+#pragma once
+// The two record builders every bank writer uses, so that a writer reads like its layout table:
+// fields in order, each with its width and filling.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text/regional.h"
+
+namespace ppexport {
+
+// A date written by pattern: "YYYY" four-digit year, "YY" its last two digits, "MM" two-digit
+// month, "DDD" day of the year (January 1 is "001"), "DD" two-digit day; any other character
+// stands for itself ("MM/DD/YYYY").
+std::string formatDate(const Date& date, std::string_view pattern);
+// The width of a date written by pattern.
+std::size_t dateWidth(std::string_view pattern);
+
+// One fixed-width record. Every value has its control characters replaced by spaces before it is
+// cut or filled, so a record is always exactly one line.
+class FixedRecord {
+ public:
+  // The value's last `width` characters after `width` zeros put in front: banks read these fields
+  // as digits from the right, so a longer value keeps its last characters.
+  FixedRecord& zeroFilled(std::string_view value, std::size_t width);
+  FixedRecord& zeroFilled(std::int64_t value, std::size_t width);
+  // An amount in cents, zero-filled. A value longer than the field is noted: the bank would read
+  // another amount.
+  FixedRecord& amount(std::int64_t cents, std::size_t width);
+  // The value's first `width` characters after `width` spaces put behind it.
+  FixedRecord& spaceFilled(std::string_view value, std::size_t width);
+  // The value's first `width` characters after `width` zeros put behind it ("12" in 4 is "1200").
+  FixedRecord& zeroFilledRight(std::string_view value, std::size_t width);
+  // The value's last `width` characters after `width` spaces put in front.
+  FixedRecord& spaceFilledRight(std::string_view value, std::size_t width);
+  // A date by pattern; an unreadable date (nothing) is as many spaces as the pattern is wide.
+  FixedRecord& date(const std::optional<Date>& date, std::string_view pattern);
+  // A constant of the layout.
+  FixedRecord& text(std::string_view constant);
+  FixedRecord& spaces(std::size_t count);
+  FixedRecord& zeros(std::size_t count);
+
+  const std::string& line() const { return line_; }
+  std::size_t size() const { return line_.size(); }
+  bool amountTooLong() const { return amountTooLong_; }
+
+ private:
+  std::string line_;
+  bool amountTooLong_ = false;
+};
+
+// One delimited line: fields joined by the separator, never quoted. Control characters in a value
+// become spaces.
+class DelimitedLine {
+ public:
+  explicit DelimitedLine(char separator = ',') : separator_(separator) {}
+  DelimitedLine& field(std::string_view value);
+  // An amount text cut to maxWidth characters; a longer text is noted.
+  DelimitedLine& amount(std::string_view formatted, std::size_t maxWidth = std::string_view::npos);
+  // A date by pattern; empty when the date is unreadable.
+  DelimitedLine& date(const std::optional<Date>& date, std::string_view pattern);
+
+  const std::string& line() const { return line_; }
+  std::size_t fields() const { return fields_; }
+  bool amountTooLong() const { return amountTooLong_; }
+
+ private:
+  void separate();
+  std::string line_;
+  char separator_;
+  std::size_t fields_ = 0;
+  bool amountTooLong_ = false;
+};
+
+// The text with every occurrence of character removed ("Smith, John" without "," is "Smith John").
+std::string without(std::string_view text, char character);
+
+}  // namespace ppexport

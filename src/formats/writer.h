@@ -1,0 +1,42 @@
+#pragma once
+// The call contract of every bank and custom format writer.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "quickbooks/check_fields.h"
+#include "quickbooks/report_table.h"
+#include "text/regional.h"
+
+namespace ppexport {
+
+class SettingsStore;
+
+// What the Create operation hands a writer: the two report tables, the output file, the
+// identifiers exactly as typed, and the format's one extra value where it has one.
+struct WriterInputs {
+  const ReportTable* checks = nullptr;
+  const VendorIndex* vendors = nullptr;
+  std::string fileName;
+  std::string bankId;
+  std::string accountId;
+  std::string remoteId;
+  std::string batchId;
+  std::string bankCode;             // the bank-code list text, for the formats that take it
+  bool payeeVerification = false;   // SunTrust with payee name verification
+  std::string customFormatName;     // custom formats: the format's name
+  DateTime now;                     // the one clock reading of this Create
+  SettingsStore* settings = nullptr;  // custom format definitions and the two file counters
+};
+
+struct WriterResult {
+  std::int32_t count = 0;             // qualifying rows, as the format counts them
+  bool written = false;               // the file is complete on disk
+  std::string failure;                // why it is not, in the system's words
+  std::vector<std::string> warnings;  // "Warning: check ...: ..." lines, in table order
+};
+
+using FormatWriter = WriterResult (*)(const WriterInputs&);
+
+}  // namespace ppexport
