@@ -26,7 +26,9 @@ struct DateTime {
 };
 
 bool isLeapYear(int year);
+// 0 for a month outside 1 to 12.
 int daysInMonth(int year, int month);
+// A real calendar day of the years 1 to 9999, the years a four-digit date field can hold.
 bool isValidDate(const Date& date);
 // 1 for January 1.
 int dayOfYear(const Date& date);
@@ -50,13 +52,17 @@ class Regional {
   // an optional currency symbol (also before the sign), digits with group separators only between
   // two digits, an optional decimal part, an optional exponent. Spaces around are ignored.
   bool isNumeric(std::string_view text) const;
-  // The value of a numeric text, correctly rounded; nothing when the text is not numeric.
+  // The value of a numeric text, correctly rounded; nothing when the text is not numeric. A value
+  // beyond the range of a double is not numeric; one too small for it reads as zero.
   std::optional<double> toNumber(std::string_view text) const;
 
   // The date test: M/D/Y (in this object's order) with "/", "-" or "." between the parts,
   // Y-M-D or Y/M/D with a four-digit year first, or an English month name or its three-letter
   // abbreviation ("Mar 5, 2024", "March 5 2024", "5-Mar-2024", "5 March 2024"). Two-digit years
-  // 00-29 are 2000-2029, 30-99 are 1930-1999. It must be a real calendar day; no time part.
+  // 00-29 are 2000-2029, 30-99 are 1930-1999 (a one-digit year likewise: 5 is 2005). Both numeric
+  // separators must be the same; this object's own date separator is accepted as well. The month
+  // name forms take the same years, and "Mar 5,2024" as "Mar 5, 2024". It must be a real calendar
+  // day; no time part.
   bool isDate(std::string_view text) const;
   std::optional<Date> toDate(std::string_view text) const;
 

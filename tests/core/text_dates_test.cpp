@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "text/regional.h"
+
+namespace ppexport {
+namespace {
+
+struct DateCase {
+  const char* text;
+  Date date;
+};
+
+TEST(DateTest, readsTheUnitedStatesForms) {
+  const DateCase cases[] = {
+      {"03/05/2024", {2024, 3, 5}},   {"3-5-24", {2024, 3, 5}},      {"3.5.2024", {2024, 3, 5}},
+      {" 3/5/2024 ", {2024, 3, 5}},   {"2024-03-05", {2024, 3, 5}},  {"2024/3/5", {2024, 3, 5}},
+      {"Mar 5, 2024", {2024, 3, 5}},  {"March 5 2024", {2024, 3, 5}}, {"5-Mar-2024", {2024, 3, 5}},
+      {"5 March 2024", {2024, 3, 5}}, {"mar 5 2024", {2024, 3, 5}},  {"MARCH 5, 2024", {2024, 3, 5}},
+      {"5-mar-24", {2024, 3, 5}},     {"Sep 30,2025", {2025, 9, 30}}, {"2/29/2024", {2024, 2, 29}},
+      {"12/31/29", {2029, 12, 31}},   {"1/1/30", {1930, 1, 1}},      {"1/1/99", {1999, 1, 1}},
+      {"1/1/00", {2000, 1, 1}},       {"1/1/5", {2005, 1, 1}},       {"2/29/2000", {2000, 2, 29}},
+  };
+  const Regional us = Regional::unitedStates();
+  for (const DateCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_TRUE(us.isDate(c.text));
+    EXPECT_EQ(us.toDate(c.text), std::optional<Date>(c.date));
+  }
+}
+
+TEST(DateTest, rejectsTextsThatAreNoCalendarDay) {
+  const char* cases[] = {"02/30/2024", "2/29/2023", "2/29/1900", "13/1/2024", "0/1/2024",
+                         "1/0/2024",   "3/5",       "3/5/2024 10:00", "",      "2024-3",
+                         "3/5-2024",   "3/5/224",   "3/5/02024", "003/5/2024", "2024-13-01",
+                         "Mars 5, 2024", "Sept 5, 2024", "Mar. 5, 2024", "5 Mar-2024", "Mar 5",
+                         "March, 5 2024", "Mar 32, 2024", "1/1/0000", "3//2024", "EFT"};
+  const Regional us = Regional::unitedStates();
+  for (const char* text : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_FALSE(us.isDate(text));
+  }
+}
+
+TEST(DateTest, followsTheRegionalOrder) {
+  Regional european = Regional::unitedStates();
+  european.dateOrder = DateOrder::DayMonthYear;
+  european.dateSeparator = '.';
+  EXPECT_EQ(european.toDate("05.03.2024"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_EQ(european.toDate("13/1/2024"), std::optional<Date>(Date{2024, 1, 13}));
+  EXPECT_EQ(european.toDate("2024-03-05"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_EQ(european.toDate("Mar 5, 2024"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_FALSE(european.isDate("1/13/2024"));
+  EXPECT_EQ(european.shortDate(Date{2024, 3, 5}), "5.3.2024");
+
+  Regional yearFirst = Regional::unitedStates();
+  yearFirst.dateOrder = DateOrder::YearMonthDay;
+  EXPECT_EQ(yearFirst.toDate("24/3/5"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_EQ(yearFirst.shortDate(Date{2024, 3, 5}), "2024/3/5");
+}
+
+TEST(DateTest, shortDateHasNoLeadingZeros) {
+  const Regional us = Regional::unitedStates();
+  EXPECT_EQ(us.shortDate(Date{2024, 3, 5}), "3/5/2024");
+  EXPECT_EQ(us.shortDate(Date{2025, 12, 31}), "12/31/2025");
+  EXPECT_EQ(us.shortDate(Date{987, 1, 2}), "1/2/0987");
+  EXPECT_EQ(us.toDate(us.shortDate(Date{2031, 7, 4})), std::optional<Date>(Date{2031, 7, 4}));
+}
+
+TEST(Calendar, countsDaysAcrossMonthsAndYears) {
+  EXPECT_TRUE(isLeapYear(2024));
+  EXPECT_TRUE(isLeapYear(2000));
+  EXPECT_FALSE(isLeapYear(1900));
+  EXPECT_FALSE(isLeapYear(2023));
+  EXPECT_EQ(daysInMonth(2024, 2), 29);
+  EXPECT_EQ(daysInMonth(2023, 2), 28);
+  EXPECT_EQ(daysInMonth(2024, 4), 30);
+  EXPECT_EQ(daysInMonth(2024, 13), 0);
+  EXPECT_EQ(dayOfYear(Date{2024, 1, 1}), 1);
+  EXPECT_EQ(dayOfYear(Date{2024, 3, 1}), 61);
+  EXPECT_EQ(dayOfYear(Date{2023, 12, 31}), 365);
+  EXPECT_EQ(dayOfYear(Date{2024, 12, 31}), 366);
+
+  EXPECT_EQ(addDays(Date{2024, 2, 28}, 1), (Date{2024, 2, 29}));
+  EXPECT_EQ(addDays(Date{2023, 2, 28}, 1), (Date{2023, 3, 1}));
+  EXPECT_EQ(addDays(Date{2025, 12, 31}, 1), (Date{2026, 1, 1}));
+  EXPECT_EQ(addDays(Date{2026, 1, 1}, -1), (Date{2025, 12, 31}));
+  EXPECT_EQ(addDays(Date{2024, 3, 5}, 0), (Date{2024, 3, 5}));
+  EXPECT_EQ(addDays(Date{1970, 1, 1}, 146097), (Date{2370, 1, 1}));
+  EXPECT_EQ(addDays(Date{2000, 3, 1}, -36525), (Date{1900, 3, 1}));
+}
+
+TEST(RegionalInForce, isTheUnitedStatesUntilSetOtherwise) {
+  const Regional saved = regional();
+#ifndef _WIN32
+  EXPECT_EQ(regional().dateOrder, DateOrder::MonthDayYear);
+  EXPECT_EQ(regional().currencySymbol, "$");
+#endif
+  Regional european = Regional::unitedStates();
+  european.dateOrder = DateOrder::DayMonthYear;
+  setRegional(european);
+  EXPECT_EQ(regional().toDate("13/1/2024"), std::optional<Date>(Date{2024, 1, 13}));
+  setRegional(saved);
+}
+
+}  // namespace
+}  // namespace ppexport
