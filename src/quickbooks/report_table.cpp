@@ -47,6 +47,20 @@ int countFields(std::string_view text, std::string_view delimiter) {
   return count;
 }
 
+// The number of fields a report line holds: one more than its delimiters, and none for an empty
+// line. Empty fields at the end of a line count too, so that a record whose last cells are empty
+// (a vendor without a print name) is not taken for a broken record and joined with the next line.
+int countLineFields(std::string_view line, std::string_view delimiter) {
+  if (line.empty()) return 0;
+  if (delimiter.empty()) return 1;
+  int count = 1;
+  for (std::size_t at = line.find(delimiter); at != std::string_view::npos;
+       at = line.find(delimiter, at + delimiter.size())) {
+    ++count;
+  }
+  return count;
+}
+
 // Walks the lines of a report: a line ends at CR or CR LF; a lone LF belongs to the line.
 class LineReader {
  public:
@@ -118,7 +132,7 @@ class ReportTableBuilder {
           joined.append(line);
         }
         ++linesRead;
-        fields += countFields(line, delimiter);
+        fields += countLineFields(line, delimiter);
         if (fields < columns) fields -= 1;
       }
       std::size_t base = static_cast<std::size_t>(record.data() - file.data());

@@ -46,7 +46,7 @@ TEST(SplitFirstField, trimsBothPartsAndSplitsAtTheFirstDelimiter) {
 TEST(ReadReportFile, cellsAreTrimmedOfSpacesOnlyAndShortRecordsFilled) {
   ReportTable table = fromText(
       "Num\x01Name\x01Memo\r\n"
-      " 123 \x01\tTabbed\x01x\x01extra dropped\r\n"
+      " 123 \x01\tTabbed\x01x\x01" "extra dropped\r\n"
       "9\r\n");
   EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
                                 {"Num", "Name", "Memo"},
@@ -72,6 +72,12 @@ TEST(ReadReportFile, anEmptyLineCountsAsMinusOneFieldAndAbsorbsTheNextLine) {
                                 {"A", "B"}, {"1", "2"}, {"x", "y"}}));
 }
 
+TEST(ReadReportFile, aRecordWhoseLastCellsAreEmptyStaysOneRecord) {
+  ReportTable table = fromText("Full Name\x01Print on Checks\r\nBlank\x01\r\nNext\x01Next Co\r\n");
+  EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
+                                {"Full Name", "Print on Checks"}, {"Blank", ""}, {"Next", "Next Co"}}));
+}
+
 TEST(ReadReportFile, lineBreaksAreCrOrCrLfAndALoneLfStaysInTheLine) {
   ReportTable table = fromText("A\x01" "B\r1\x01line\nfeed\r\n2\x01z");
   EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
@@ -79,7 +85,7 @@ TEST(ReadReportFile, lineBreaksAreCrOrCrLfAndALoneLfStaysInTheLine) {
 }
 
 TEST(ReadReportFile, trailingEmptyFieldsOfTheHeadingAreNotColumns) {
-  ReportTable table = fromText("A\x01" "B\x01\x01 \r\n1\x01" "2\x01" "3\r\n");
+  ReportTable table = fromText("A\x01" "B\x01 \r\n1\x01" "2\x01" "3\r\n");
   EXPECT_EQ(table.columns(), 2);
   EXPECT_EQ(cellsOf(table)[1], (std::vector<std::string>{"1", "2"}));
 }

@@ -126,7 +126,7 @@ TEST(BankWriters, unreadableCellsAndLongAmountsAreWrittenAndWarned) {
   EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName,
                              {"000000000000000000010000000100      " + std::string(15, ' ') + "P",
                               "000000000000000000020000000000030524" + std::string(15, ' ') + "P",
-                              "000000000000000000033456789000030524" + std::string(15, ' ') + "P"}));
+                              "000000000000000000032345678900030524" + std::string(15, ' ') + "P"}));
 }
 
 TEST(BankWriters, aFileThatCannotBeWrittenIsReportedAndAnEarlierFileKept) {
@@ -141,27 +141,29 @@ TEST(BankWriters, aFileThatCannotBeWrittenIsReportedAndAnEarlierFileKept) {
 
 }
 
-// A disk that fills up in the middle of the file: the earlier file stays whole and no temporary
-// file is left behind. (The file size limit stops writes even for the administrator.)
+// Writes a long Generic Bank Format file over target while the file size limit stops writes after
+// 4 KB, as a full disk would (the limit holds even for the administrator). True when the writer
+// reported the failure, the earlier file stayed whole and no temporary file was left behind.
+bool failedWriteKeepsEarlierFile(const TempFolder& folder, const std::string& target) {
+  std::vector<Check> many(2000, Check{.number = "1001"});
+  WriterFixture fixture(many);
+  fixture.inputs.fileName = target;
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{4096, 4096};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  WriterResult result = writeGenericBankFormat(fixture.inputs);
+  const bool intact = testing::readBytes(target) == "earlier file\r\n";
+  const bool alone = std::distance(std::filesystem::directory_iterator(folder.path()),
+                                   std::filesystem::directory_iterator()) == 1;
+  return !result.written && !result.failure.empty() && intact && alone;
+}
+
 TEST(BankWritersDeathTest, aFailedWriteKeepsTheEarlierFile) {
   TempFolder folder;
   const std::string target = folder.file("out.txt");
   testing::writeBytes(target, "earlier file\r\n");
-  EXPECT_EXIT(
-      {
-        std::vector<Check> many(2000, Check{.number = "1001"});
-        WriterFixture fixture(many);
-        fixture.inputs.fileName = target;
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        WriterResult result = writeGenericBankFormat(fixture.inputs);
-        bool intact = testing::readBytes(target) == "earlier file\r\n";
-        bool alone = std::distance(std::filesystem::directory_iterator(folder.path()),
-                                   std::filesystem::directory_iterator()) == 1;
-        std::exit(!result.written && !result.failure.empty() && intact && alone ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(std::exit(failedWriteKeepsEarlierFile(folder, target) ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
 }
 
 TEST(BankWriters, anExistingFileIsReplacedNotAppended) {
