@@ -90,7 +90,19 @@ void encodeRun(std::string_view utf8, std::string& out) {
   const int written = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
                                           out.data() + start, wideLength, defaultChar,
                                           &usedDefault);
-  out.resize(start + static_cast<std::size_t>(written > 0 ? written : 0));
+  if (written != wideLength) {
+    out.resize(start);
+    out.append(wide.size(), kReplacement);
+    return;
+  }
+  // Windows' table passes U+0081, U+008D, U+008F, U+0090 and U+009D through to the five bytes that
+  // Windows-1252 leaves undefined; they are no characters of it. One byte stands for each UTF-16
+  // unit here, as the run holds no character beyond U+FFFF.
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    if (wide[i] < 0x100 && isUndefinedWindows1252(static_cast<unsigned char>(wide[i]))) {
+      out[start + i] = kReplacement;
+    }
+  }
 }
 
 // Converts Windows-1252 bytes that all have a character to UTF-8 through UTF-16.
