@@ -1,14 +1,15 @@
 // `ppexport convert`: the writer of one bank format on report files already exported.
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
 #include "quickbooks/check_fields.h"
+#include "text/file_names.h"
 #include "text/windows1252.h"
 
 namespace ppexport::cli {
@@ -26,19 +27,20 @@ struct ConvertOptions {
 // A report file that cannot be read is a usage error, not an empty report.
 bool readable(const std::string& path, std::string& problem) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) {
+  if (!std::filesystem::exists(filePath(path), error)) {
     problem = "does not exist";
     return false;
   }
-  if (std::filesystem::is_directory(path, error)) {
+  if (std::filesystem::is_directory(filePath(path), error)) {
     problem = "is a folder";
     return false;
   }
-  std::ifstream probe(path, std::ios::binary);
-  if (!probe) {
+  std::FILE* probe = openFile(path, "rb");
+  if (probe == nullptr) {
     problem = "cannot be read";
     return false;
   }
+  std::fclose(probe);
   return true;
 }
 

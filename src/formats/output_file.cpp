@@ -5,9 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "text/file_names.h"
+
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
-#include <process.h>
+
+#include "text/wide_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,7 +26,12 @@ std::string systemReason(int error) {
   return reason.empty() ? "Unknown error " + std::to_string(error) : reason;
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+std::string windowsReason(DWORD error) {
+  std::string reason = systemErrorDescription(error);
+  return reason.empty() ? "Windows error " + std::to_string(error) : reason;
+}
+#else
 // The permissions a newly created file would get, or those of the file it replaces.
 mode_t permissionsFor(const std::string& target) {
   struct stat existing {};
@@ -40,44 +49,17 @@ OutputFile::OutputFile(std::string target) : target_(std::move(target)) {
     return;
   }
   std::error_code error;
-  if (std::filesystem::is_directory(target_, error)) {
+  if (std::filesystem::is_directory(filePath(target_), error)) {
     fail("It is a folder.");
     return;
   }
-#ifdef _WIN32
-  static int sequence = 0;
-  for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
-    temporary_ = target_ + ".tmp" + std::to_string(_getpid()) + "-" + std::to_string(++sequence);
-    if (std::filesystem::exists(temporary_, error)) continue;
-    file_ = std::fopen(temporary_.c_str(), "wb");
-    if (file_ == nullptr) {
-      fail(systemReason(errno));
-      temporary_.clear();
-      return;
-    }
-  }
-#else
-  std::string pattern = target_ + ".XXXXXX";
-  int descriptor = ::mkstemp(pattern.data());
-  if (descriptor < 0) {
-    fail(systemReason(errno));
-    return;
-  }
-  temporary_ = pattern;
-  ::fchmod(descriptor, permissionsFor(target_));
-  file_ = ::fdopen(descriptor, "wb");
-  if (file_ == nullptr) {
-    fail(systemReason(errno));
-    ::close(descriptor);
-    return;
-  }
-#endif
+  openTemporary();
   if (file_ != nullptr) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
 }
 
 OutputFile::~OutputFile() {
   if (file_ != nullptr) std::fclose(file_);
-  if (!committed_ && !temporary_.empty()) std::remove(temporary_.c_str());
+  if (!committed_) removeTemporary();
 }
 
 void OutputFile::fail(const std::string& reason) {
@@ -98,20 +80,109 @@ bool OutputFile::commit() {
     return false;
   }
   if (std::fflush(file_) != 0) fail(systemReason(errno));
-#ifndef _WIN32
-  if (failure_.empty() && ::fsync(::fileno(file_)) != 0) fail(systemReason(errno));
-#endif
+  if (failure_.empty()) flushToDisk();
   if (std::fclose(file_) != 0) fail(systemReason(errno));
   file_ = nullptr;
-  if (!failure_.empty()) return false;
-  std::error_code error;
-  std::filesystem::rename(temporary_, target_, error);
-  if (error) {
-    fail(error.message());
-    return false;
-  }
+  if (!failure_.empty() || !moveIntoPlace()) return false;
   committed_ = true;
   return true;
 }
+
+#ifdef _WIN32
+
+// A name of its own beside the target, created only when no file has it yet, so that two copies
+// of the program never write into one temporary file.
+void OutputFile::openTemporary() {
+  static unsigned sequence = 0;
+  const std::string stem = target_ + ".tmp" + std::to_string(GetCurrentProcessId()) + "-";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string candidate = stem + std::to_string(++sequence);
+    HANDLE handle = CreateFileW(widen(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+      fail(windowsReason(error));
+      return;
+    }
+    temporary_ = candidate;
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
+    if (descriptor < 0) {
+      CloseHandle(handle);
+      fail(systemReason(errno));
+      return;
+    }
+    file_ = _fdopen(descriptor, "wb");
+    if (file_ == nullptr) {
+      fail(systemReason(errno));
+      _close(descriptor);
+    }
+    return;
+  }
+  fail("No temporary file name was free beside the file.");
+}
+
+bool OutputFile::flushToDisk() {
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)));
+  if (handle == INVALID_HANDLE_VALUE || !FlushFileBuffers(handle)) {
+    fail(windowsReason(GetLastError()));
+    return false;
+  }
+  return true;
+}
+
+// Replaces the target in one step; the write-through flag returns only once the move is on disk.
+bool OutputFile::moveIntoPlace() {
+  if (!MoveFileExW(widen(temporary_).c_str(), widen(target_).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    fail(windowsReason(GetLastError()));
+    return false;
+  }
+  return true;
+}
+
+void OutputFile::removeTemporary() {
+  if (!temporary_.empty()) DeleteFileW(widen(temporary_).c_str());
+}
+
+#else
+
+void OutputFile::openTemporary() {
+  std::string pattern = target_ + ".XXXXXX";
+  int descriptor = ::mkstemp(pattern.data());
+  if (descriptor < 0) {
+    fail(systemReason(errno));
+    return;
+  }
+  temporary_ = pattern;
+  ::fchmod(descriptor, permissionsFor(target_));
+  file_ = ::fdopen(descriptor, "wb");
+  if (file_ == nullptr) {
+    fail(systemReason(errno));
+    ::close(descriptor);
+  }
+}
+
+bool OutputFile::flushToDisk() {
+  if (::fsync(::fileno(file_)) != 0) {
+    fail(systemReason(errno));
+    return false;
+  }
+  return true;
+}
+
+bool OutputFile::moveIntoPlace() {
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    fail(systemReason(errno));
+    return false;
+  }
+  return true;
+}
+
+void OutputFile::removeTemporary() {
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+#endif
 
 }  // namespace ppexport

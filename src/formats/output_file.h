@@ -11,6 +11,7 @@ namespace ppexport {
 
 class OutputFile {
  public:
+  // target is the file name as UTF-8 text.
   explicit OutputFile(std::string target);
   ~OutputFile();  // removes the temporary file unless commit() succeeded
   OutputFile(const OutputFile&) = delete;
@@ -22,10 +23,15 @@ class OutputFile {
   // Flushes, closes and moves the file into place. False (with failure() set) when any step of
   // the whole file failed.
   bool commit();
+  // Why the file was not written, as Windows-1252 text.
   const std::string& failure() const { return failure_; }
 
  private:
   void fail(const std::string& reason);
+  void openTemporary();
+  bool flushToDisk();
+  bool moveIntoPlace();
+  void removeTemporary();
   std::string target_;
   std::string temporary_;
   std::FILE* file_ = nullptr;

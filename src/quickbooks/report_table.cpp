@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "text/file_names.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -167,7 +168,7 @@ void readReportText(std::string text, std::string_view delimiter, ReportTable& t
 
 void readReportFile(const std::string& path, std::string_view delimiter, ReportTable& table) {
   if (path.empty()) return;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = openFile(path, "rb");
   if (file == nullptr) return;
   std::string text;
   if (std::fseek(file, 0, SEEK_END) == 0) {

@@ -4,12 +4,13 @@
 
 #include "support/reports.h"
 #include "support/temp_folder.h"
+#include "text/file_names.h"
 
 namespace ppexport::testing {
 
 ::testing::AssertionResult fileHoldsLines(const std::string& path,
                                           const std::vector<std::string>& lines) {
-  if (!std::filesystem::exists(path)) return ::testing::AssertionFailure() << path << " is missing";
+  if (!std::filesystem::exists(filePath(path))) return ::testing::AssertionFailure() << path << " is missing";
   std::vector<std::string> actual = fileLines(readBytes(path));
   if (actual == lines) return ::testing::AssertionSuccess();
   auto failure = ::testing::AssertionFailure();

@@ -5,6 +5,8 @@
 #include <random>
 #include <sstream>
 
+#include "text/file_names.h"
+
 namespace ppexport::testing {
 
 TempFolder::TempFolder() {
@@ -22,15 +24,19 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::string TempFolder::file(const std::string& name) const {
+  return fileName(path_ / filePath(name));
+}
+
 std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(filePath(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(filePath(path), std::ios::binary | std::ios::trunc);
   out << bytes;
 }
 

@@ -14,14 +14,14 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  // The path of name inside the folder, as text.
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  // The path of name inside the folder, as UTF-8 text (the core's file names).
+  std::string file(const std::string& name) const;
 
  private:
   std::filesystem::path path_;
 };
 
-// The whole content of a file as bytes; "" when it cannot be read.
+// The whole content of a file (named in UTF-8) as bytes; "" when it cannot be read.
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 

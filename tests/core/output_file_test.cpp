@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "formats/output_file.h"
+#include "support/temp_folder.h"
+#include "text/file_names.h"
+
+#ifdef _WIN32
+#include "text/wide_text.h"
+#endif
+
+namespace ppexport {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+// The names in a folder, as UTF-8 text.
+std::vector<std::string> namesIn(const TempFolder& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    names.push_back(fileName(entry.path().filename()));
+  }
+  return names;
+}
+
+TEST(OutputFile, writesUnderAUtf8NameExactly) {
+  TempFolder folder;
+  // "Müller Zahlung €.txt": a user folder or file name with letters beyond ASCII.
+  const std::string name = "M\xC3\xBCller Zahlung \xE2\x82\xAC.txt";
+  OutputFile file(folder.file(name));
+  file.writeLine("1001");
+  ASSERT_TRUE(file.commit()) << file.failure();
+  EXPECT_EQ(namesIn(folder), std::vector<std::string>{name});
+  EXPECT_EQ(readBytes(folder.file(name)), "1001\r\n");
+}
+
+TEST(OutputFile, replacesAnEarlierFileAndLeavesNothingElse) {
+  TempFolder folder;
+  const std::string target = folder.file("out.txt");
+  writeBytes(target, std::string(5000, 'x'));
+  {
+    OutputFile file(target);
+    file.writeLine("a");
+    file.writeLine("");
+    ASSERT_TRUE(file.commit()) << file.failure();
+  }
+  EXPECT_EQ(readBytes(target), "a\r\n\r\n");
+  EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
+}
+
+TEST(OutputFile, anAbandonedFileLeavesTheEarlierOneAndNoTemporaryFile) {
+  TempFolder folder;
+  const std::string target = folder.file("out.txt");
+  writeBytes(target, "earlier\r\n");
+  {
+    OutputFile file(target);
+    file.writeLine("half");
+  }
+  EXPECT_EQ(readBytes(target), "earlier\r\n");
+  EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
+}
+
+TEST(OutputFile, refusesAFolderAndAMissingFolder) {
+  TempFolder folder;
+  for (const std::string& target : {folder.file(""), folder.file("missing/out.txt"),
+                                    std::string()}) {
+    SCOPED_TRACE(target);
+    OutputFile file(target);
+    file.writeLine("x");
+    EXPECT_FALSE(file.commit());
+    EXPECT_FALSE(file.failure().empty());
+  }
+  EXPECT_TRUE(namesIn(folder).empty());
+}
+
+TEST(FileNames, joinPathPutsOneSeparatorBetween) {
+  const std::string separator(1, pathSeparator);
+  EXPECT_EQ(joinPath("C:\\Temp", "checks.txt"), "C:\\Temp" + separator + "checks.txt");
+  EXPECT_EQ(joinPath("/tmp", "checks.txt"), "/tmp" + separator + "checks.txt");
+  EXPECT_EQ(joinPath("C:\\Temp\\", "checks.txt"), "C:\\Temp\\checks.txt");
+  EXPECT_EQ(joinPath("/tmp/", "checks.txt"), "/tmp/checks.txt");
+  EXPECT_EQ(joinPath("", "checks.txt"), "checks.txt");
+}
+
+#ifdef _WIN32
+
+// Another program holding the bank file open (the bank's upload tool, a viewer) makes the replace
+// step fail: the failure is reported with the system's reason, the earlier file stays whole and
+// the temporary file is gone.
+TEST(OutputFile, aTargetHeldOpenByAnotherProgramIsReportedAndKept) {
+  TempFolder folder;
+  const std::string target = folder.file("out.txt");
+  writeBytes(target, "earlier\r\n");
+  HANDLE holder = CreateFileW(widen(target).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  bool committed = true;
+  std::string failure;
+  {
+    OutputFile file(target);
+    file.writeLine("new");
+    committed = file.commit();
+    failure = file.failure();
+  }
+  CloseHandle(holder);
+  EXPECT_FALSE(committed);
+  EXPECT_FALSE(failure.empty());
+  EXPECT_EQ(failure.find('\n'), std::string::npos) << failure;
+  EXPECT_EQ(readBytes(target), "earlier\r\n");
+  EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
+}
+
+TEST(FileNames, environmentVariablesComeAsUtf8) {
+  SetEnvironmentVariableW(L"PPEXPORT_TEST_FOLDER", L"C:\\Users\\M\u00FCller");
+  EXPECT_EQ(environmentVariable("PPEXPORT_TEST_FOLDER"), "C:\\Users\\M\xC3\xBCller");
+  SetEnvironmentVariableW(L"PPEXPORT_TEST_FOLDER", nullptr);
+  EXPECT_EQ(environmentVariable("PPEXPORT_TEST_FOLDER"), "");
+}
+
+#endif
+
+}  // namespace
+}  // namespace ppexport
