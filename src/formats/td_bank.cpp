@@ -40,7 +40,8 @@ std::int64_t storedFileNumber(const std::optional<std::string>& stored) {
 // reason in failure, when no number can be handed out: a file without a fresh number is not
 // written at all, as the bank would take it for one it already has.
 std::optional<std::int64_t> takeFileNumber(SettingsStore* settings, std::string& failure) {
-  const std::string cannotTake = "The next TD Bank Canada file number could not be taken from the settings";
+  const std::string cannotTake =
+      "The next TD Bank Canada file number could not be taken from the settings";
   if (settings == nullptr) {
     failure = cannotTake + ".";
     return std::nullopt;

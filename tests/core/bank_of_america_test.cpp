@@ -37,7 +37,8 @@ TEST(BankOfAmerica, remoteIdHeaderAndDetails) {
   EXPECT_EQ(file.lines, (std::vector<std::string>{
                             std::string(91, 'R'),
                             "000000987654   0000001001000000150000" "03052024 Acme Supply" + sp(34),
-                            "0000009876542  0000001002000000002500" "03062024 Bolt & Nut" + sp(35)}));
+                            "0000009876542  0000001002000000002500" "03062024 Bolt & Nut" +
+                                sp(35)}));
   EXPECT_TRUE(linesAreLong(file.lines, 91));
 
   dropBill1(fixture);
@@ -94,7 +95,9 @@ TEST(BankOfAmericaDrs, checkNumberTotalKeepsItsLastTenDigits) {
   };
   for (const Case& c : cases) {
     std::vector<Check> checks;
-    for (const std::string& number : c.numbers) checks.push_back({.number = number, .amount = "-1"});
+    for (const std::string& number : c.numbers) {
+      checks.push_back({.number = number, .amount = "-1"});
+    }
     WriterFixture fixture(checks);
     auto file = writeBankFile(writeBankOfAmericaDrs, fixture);
     EXPECT_EQ(file.lines.back().substr(30, 20), c.trailerTotals);

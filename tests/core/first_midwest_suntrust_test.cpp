@@ -31,8 +31,8 @@ TEST(FirstMidwestWithPayee, recordsOfOneHundred) {
             (std::vector<std::string>{
                 "0000150000030520240000000012340000000009876540000000000Acme Supply" + sp(29) +
                     "0" + sp(4),
-                "0000000000030620240000000012350000000009876540000000000" + longPayee.substr(0, 40) +
-                    "3" + sp(4)}));
+                "0000000000030620240000000012350000000009876540000000000" +
+                    longPayee.substr(0, 40) + "3" + sp(4)}));
   EXPECT_TRUE(linesAreLong(file.lines, 100));
 }
 
@@ -41,10 +41,10 @@ TEST(FirstMidwestTraditional, issueAndVoidCodes) {
   fixture.inputs.accountId = "987654";
   auto file = writeBankFile(writeFirstMidwestTraditional, fixture);
   EXPECT_EQ(file.result.count, 2);
-  EXPECT_EQ(file.lines, (std::vector<std::string>{
-                            "C642000000987654 RA 00000012340000150000030524Acme Supply" + sp(9 + 14),
-                            "C642000000987654 VA 00000012350000000000030624" + std::string(20, 'A') +
-                                sp(14)}));
+  EXPECT_EQ(file.lines,
+            (std::vector<std::string>{
+                "C642000000987654 RA 00000012340000150000030524Acme Supply" + sp(9 + 14),
+                "C642000000987654 VA 00000012350000000000030624" + std::string(20, 'A') + sp(14)}));
   EXPECT_TRUE(linesAreLong(file.lines, 80));
 }
 
