@@ -7,11 +7,11 @@ namespace ppexport {
 namespace {
 
 using testing::Check;
+using testing::dropBill1;
 using testing::linesAreLong;
+using testing::sp;
 using testing::WriterFixture;
 using testing::writeBankFile;
-
-std::string sp(std::size_t count) { return std::string(count, ' '); }
 
 // An uncleared check, a cleared void with its amount in the memo, and a cleared check.
 const std::vector<Check> register_ = {
@@ -21,68 +21,46 @@ const std::vector<Check> register_ = {
     {.number = "1003", .cleared = "Cleared", .amount = "-20.00", .name = "Cleared Co"},
 };
 
-// A report whose heading row lacks "Bill 1".
-void dropBill1(WriterFixture& fixture) {
-  fixture.checks = testing::reportTable(
-      {{"Document Number", "Name", "Date", "Name Type", "Amount", "Cleared", "Description"},
-       {"1001", "Acme", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
-}
-
-TEST(BankOfAmerica, remoteIdHeaderAndDetails) {
-  WriterFixture fixture(register_);
-  fixture.inputs.accountId = "987654";
-  fixture.inputs.remoteId = std::string(100, 'R');
-  auto file = writeBankFile(writeBankOfAmerica, fixture);
-  EXPECT_EQ(file.result.count, 2);
-  EXPECT_EQ(file.lines, (std::vector<std::string>{
-                            std::string(91, 'R'),
-                            "000000987654   0000001001000000150000" "03052024 Acme Supply" + sp(34),
-                            "0000009876542  0000001002000000002500" "03062024 Bolt & Nut" +
-                                sp(35)}));
-  EXPECT_TRUE(linesAreLong(file.lines, 91));
-
-  dropBill1(fixture);
-  fixture.inputs.remoteId = "HDR";
-  file = writeBankFile(writeBankOfAmerica, fixture);
-  EXPECT_EQ(file.result.count, 0);
-  EXPECT_EQ(file.lines, std::vector<std::string>{"HDR" + sp(88)});
-}
-
-TEST(BankOfAmericaSms, headerWithTodayAndDetails) {
-  WriterFixture fixture(register_, {{"Full Name", "Print on Checks"}, {"Acme Supply", "Abc"}});
-  fixture.inputs.accountId = "987654";
-  auto file = writeBankFile(writeBankOfAmericaSms, fixture);
-  EXPECT_EQ(file.result.count, 2);
-  EXPECT_EQ(file.lines, (std::vector<std::string>{
-                            "000000987654H" + sp(22) + "12052026" + sp(67),
-                            "000000987654O0000001001000000150000" "03052024 Abc" + sp(47 + 16),
-                            "000000987654V0000001002000000002500" "03062024 Bolt & Nut" + sp(56)}));
-  EXPECT_TRUE(linesAreLong(file.lines, 110));
-
-  dropBill1(fixture);
-  file = writeBankFile(writeBankOfAmericaSms, fixture);
-  EXPECT_EQ(file.lines, std::vector<std::string>{"000000987654H" + sp(22) + "12052026" + sp(67)});
-}
-
-TEST(BankOfAmericaDrs, voidsAddTheirVoidAmountToTheTrailerTotals) {
-  WriterFixture fixture(register_);
-  fixture.inputs.accountId = "987654";
-  fixture.inputs.batchId = "7";
-  auto file = writeBankFile(writeBankOfAmericaDrs, fixture);
-  EXPECT_EQ(file.result.count, 2);
+TEST(BankOfAmerica, headerDetailsAndTrailerAlsoWhenAHeadingIsMissing) {
   const std::string header = "DRX007000000987654" "20261205" + sp(9) + "N" + sp(44);
-  EXPECT_EQ(file.lines, (std::vector<std::string>{
-                            header,
-                            "000000100100001500000000987654030524 Acme Supply" + sp(32),
-                            "000000100200000025000000987654030624-Bolt & Nut" + sp(33),
-                            "1EOF 00002" + sp(20) + "0000002003" "0000152500" + sp(30)}));
-  EXPECT_TRUE(linesAreLong(file.lines, 80));
+  struct Case {
+    FormatWriter writer;
+    std::size_t length;
+    std::vector<std::string> lines;
+    std::vector<std::string> withoutBill1;
+  } cases[] = {
+      {writeBankOfAmerica, 91,
+       {std::string(91, 'R'),  // the remote ID of 100 characters keeps its first 91
+        "000000987654   0000001001000000150000" "03052024 Abc" + sp(42),
+        "0000009876542  0000001002000000002500" "03062024 Bolt & Nut" + sp(35)},
+       {std::string(91, 'R')}},
+      {writeBankOfAmericaSms, 110,
+       {"000000987654H" + sp(22) + "12052026" + sp(67),
+        "000000987654O0000001001000000150000" "03052024 Abc" + sp(47 + 16),
+        "000000987654V0000001002000000002500" "03062024 Bolt & Nut" + sp(40 + 16)},
+       {"000000987654H" + sp(22) + "12052026" + sp(67)}},
+      // The void adds its void amount to the amount total and its number to the number total.
+      {writeBankOfAmericaDrs, 80,
+       {header, "000000100100001500000000987654030524 Abc" + sp(40),
+        "000000100200000025000000987654030624-Bolt & Nut" + sp(33),
+        "1EOF 00002" + sp(20) + "0000002003" "0000152500" + sp(30)},
+       {header, "1EOF 00000" + sp(20) + "0000000000" "0000000000" + sp(30)}},
+  };
+  for (const Case& c : cases) {
+    WriterFixture fixture(register_, {{"Full Name", "Print on Checks"}, {"Acme Supply", "Abc"}});
+    fixture.inputs.accountId = "987654";
+    fixture.inputs.remoteId = std::string(100, 'R');
+    fixture.inputs.batchId = "7";
+    auto file = writeBankFile(c.writer, fixture);
+    EXPECT_EQ(file.result.count, 2);
+    EXPECT_EQ(file.lines, c.lines);
+    EXPECT_TRUE(linesAreLong(file.lines, c.length));
 
-  dropBill1(fixture);
-  file = writeBankFile(writeBankOfAmericaDrs, fixture);
-  EXPECT_EQ(file.result.count, 0);
-  EXPECT_EQ(file.lines, (std::vector<std::string>{
-                            header, "1EOF 00000" + sp(20) + "0000000000" "0000000000" + sp(30)}));
+    dropBill1(fixture);
+    file = writeBankFile(c.writer, fixture);
+    EXPECT_EQ(file.result.count, 0);
+    EXPECT_EQ(file.lines, c.withoutBill1);
+  }
 }
 
 TEST(BankOfAmericaDrs, checkNumberTotalKeepsItsLastTenDigits) {

@@ -8,10 +8,9 @@ namespace {
 
 using testing::Check;
 using testing::linesAreLong;
+using testing::sp;
 using testing::WriterFixture;
 using testing::writeBankFile;
-
-std::string sp(std::size_t count) { return std::string(count, ' '); }
 
 // 85 characters: 40 "A", 40 "B", then "CCCCC".
 const std::string longPayee = std::string(40, 'A') + std::string(40, 'B') + "CCCCC";
@@ -22,30 +21,28 @@ const std::vector<Check> register_ = {
      .name = longPayee, .description = "Void"},
 };
 
-TEST(FirstMidwestWithPayee, recordsOfOneHundred) {
-  WriterFixture fixture(register_);
-  fixture.inputs.accountId = "987654";
-  auto file = writeBankFile(writeFirstMidwestWithPayee, fixture);
-  EXPECT_EQ(file.result.count, 2);
-  EXPECT_EQ(file.lines,
-            (std::vector<std::string>{
-                "0000150000030520240000000012340000000009876540000000000Acme Supply" + sp(29) +
-                    "0" + sp(4),
-                "0000000000030620240000000012350000000009876540000000000" +
-                    longPayee.substr(0, 40) + "3" + sp(4)}));
-  EXPECT_TRUE(linesAreLong(file.lines, 100));
-}
-
-TEST(FirstMidwestTraditional, issueAndVoidCodes) {
-  WriterFixture fixture(register_);
-  fixture.inputs.accountId = "987654";
-  auto file = writeBankFile(writeFirstMidwestTraditional, fixture);
-  EXPECT_EQ(file.result.count, 2);
-  EXPECT_EQ(file.lines,
-            (std::vector<std::string>{
-                "C642000000987654 RA 00000012340000150000030524Acme Supply" + sp(9 + 14),
-                "C642000000987654 VA 00000012350000000000030624" + std::string(20, 'A') + sp(14)}));
-  EXPECT_TRUE(linesAreLong(file.lines, 80));
+TEST(FirstMidwest, withPayeeAndTraditional) {
+  struct Case {
+    FormatWriter writer;
+    std::size_t length;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {writeFirstMidwestWithPayee, 100,
+       {"0000150000030520240000000012340000000009876540000000000Acme Supply" + sp(29) + "0" + sp(4),
+        "0000000000030620240000000012350000000009876540000000000" + longPayee.substr(0, 40) + "3" +
+            sp(4)}},
+      {writeFirstMidwestTraditional, 80,
+       {"C642000000987654 RA 00000012340000150000030524Acme Supply" + sp(9 + 14),
+        "C642000000987654 VA 00000012350000000000030624" + std::string(20, 'A') + sp(14)}},
+  };
+  for (const Case& c : cases) {
+    WriterFixture fixture(register_);
+    fixture.inputs.accountId = "987654";
+    auto file = writeBankFile(c.writer, fixture);
+    EXPECT_EQ(file.result.count, 2);
+    EXPECT_EQ(file.lines, c.lines);
+    EXPECT_TRUE(linesAreLong(file.lines, c.length));
+  }
 }
 
 TEST(SunTrust, payeeInTwoFieldsOnlyWithVerification) {

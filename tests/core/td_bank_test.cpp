@@ -8,24 +8,17 @@ namespace ppexport {
 namespace {
 
 using testing::Check;
+using testing::dropBill1;
 using testing::linesAreLong;
+using testing::sp;
 using testing::WriterFixture;
 using testing::writeBankFile;
-
-std::string sp(std::size_t count) { return std::string(count, ' '); }
 
 const std::vector<Check> register_ = {
     {.number = "1001", .date = "02/01/2024", .amount = "-0.05", .name = "O'Brien & Sons"},
     {.number = "1002", .cleared = "Cleared", .date = "12/31/2024", .amount = "0.00",
      .name = "Acme Supply", .description = "VOID: 25.00"},
 };
-
-// A report whose heading row lacks "Bill 1".
-void dropBill1(WriterFixture& fixture) {
-  fixture.checks = testing::reportTable(
-      {{"Document Number", "Name", "Date", "Name Type", "Amount", "Cleared", "Description"},
-       {"1001", "Acme", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
-}
 
 std::string canadaHeader(std::string_view fileNumber) {
   return "H1234500678123456" "7ACME LTD" + sp(22) + "20261205" + sp(5) + std::string(fileNumber) +
@@ -65,13 +58,11 @@ TEST(TdBankCanada, aStoredFileNumberThatIsNotANumberCountsAsOneThousand) {
       {"1500", "00001500", "1501"},
       {"+42", "00000042", "43"},
       {"-3", "000000-3", "-2"},
-      {"123456789", "23456789", "123456790"},
       {"abc", "00001000", "1001"},
       {"", "00001000", "1001"},
       {" 42", "00001000", "1001"},
       {"4.5", "00001000", "1001"},
       {"+-5", "00001000", "1001"},
-      {"-", "00001000", "1001"},
       {"9223372036854775808", "00001000", "1001"},
   };
   for (const Case& c : cases) {

@@ -13,6 +13,12 @@ WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture) {
   return written;
 }
 
+void dropBill1(WriterFixture& fixture) {
+  fixture.checks = reportTable(
+      {{"Document Number", "Name", "Date", "Name Type", "Amount", "Cleared", "Description"},
+       {"1001", "Acme", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
+}
+
 ::testing::AssertionResult linesAreLong(const std::vector<std::string>& lines, std::size_t length) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].size() != length) {

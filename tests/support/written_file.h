@@ -21,6 +21,12 @@ struct WrittenFile {
 // Runs writer on the fixture's inputs with the output in a temporary folder of its own.
 WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture);
 
+// A check table whose heading row lacks "Bill 1" in place of the fixture's: writers read no row.
+void dropBill1(WriterFixture& fixture);
+
+// count spaces, for the fillers of expected fixed-width lines.
+inline std::string sp(std::size_t count) { return std::string(count, ' '); }
+
 // Every one of lines is `length` characters long.
 ::testing::AssertionResult linesAreLong(const std::vector<std::string>& lines, std::size_t length);
 
