@@ -55,7 +55,8 @@ std::optional<std::int64_t> takeFileNumber(SettingsStore* settings, std::string&
         return exhausted ? current.value_or("") : std::to_string(number + 1);
       });
   if (!stored) {
-    failure = cannotTake + ": " + settings->lastError();
+    const std::string reason = settings->lastError();
+    failure = reason.empty() ? cannotTake + "." : cannotTake + ": " + reason;
     return std::nullopt;
   }
   if (exhausted) {
