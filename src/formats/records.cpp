@@ -145,6 +145,14 @@ DelimitedLine& DelimitedLine::date(const std::optional<Date>& date, std::string_
   return field(date ? formatDate(*date, pattern) : std::string());
 }
 
+DelimitedLine& DelimitedLine::firstCharacters(std::string_view value, std::size_t count) {
+  return field(value.substr(0, count));
+}
+
+DelimitedLine& DelimitedLine::lastCharacters(std::string_view value, std::size_t count) {
+  return field(value.size() > count ? value.substr(value.size() - count) : value);
+}
+
 std::string without(std::string_view text, char character) {
   std::string kept;
   kept.reserve(text.size());

@@ -59,5 +59,12 @@ TEST(DelimitedLine, fieldsJoinedUnquotedWithCutAmounts) {
   EXPECT_EQ(without("Smith, John, Jr", ','), "Smith John Jr");
 }
 
+TEST(DelimitedLine, firstAndLastCharactersCutWithoutFilling) {
+  DelimitedLine line('#');
+  line.firstCharacters("Acme Supply", 4).firstCharacters("Ab", 4).firstCharacters("", 4);
+  line.lastCharacters("12345678901234", 10).lastCharacters("987654", 10).lastCharacters("x\ny", 2);
+  EXPECT_EQ(line.line(), "Acme#Ab##5678901234#987654# y");
+}
+
 }  // namespace
 }  // namespace ppexport
