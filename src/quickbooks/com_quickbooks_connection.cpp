@@ -1,0 +1,62 @@
+#ifdef _WIN32
+#include "quickbooks/com_quickbooks_connection.h"
+
+#include <utility>
+#include <vector>
+
+#include "quickbooks/automation.h"
+#include "quickbooks/export_errors.h"
+#include "text/windows1252.h"
+
+namespace ppexport {
+
+namespace {
+constexpr std::string_view textExportModule = "ExcelDataSourceCommon.TextFile";
+
+std::string failed(ExportFailure failure, const AutomationError& error) {
+  return exportErrorText(failure, error.number, error.description);
+}
+}  // namespace
+
+ComQuickBooksConnection::ComQuickBooksConnection(std::wstring finderProgrammaticId)
+    : finderProgrammaticId_(std::move(finderProgrammaticId)) {}
+
+std::string ComQuickBooksConnection::exportReport(const ExportRequest& request) {
+  ComApartment apartment;
+  AutomationError error;
+  // Declared in this order so that they are released module first, then instance, then finder.
+  DispatchObject finder;
+  DispatchObject instance;
+  DispatchObject module;
+  if (!createObject(finderProgrammaticId_, finder, error)) {
+    return failed(ExportFailure::createInterface, error);
+  }
+  std::vector<Variant> none;
+  if (!finder.callForObject(L"GetAnyInstance", none, instance, error)) {
+    return failed(ExportFailure::findRunningCopy, error);
+  }
+  std::vector<Variant> moduleName;
+  moduleName.push_back(Variant::text(textExportModule));
+  if (!instance.callForObject(L"GetModule", moduleName, module, error)) {
+    return failed(ExportFailure::useConnection, error);
+  }
+
+  std::vector<Variant> arguments;
+  arguments.reserve(20);
+  arguments.push_back(Variant::date(request.from));
+  arguments.push_back(Variant::date(request.to));
+  arguments.push_back(Variant::text(request.outputPath));
+  arguments.push_back(Variant::text(windows1252ToUtf8(request.delimiter)));
+  arguments.push_back(Variant::text(windows1252ToUtf8(request.reportName)));
+  for (const std::string& option : request.options) {
+    arguments.push_back(Variant::text(windows1252ToUtf8(option)));
+  }
+  Variant ignored;
+  if (!module.call(L"GetTextFile", arguments, ignored, error)) {
+    return failed(ExportFailure::exportReport, error);
+  }
+  return "Success";
+}
+
+}  // namespace ppexport
+#endif
