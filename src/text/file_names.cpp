@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include "text/wide_text.h"
+#else
+#include <system_error>
 #endif
 
 namespace ppexport {
@@ -45,6 +47,26 @@ std::string environmentVariable(const char* name) {
 #else
   const char* value = std::getenv(name);
   return value == nullptr ? std::string() : std::string(value);
+#endif
+}
+
+std::string programFolder() {
+#ifdef _WIN32
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      break;
+    }
+    name.resize(name.size() * 2);
+  }
+  return fileName(std::filesystem::path(name).parent_path());
+#else
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : fileName(program.parent_path());
 #endif
 }
 

@@ -32,4 +32,8 @@ std::FILE* openFile(std::string_view name, const char* mode);
 // The value of an environment variable as UTF-8; "" when it is not set.
 std::string environmentVariable(const char* name);
 
+// The folder the running program was started from, without a separator at the end; "" when the
+// system does not tell.
+std::string programFolder();
+
 }  // namespace ppexport

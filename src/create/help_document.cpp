@@ -1,0 +1,39 @@
+#include "create/help_document.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "text/file_names.h"
+#include "text/windows1252.h"
+
+namespace ppexport {
+
+HelpOutcome openDocumentation(DocumentViewer& viewer, std::string_view programFolder,
+                              std::string_view documentName) {
+  if (!viewer.start()) return HelpOutcome::viewerUnavailable;
+  const std::string path = joinPath(programFolder, documentName);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(filePath(path), error)) {
+    viewer.show(path);
+    return HelpOutcome::opened;
+  }
+  viewer.close();
+  return HelpOutcome::documentMissing;
+}
+
+std::string helpMessage(HelpOutcome outcome, std::string_view programFolder,
+                        std::string_view documentName) {
+  switch (outcome) {
+    case HelpOutcome::opened:
+      return {};
+    case HelpOutcome::viewerUnavailable:
+      return "Unable to launch MS Word. Please open the documentation file manually from " +
+             utf8ToWindows1252(programFolder) + ".";
+    case HelpOutcome::documentMissing:
+      return "Did not find the documentation file.\r\n\r\nPlease open the document file ''" +
+             std::string(documentName) + "'' manually.";
+  }
+  return {};
+}
+
+}  // namespace ppexport
