@@ -126,6 +126,10 @@ DelimitedLine& DelimitedLine::field(std::string_view value) {
   return *this;
 }
 
+DelimitedLine& DelimitedLine::field(std::string_view value, std::size_t maxWidth) {
+  return field(value.substr(0, maxWidth));
+}
+
 DelimitedLine& DelimitedLine::amount(std::string_view formatted, std::size_t maxWidth) {
   if (formatted.size() > maxWidth) amountTooLong_ = true;
   return field(formatted.substr(0, maxWidth));

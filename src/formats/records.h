@@ -57,6 +57,8 @@ class DelimitedLine {
  public:
   explicit DelimitedLine(char separator = ',') : separator_(separator) {}
   DelimitedLine& field(std::string_view value);
+  // The value's first `maxWidth` characters, with no fill: a shorter value stays short.
+  DelimitedLine& field(std::string_view value, std::size_t maxWidth);
   // An amount text cut to maxWidth characters; a longer text is noted.
   DelimitedLine& amount(std::string_view formatted, std::size_t maxWidth = std::string_view::npos);
   // A date by pattern; empty when the date is unreadable.

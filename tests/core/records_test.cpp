@@ -55,5 +55,12 @@ TEST(DelimitedLine, fieldsJoinedUnquotedWithCutAmounts) {
   EXPECT_EQ(without("Smith, John, Jr", ','), "Smith John Jr");
 }
 
+TEST(DelimitedLine, fieldsCutToAWidthWithoutFill) {
+  DelimitedLine line;
+  line.field("ABCDEFGHIJKL", 10).field("ABC", 10).field("", 10).field("a\r\nb", 3);
+  EXPECT_EQ(line.line(), "ABCDEFGHIJ,ABC,,a  ");
+  EXPECT_EQ(line.fields(), 4u);
+}
+
 }  // namespace
 }  // namespace ppexport
