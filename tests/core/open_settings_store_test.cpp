@@ -3,42 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "settings/open_settings_store.h"
+#include "support/scoped_variable.h"
 #include "support/temp_folder.h"
 
 namespace ppexport {
 namespace {
 
+using testing::ScopedVariable;
 using testing::TempFolder;
-
-// Sets (or, with nothing, unsets) an environment variable for the life of the object.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      setenv(name, value->c_str(), 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedVariable() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(SettingsFileLocation, explicitPathThenVariableThenConfigurationFolder) {
   struct Case {
