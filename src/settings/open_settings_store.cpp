@@ -49,9 +49,14 @@ OpenedSettingsStore openSettingsStore(std::string_view explicitPath) {
   const SettingsFileLocation location = settingsFileLocation(explicitPath);
   if (location.path.empty()) return unusable(location.error, false);
   if (location.isDefault) {
-    std::error_code ignored;  // a folder that cannot be made shows as a file that cannot be opened
-    std::filesystem::create_directories(std::filesystem::path(location.path).parent_path(),
-                                        ignored);
+    // A folder that cannot be made shows as a file that cannot be opened. A folder made here is
+    // the user's alone, as the settings in it are.
+    const std::filesystem::path folder = std::filesystem::path(location.path).parent_path();
+    std::error_code ignored;
+    if (std::filesystem::create_directories(folder, ignored)) {
+      std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::replace, ignored);
+    }
   }
   auto store = std::make_unique<SqliteSettingsStore>(location.path);
   std::string error = store->isUsable() ? std::string() : store->lastError();

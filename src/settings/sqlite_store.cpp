@@ -2,7 +2,9 @@
 
 #ifndef _WIN32
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <climits>
 
@@ -113,6 +115,10 @@ bool SqliteSettingsStore::ensureOpen() {
     error_ = "No settings file was named";
     return false;
   }
+  // The settings hold bank account numbers and identifiers: a new file is the user's alone (the
+  // journal files take the same permissions). An existing file is left as it is.
+  const int created = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (created >= 0) ::close(created);
   if (sqlite3_open_v2(path_.c_str(), &database_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                       nullptr) != SQLITE_OK) {
     fail("could not be opened");

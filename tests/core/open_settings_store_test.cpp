@@ -54,7 +54,14 @@ TEST(OpenSettingsStore, defaultFileIsCreatedWithItsFolder) {
   ASSERT_EQ(opened.error, "");
   EXPECT_FALSE(opened.refused);
   EXPECT_TRUE(opened.store->saveSetting("myAccount", "Checking"));
-  EXPECT_TRUE(std::filesystem::exists(folder.path() / "ppexport" / "settings.sqlite"));
+  // Bank account numbers are kept there: the folder and the file are the user's alone.
+  using std::filesystem::perms;
+  const auto otherPermissions = perms::group_all | perms::others_all;
+  EXPECT_EQ(std::filesystem::status(folder.path() / "ppexport").permissions() & otherPermissions,
+            perms::none);
+  EXPECT_EQ(std::filesystem::status(folder.path() / "ppexport" / "settings.sqlite").permissions() &
+                otherPermissions,
+            perms::none);
 }
 
 TEST(OpenSettingsStore, aStoreThatCannotBeUsedStillAnswersWithItsReason) {
