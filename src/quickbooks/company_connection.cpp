@@ -50,11 +50,13 @@ std::string reportDate(const Date& date) {
   return text;
 }
 
+// Every report ends in a column that is never empty: a reader takes a line that ends in empty
+// fields for a record that a line break inside a value has split, and joins the next line to it.
 std::string chartOfAccounts(const Company& company, ReportWriter writer) {
-  writer.line({"Account", "Type", "Active", "Accnt. #", "Description"});
+  writer.line({"Account", "Type", "Accnt. #", "Description", "Active"});
   for (const CompanyAccount& account : company.accounts) {
-    writer.line({account.name, account.type, trueFalse(account.active), account.number,
-                 account.description});
+    writer.line({account.name, account.type, account.number, account.description,
+                 trueFalse(account.active)});
   }
   return writer.bytes();
 }

@@ -132,9 +132,9 @@ TEST_F(CompanyConnectionTest, vendorListAndChartOfAccounts) {
             "Lancaster\x01" "PA\x01" "17603\x01" "\x01" "True\r\n");
   ASSERT_EQ(connection.exportReport(chartOfAccountsRequest(report)), "Success");
   EXPECT_EQ(readBytes(report),
-            "Account\x01" "Type\x01" "Active\x01" "Accnt. #\x01" "Description\r\n"
-            "Checking\x01" "Bank\x01" "True\x01" "\x01" "\r\n"
-            "Payroll Account\x01" "Bank\x01" "True\x01" "\x01" "\r\n");
+            "Account\x01" "Type\x01" "Accnt. #\x01" "Description\x01" "Active\r\n"
+            "Checking\x01" "Bank\x01" "\x01" "\x01" "True\r\n"
+            "Payroll Account\x01" "Bank\x01" "\x01" "\x01" "True\r\n");
 }
 
 TEST_F(CompanyConnectionTest, aCompanyFileThatCannotBeReadCannotBeFound) {

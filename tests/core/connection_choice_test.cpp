@@ -1,6 +1,7 @@
 // Which QuickBooks is asked, and the sample company that comes with the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -74,10 +75,39 @@ TEST(SampleCompany, isARealLookingCompany) {
   ASSERT_EQ(connection.exportReport(checkReportRequest(Date{2023, 12, 6}, Date{2024, 3, 5}, report,
                                                        checkReportColumns("HSBC"), "Checking")),
             "Success");
-  const std::string bytes = readBytes(report);
+  std::string bytes = readBytes(report);
   for (const char* cell : {"\x01Uncleared\x01", "\x01" "Cleared\x01", "\x01Pending\x01",
                            "\x01VOID: 125.00 ", "\x01VOID\x01", "\x01Payee\x01", "\x01" "Caf\xE9 "}) {
     EXPECT_NE(bytes.find(cell), std::string::npos) << cell;
+  }
+}
+
+// A reader joins a line that ends in empty fields to the next one, taking it for a record split by
+// a line break: no line of a sample report may end so, and every line has the heading's fields.
+TEST(SampleCompany, noReportLineEndsInAnEmptyField) {
+  TempFolder temp;
+  const std::string report = temp.file("report.txt");
+  CompanyFileConnection connection(sourceSample, march5);
+  const ExportRequest requests[] = {
+      chartOfAccountsRequest(report), vendorListRequest(report),
+      checkReportRequest(Date{2023, 1, 1}, Date{2024, 12, 31}, report, checkReportColumns("HSBC"), ""),
+      checkReportRequest(Date{2023, 1, 1}, Date{2024, 12, 31}, report,
+                         checkReportColumns("Union Bank of California"), "")};
+  for (const ExportRequest& request : requests) {
+    SCOPED_TRACE(request.reportName);
+    ASSERT_EQ(connection.exportReport(request), "Success");
+    const std::string bytes = readBytes(report);
+    std::size_t fields = 0;
+    for (std::size_t start = 0, end = 0; start < bytes.size(); start = end + 2) {
+      end = bytes.find("\r\n", start);
+      ASSERT_NE(end, std::string::npos);
+      const std::string line = bytes.substr(start, end - start);
+      const std::string last = line.substr(line.rfind('\x01') + 1);
+      EXPECT_NE(last.find_first_not_of(' '), std::string::npos) << line;
+      const std::size_t count = std::count(line.begin(), line.end(), '\x01') + 1;
+      if (start == 0) fields = count;
+      EXPECT_EQ(count, fields) << line;
+    }
   }
 }
 
