@@ -175,7 +175,7 @@ std::optional<std::string> companyReport(const Company& company, const ExportReq
 CompanyFileConnection::CompanyFileConnection(std::string companyFile, const Clock& clock)
     : companyFile_(std::move(companyFile)), clock_(clock) {}
 
-std::string CompanyFileConnection::exportReport(const ExportRequest& request) {
+std::string CompanyFileConnection::exportReport(const ExportRequest& request) try {
   const CompanyFileLoad load = loadCompanyFile(companyFile_, clock_.now().date);
   if (!load.loaded()) return findRunningCopyErrorText(load.errorNumber, load.errorDescription);
   if (request.delimiter.empty()) {
@@ -194,6 +194,8 @@ std::string CompanyFileConnection::exportReport(const ExportRequest& request) {
                                                                   reason);
   }
   return std::string(exportSucceeded);
+} catch (...) {
+  return exportingErrorText(standInError::reportNotWritten, "The report could not be made");
 }
 
 }  // namespace ppexport

@@ -297,7 +297,7 @@ CompanyFileLoad readCompanyText(const std::string& text, const std::string& path
   return load;
 }
 
-CompanyFileLoad loadCompanyFile(const std::string& path, const Date& today) {
+CompanyFileLoad loadCompanyFile(const std::string& path, const Date& today) try {
   if (path.empty()) {
     CompanyFileLoad load;
     load.errorNumber = standInError::companyFileMissing;
@@ -322,6 +322,8 @@ CompanyFileLoad loadCompanyFile(const std::string& path, const Date& today) {
     return failure(standInError::companyFileUnreadable, path, "could not be read to its end");
   }
   return readCompanyText(text, path, today);
+} catch (...) {
+  return failure(standInError::companyFileUnreadable, path, "could not be read");
 }
 
 }  // namespace ppexport

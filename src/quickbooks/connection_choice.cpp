@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "quickbooks/automation_connection.h"
 #include "quickbooks/company_connection.h"
@@ -53,7 +54,7 @@ QuickBooksChoice chooseQuickBooksConnection(std::string_view companyOption, cons
   return choice;
 }
 
-std::string findSampleCompany(const std::string& programFolder) {
+std::string findSampleCompany(const std::string& programFolder) try {
   std::vector<std::filesystem::path> candidates;
   if (!programFolder.empty()) {
     const std::filesystem::path folder(programFolder);
@@ -67,9 +68,11 @@ std::string findSampleCompany(const std::string& programFolder) {
     if (isFile(candidate)) return candidate.lexically_normal().string();
   }
   return {};
+} catch (...) {
+  return {};  // a folder name the platform cannot convert: no sample company
 }
 
-std::string programFolder() {
+std::string programFolder() try {
 #ifdef _WIN32
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -94,6 +97,8 @@ std::string programFolder() {
   const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::string() : path.parent_path().string();
 #endif
+} catch (...) {
+  return {};
 }
 
 std::string sampleCompanyNotice() {

@@ -70,7 +70,11 @@ ExportRequest checkReportRequest(const Date& from, const Date& to, const std::st
 
 std::string exportReportAfresh(QuickBooksConnection& connection, const ExportRequest& request) {
   std::error_code error;
-  std::filesystem::remove(std::filesystem::path(request.outputPath), error);
+  try {
+    std::filesystem::remove(std::filesystem::path(request.outputPath), error);
+  } catch (...) {
+    error = std::make_error_code(std::errc::invalid_argument);
+  }
   if (error) {
     return exportingErrorText(error.value(), "The old report file \"" + request.outputPath +
                                                  "\" could not be deleted: " + error.message());
