@@ -83,7 +83,9 @@ std::vector<std::string> requestedColumns(std::string_view columnList) {
     if (!column.empty()) columns.emplace_back(column);
     start = end + 1;
   }
-  if (columns.empty()) columns = {"Trans ID", "Type", "Date", "Document Number", "Name", "Description", "Cleared"};
+  if (columns.empty()) {
+    columns = {"Trans ID", "Type", "Date", "Document Number", "Name", "Description", "Cleared"};
+  }
   const bool hasAmount = std::any_of(columns.begin(), columns.end(), [](const std::string& column) {
     return upperCase(column) == "AMOUNT";
   });
@@ -188,10 +190,9 @@ std::string CompanyFileConnection::exportReport(const ExportRequest& request) tr
   }
   std::string reason;
   if (!writeReportFile(request.outputPath, *report, reason)) {
-    return exportingErrorText(standInError::reportNotWritten, "The report file \"" +
-                                                                  request.outputPath +
-                                                                  "\" could not be written: " +
-                                                                  reason);
+    return exportingErrorText(
+        standInError::reportNotWritten,
+        "The report file \"" + request.outputPath + "\" could not be written: " + reason);
   }
   return std::string(exportSucceeded);
 } catch (...) {

@@ -50,7 +50,9 @@ class Reader {
   bool flag(const Json& object, const char* key, bool absent, const std::string& where) {
     const auto member = object.find(key);
     if (member == object.end() || member->is_null()) return absent;
-    if (!member->is_boolean()) return report(where, std::string("\"") + key + "\" must be true or false");
+    if (!member->is_boolean()) {
+      return report(where, std::string("\"") + key + "\" must be true or false");
+    }
     return member->get<bool>();
   }
 
@@ -185,7 +187,8 @@ CompanyTransaction readTransaction(Reader& reader, const Json& entry, std::size_
           reader.report(place, "\"billTo\" must be a list of at most three texts");
           break;
         }
-        line.billTo[lineIndex] = utf8ToWindows1252((*billTo)[lineIndex].get_ref<const std::string&>());
+        line.billTo[lineIndex] =
+            utf8ToWindows1252((*billTo)[lineIndex].get_ref<const std::string&>());
       }
     }
   }
@@ -268,7 +271,8 @@ CompanyFileLoad readCompanyText(const std::string& text, const std::string& path
     }
     const Json* vendors = reader.list(root, "vendors");
     for (std::size_t index = 0; index < vendors->size(); ++index) {
-      company.vendors.push_back(readName(reader, (*vendors)[index], where("vendor", index), "Vendor"));
+      company.vendors.push_back(
+          readName(reader, (*vendors)[index], where("vendor", index), "Vendor"));
     }
     const Json* employees = reader.list(root, "employees");
     for (std::size_t index = 0; index < employees->size(); ++index) {
@@ -292,7 +296,8 @@ CompanyFileLoad readCompanyText(const std::string& text, const std::string& path
     reader.report("the company", "could not be read");
   }
   if (!reader.ok()) {
-    return failure(standInError::notACompanyFile, path, "is not a company file: " + reader.problem());
+    return failure(standInError::notACompanyFile, path,
+                   "is not a company file: " + reader.problem());
   }
   return load;
 }

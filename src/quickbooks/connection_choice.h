@@ -14,8 +14,10 @@ namespace ppexport {
 
 struct QuickBooksChoice {
   std::unique_ptr<QuickBooksConnection> connection;  // never null
-  std::string companyFile;     // the company file played; "" when the real QuickBooks is asked
-  bool sampleCompany = false;  // the sample company is in use: the window and the command line say so
+  // The company file played; "" when the real QuickBooks is asked.
+  std::string companyFile;
+  // The sample company is in use: the window and the command line say so.
+  bool sampleCompany = false;
 };
 
 // companyOption is the --company value ("" when not given); it wins over PPEXPORT_COMPANY.

@@ -54,8 +54,9 @@ std::string lastChosenAccount(SettingsStore& store);
 AccountSettings getAccountSettings(SettingsStore& store, std::string_view account,
                                    const Date& today);
 
-// Where the bank file goes when none was saved: USERPROFILE + "\My Documents\PositivePayExport.txt"
-// on Windows; elsewhere, and where USERPROFILE is not set, HOME + "/Documents/PositivePayExport.txt".
+// Where the bank file goes when none was saved: on Windows USERPROFILE followed by
+// "\My Documents\PositivePayExport.txt"; elsewhere, and where USERPROFILE is not set, HOME
+// followed by "/Documents/PositivePayExport.txt".
 std::string defaultOutputFile();
 
 // The state a check box takes from a stored text, as the window's check boxes take a value: the

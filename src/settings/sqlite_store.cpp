@@ -152,8 +152,8 @@ bool SqliteSettingsStore::prepareFile() {
   };
   auto judge = [this](Content content) {
     if (content == Content::Unreadable) return fail("cannot be used");
-    error_ = "The settings file \"" + path_ + "\" cannot be used: it is not a settings file of this "
-             "program";
+    error_ = "The settings file \"" + path_ +
+             "\" cannot be used: it is not a settings file of this program";
     return false;
   };
 
