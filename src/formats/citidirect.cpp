@@ -51,7 +51,7 @@ WriterResult writeCitiDirectSdr(const WriterInputs& inputs) {
         .lastCharacters(check.checkNumber(), 10)                   // 9
         .lastCharacters(inputs.batchId, 10)                        // 10
         .field("")                                                 // 11
-        .firstCharacters(issued ? payeeText(check) : "", 60);      // 12
+        .field(issued ? payeeText(check) : "", 60);      // 12
     emptyFields(line, 2);                                          // 13-14
     line.date(issued || voided ? endOfMonth(today) : std::nullopt, "YYYYMMDD");  // 15
     emptyFields(line, 4);                                          // 16-19
@@ -80,7 +80,7 @@ WriterResult writeCitiDirectNa(const WriterInputs& inputs) {
         .lastCharacters(check.checkNumber(), 12)                   // 9
         .lastCharacters(issued ? inputs.batchId : "", 10)          // 10
         .field("")                                                 // 11
-        .firstCharacters(issued ? payeeText(check) : "", 60);      // 12
+        .field(issued ? payeeText(check) : "", 60);      // 12
     emptyFields(line, 2);                                          // 13-14
     line.date(issued ? endOfMonth(today) : std::nullopt, "YYYYMMDD");  // 15
     emptyFields(line, 4);                                          // 16-19

@@ -145,10 +145,6 @@ DelimitedLine& DelimitedLine::date(const std::optional<Date>& date, std::string_
   return field(date ? formatDate(*date, pattern) : std::string());
 }
 
-DelimitedLine& DelimitedLine::firstCharacters(std::string_view value, std::size_t count) {
-  return field(value.substr(0, count));
-}
-
 DelimitedLine& DelimitedLine::lastCharacters(std::string_view value, std::size_t count) {
   return field(value.size() > count ? value.substr(value.size() - count) : value);
 }

@@ -67,7 +67,7 @@ class DelimitedLine {
   // A date by pattern; empty when the date is unreadable.
   DelimitedLine& date(const std::optional<Date>& date, std::string_view pattern);
   // The value's first `count` characters, or the whole value when shorter (no filling).
-  DelimitedLine& firstCharacters(std::string_view value, std::size_t count);
+
   // The value's last `count` characters, or the whole value when shorter (no filling).
   DelimitedLine& lastCharacters(std::string_view value, std::size_t count);
 

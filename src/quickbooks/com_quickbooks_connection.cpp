@@ -1,6 +1,8 @@
 #ifdef _WIN32
 #include "quickbooks/com_quickbooks_connection.h"
 
+#include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,8 +15,10 @@ namespace ppexport {
 namespace {
 constexpr std::string_view textExportModule = "ExcelDataSourceCommon.TextFile";
 
-std::string failed(ExportFailure failure, const AutomationError& error) {
-  return exportErrorText(failure, error.number, error.description);
+using ErrorText = std::string (*)(std::int64_t number, std::string_view description);
+
+std::string failed(ErrorText errorText, const AutomationError& error) {
+  return errorText(error.number, error.description);
 }
 }  // namespace
 
@@ -29,16 +33,16 @@ std::string ComQuickBooksConnection::exportReport(const ExportRequest& request) 
   DispatchObject instance;
   DispatchObject module;
   if (!createObject(finderProgrammaticId_, finder, error)) {
-    return failed(ExportFailure::createInterface, error);
+    return failed(createInterfaceErrorText, error);
   }
   std::vector<Variant> none;
   if (!finder.callForObject(L"GetAnyInstance", none, instance, error)) {
-    return failed(ExportFailure::findRunningCopy, error);
+    return failed(findRunningCopyErrorText, error);
   }
   std::vector<Variant> moduleName;
   moduleName.push_back(Variant::text(textExportModule));
   if (!instance.callForObject(L"GetModule", moduleName, module, error)) {
-    return failed(ExportFailure::useConnection, error);
+    return failed(useConnectionErrorText, error);
   }
 
   std::vector<Variant> arguments;
@@ -53,9 +57,9 @@ std::string ComQuickBooksConnection::exportReport(const ExportRequest& request) 
   }
   Variant ignored;
   if (!module.call(L"GetTextFile", arguments, ignored, error)) {
-    return failed(ExportFailure::exportReport, error);
+    return failed(exportingErrorText, error);
   }
-  return "Success";
+  return std::string(exportSucceeded);
 }
 
 }  // namespace ppexport

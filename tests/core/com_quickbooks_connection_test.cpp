@@ -130,19 +130,19 @@ TEST_F(PlayedQuickBooks, eachFailingStepGivesItsTextWithTheNumberAndDescriptionR
   ASSERT_TRUE(registration.registered());
   struct Case {
     std::wstring member;
-    ExportFailure failure;
+    std::string (*errorText)(std::int64_t, std::string_view);
   };
   const Case cases[] = {
-      {L"GetAnyInstance", ExportFailure::findRunningCopy},
-      {L"GetModule", ExportFailure::useConnection},
-      {L"GetTextFile", ExportFailure::exportReport},
+      {L"GetAnyInstance", findRunningCopyErrorText},
+      {L"GetModule", useConnectionErrorText},
+      {L"GetTextFile", exportingErrorText},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.failure));
+    SCOPED_TRACE(narrow(c.member));
     failingMember = c.member;
     ComQuickBooksConnection connection(finderId);
     EXPECT_EQ(connection.exportReport(transactionRequest("checks.txt")),
-              exportErrorText(c.failure, -2147220991, "QuickBooks is not running"));
+              c.errorText(-2147220991, "QuickBooks is not running"));
     // Nothing is held on to after a failure either.
     EXPECT_EQ(finder.references(), 1u);
     EXPECT_EQ(instance.references(), 1u);
@@ -153,7 +153,7 @@ TEST_F(PlayedQuickBooks, eachFailingStepGivesItsTextWithTheNumberAndDescriptionR
 TEST(ComQuickBooksConnection, aFinderThatIsNotRegisteredIsTheInterfaceError) {
   ComQuickBooksConnection connection(L"PpexportTest.NotRegistered");
   const std::string text = connection.exportReport(transactionRequest("checks.txt"));
-  const std::string head = exportErrorText(ExportFailure::createInterface, -2147221005, "");
+  const std::string head = createInterfaceErrorText(-2147221005, "");
   // CO_E_CLASSSTRING, with the system's description after the number.
   ASSERT_GT(text.size(), head.size());
   EXPECT_EQ(text.substr(0, head.size() - 2), head.substr(0, head.size() - 2));

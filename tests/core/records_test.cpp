@@ -61,9 +61,16 @@ TEST(DelimitedLine, fieldsJoinedUnquotedWithCutAmounts) {
 
 TEST(DelimitedLine, firstAndLastCharactersCutWithoutFilling) {
   DelimitedLine line('#');
-  line.firstCharacters("Acme Supply", 4).firstCharacters("Ab", 4).firstCharacters("", 4);
+  line.field("Acme Supply", 4).field("Ab", 4).field("", 4);
   line.lastCharacters("12345678901234", 10).lastCharacters("987654", 10).lastCharacters("x\ny", 2);
   EXPECT_EQ(line.line(), "Acme#Ab##5678901234#987654# y");
+}
+
+TEST(DelimitedLine, fieldsCutToAWidthWithoutFill) {
+  DelimitedLine line;
+  line.field("ABCDEFGHIJKL", 10).field("ABC", 10).field("", 10).field("a\r\nb", 3);
+  EXPECT_EQ(line.line(), "ABCDEFGHIJ,ABC,,a  ");
+  EXPECT_EQ(line.fields(), 4u);
 }
 
 }  // namespace
