@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "settings/environment.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
 
@@ -11,7 +12,7 @@ namespace ppexport {
 HelpOutcome openDocumentation(DocumentViewer& viewer, std::string_view programFolder,
                               std::string_view documentName) {
   if (!viewer.start()) return HelpOutcome::viewerUnavailable;
-  const std::string path = joinPath(programFolder, documentName);
+  const std::string path = pathInFolder(std::string(programFolder), std::string(documentName));
   std::error_code error;
   if (std::filesystem::is_regular_file(filePath(path), error)) {
     viewer.show(path);

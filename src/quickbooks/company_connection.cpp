@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "quickbooks/export_errors.h"
+#include "text/file_names.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -149,7 +150,7 @@ std::string transactionList(const Company& company, const ExportRequest& request
 // Writes the report file whole; a file that could not be written completely is removed.
 bool writeReportFile(const std::string& path, const std::string& bytes, std::string& reason) {
   {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(filePath(path), std::ios::binary | std::ios::trunc);
     if (out) {
       out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
       out.flush();
@@ -158,7 +159,7 @@ bool writeReportFile(const std::string& path, const std::string& bytes, std::str
     reason = std::strerror(errno);
   }
   std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  std::filesystem::remove(filePath(path), ignored);
   return false;
 }
 

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "create/clock.h"
+#include "text/file_names.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -310,14 +311,14 @@ CompanyFileLoad loadCompanyFile(const std::string& path, const Date& today) try 
     return load;
   }
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(filePath(path), error);
   if (status.type() == std::filesystem::file_type::not_found) {
     return failure(standInError::companyFileMissing, path, "does not exist");
   }
   if (status.type() == std::filesystem::file_type::directory) {
     return failure(standInError::companyFileUnreadable, path, "is a folder, not a file");
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(filePath(path), std::ios::binary);
   if (!in) {
     return failure(standInError::companyFileUnreadable, path,
                    std::string("could not be read: ") + std::strerror(errno));

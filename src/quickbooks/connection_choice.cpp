@@ -7,6 +7,7 @@
 #include "quickbooks/automation_connection.h"
 #include "quickbooks/company_connection.h"
 #include "settings/environment.h"
+#include "text/file_names.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -57,7 +58,7 @@ QuickBooksChoice chooseQuickBooksConnection(std::string_view companyOption, cons
 std::string findSampleCompany(const std::string& programFolder) try {
   std::vector<std::filesystem::path> candidates;
   if (!programFolder.empty()) {
-    const std::filesystem::path folder(programFolder);
+    const std::filesystem::path folder = filePath(programFolder);
     candidates.push_back(folder / sampleCompanyFileName);
     candidates.push_back(folder / ".." / "share" / "ppexport" / sampleCompanyFileName);
   }
@@ -65,7 +66,7 @@ std::string findSampleCompany(const std::string& programFolder) try {
   candidates.push_back(std::filesystem::path(PPEXPORT_SOURCE_DATA_DIR) / sampleCompanyFileName);
 #endif
   for (const std::filesystem::path& candidate : candidates) {
-    if (isFile(candidate)) return candidate.lexically_normal().string();
+    if (isFile(candidate)) return fileName(candidate.lexically_normal());
   }
   return {};
 } catch (...) {
@@ -84,7 +85,7 @@ std::string programFolder() try {
     }
     path.resize(path.size() * 2);
   }
-  return std::filesystem::path(path).parent_path().string();
+  return fileName(std::filesystem::path(path).parent_path());
 #elif defined(__APPLE__)
   char buffer[4096];
   std::uint32_t size = sizeof buffer;

@@ -6,6 +6,7 @@
 #include "quickbooks/export_errors.h"
 #include "quickbooks/report_table.h"
 #include "settings/environment.h"
+#include "text/file_names.h"
 
 namespace ppexport {
 
@@ -71,7 +72,7 @@ ExportRequest checkReportRequest(const Date& from, const Date& to, const std::st
 std::string exportReportAfresh(QuickBooksConnection& connection, const ExportRequest& request) {
   std::error_code error;
   try {
-    std::filesystem::remove(std::filesystem::path(request.outputPath), error);
+    std::filesystem::remove(filePath(request.outputPath), error);
   } catch (...) {
     error = std::make_error_code(std::errc::invalid_argument);
   }

@@ -2,16 +2,24 @@
 
 #include <cstdlib>
 
+#ifdef _WIN32
+#include "text/wide_text.h"
+#endif
+
 namespace ppexport {
 
 std::string environmentValue(const char* name) {
 #ifdef _WIN32
-  char* buffer = nullptr;
-  std::size_t length = 0;
-  if (_dupenv_s(&buffer, &length, name) != 0 || buffer == nullptr) return {};
-  std::string value(buffer);
-  std::free(buffer);
-  return value;
+  // The wide environment: the narrow one holds the ANSI code page, which loses the letters of a
+  // user folder such as C:\Users\Müller that it cannot hold.
+  const std::wstring wideName = widen(name);
+  const DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring value(size, L'\0');
+  const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
+  if (length == 0 || length >= size) return {};
+  value.resize(length);
+  return narrow(value);
 #else
   const char* value = std::getenv(name);
   return value ? std::string(value) : std::string();

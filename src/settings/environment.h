@@ -5,7 +5,7 @@
 
 namespace ppexport {
 
-// The value of the environment variable name; "" when it is not set.
+// The value of the environment variable name, as UTF-8 text; "" when it is not set.
 std::string environmentValue(const char* name);
 
 // The folder separator of the platform: "\" on Windows, "/" elsewhere.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "create/help_document.h"
+#include "settings/environment.h"
 #include "support/temp_folder.h"
 #include "text/file_names.h"
 
@@ -36,7 +37,7 @@ TEST(HelpDocument, showsTheDocumentBesideTheProgram) {
   RecordingViewer viewer;
   EXPECT_EQ(openDocumentation(viewer, programFolder, helpDocumentName), HelpOutcome::opened);
   EXPECT_EQ(viewer.steps, (std::vector<std::string>{
-                              "start", "show " + joinPath(programFolder, "Instructions.doc")}));
+                              "start", "show " + pathInFolder(programFolder, "Instructions.doc")}));
 }
 
 TEST(HelpDocument, eachFailureHasItsMessageAndLeavesNoViewerRunning) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/output_file.h"
+#include "settings/environment.h"
 #include "support/temp_folder.h"
 #include "text/file_names.h"
 
@@ -78,13 +79,17 @@ TEST(OutputFile, refusesAFolderAndAMissingFolder) {
   EXPECT_TRUE(namesIn(folder).empty());
 }
 
-TEST(FileNames, joinPathPutsOneSeparatorBetween) {
-  const std::string separator(1, pathSeparator);
-  EXPECT_EQ(joinPath("C:\\Temp", "checks.txt"), "C:\\Temp" + separator + "checks.txt");
-  EXPECT_EQ(joinPath("/tmp", "checks.txt"), "/tmp" + separator + "checks.txt");
-  EXPECT_EQ(joinPath("C:\\Temp\\", "checks.txt"), "C:\\Temp\\checks.txt");
-  EXPECT_EQ(joinPath("/tmp/", "checks.txt"), "/tmp/checks.txt");
-  EXPECT_EQ(joinPath("", "checks.txt"), "checks.txt");
+TEST(FileNames, pathsInAFolderHaveOneSeparatorOfThePlatform) {
+#ifdef _WIN32
+  const std::string separator = "\\";
+#else
+  const std::string separator = "/";
+#endif
+  EXPECT_EQ(pathInFolder("C:\\Temp", "checks.txt"), "C:\\Temp" + separator + "checks.txt");
+  EXPECT_EQ(pathInFolder("/tmp", "checks.txt"), "/tmp" + separator + "checks.txt");
+  EXPECT_EQ(pathInFolder("C:\\Temp\\", "checks.txt"), "C:\\Temp\\checks.txt");
+  EXPECT_EQ(pathInFolder("/tmp/", "checks.txt"), "/tmp/checks.txt");
+  EXPECT_EQ(pathInFolder("", "checks.txt"), "checks.txt");
 }
 
 #ifdef _WIN32
@@ -117,9 +122,9 @@ TEST(OutputFile, aTargetHeldOpenByAnotherProgramIsReportedAndKept) {
 
 TEST(FileNames, environmentVariablesComeAsUtf8) {
   SetEnvironmentVariableW(L"PPEXPORT_TEST_FOLDER", L"C:\\Users\\M\u00FCller");
-  EXPECT_EQ(environmentVariable("PPEXPORT_TEST_FOLDER"), "C:\\Users\\M\xC3\xBCller");
+  EXPECT_EQ(environmentValue("PPEXPORT_TEST_FOLDER"), "C:\\Users\\M\xC3\xBCller");
   SetEnvironmentVariableW(L"PPEXPORT_TEST_FOLDER", nullptr);
-  EXPECT_EQ(environmentVariable("PPEXPORT_TEST_FOLDER"), "");
+  EXPECT_EQ(environmentValue("PPEXPORT_TEST_FOLDER"), "");
 }
 
 #endif
