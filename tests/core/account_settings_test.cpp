@@ -107,6 +107,7 @@ TEST(GetAccountSettings, givesBackWhatWasSavedAndKeepsRawCheckBoxTexts) {
 
   // A saved empty output file is replaced by the default, as on a first run.
   ScopedVariable home("HOME", "/home/ann");
+  ScopedVariable profile("USERPROFILE", std::nullopt);
   EXPECT_EQ(getAccountSettings(store, "Savings ", march5).fileName,
             "/home/ann/Documents/PositivePayExport.txt");
 }

@@ -1,12 +1,84 @@
 #include "support/run_program.h"
 
+#include "support/temp_folder.h"
+
+#ifdef _WIN32
+#include "text/wide_text.h"
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-
-#include "support/temp_folder.h"
+#endif
 
 namespace ppexport::testing {
+
+#ifdef _WIN32
+
+namespace {
+
+// One argument as the program's CommandLineToArgvW will split it back: quoted when it is empty or
+// holds a space, tab or quote; backslashes doubled only before a quote.
+std::wstring quoted(const std::wstring& argument) {
+  if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+  std::wstring text = L"\"";
+  std::size_t backslashes = 0;
+  for (wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    text.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    text += c;
+  }
+  text.append(backslashes * 2, L'\\');
+  return text + L"\"";
+}
+
+HANDLE inheritableFile(const std::string& path) {
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  return CreateFileW(widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+ProgramRun runPpexport(const std::vector<std::string>& arguments) {
+  TempFolder folder;
+  const std::string outFile = folder.file("out.txt");
+  const std::string errFile = folder.file("err.txt");
+  std::wstring commandLine = quoted(widen(PPEXPORT_BINARY));
+  for (const std::string& argument : arguments) commandLine += L" " + quoted(widen(argument));
+
+  ProgramRun run;
+  HANDLE out = inheritableFile(outFile);
+  HANDLE err = inheritableFile(errFile);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = out;
+  startup.hStdError = err;
+  PROCESS_INFORMATION process{};
+  if (out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
+      CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    DWORD status = 0;
+    if (WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process.hProcess, &status)) {
+      run.exitStatus = static_cast<int>(status);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+  if (err != INVALID_HANDLE_VALUE) CloseHandle(err);
+  run.out = readBytes(outFile);
+  run.err = readBytes(errFile);
+  return run;
+}
+
+#else
 
 ProgramRun runPpexport(const std::vector<std::string>& arguments) {
   TempFolder folder;
@@ -37,5 +109,7 @@ ProgramRun runPpexport(const std::vector<std::string>& arguments) {
   run.err = readBytes(errFile);
   return run;
 }
+
+#endif
 
 }  // namespace ppexport::testing
