@@ -4,7 +4,9 @@
 // earlier Windows versions of the tool kept them, so that their settings are found again.
 //
 // The program's Windows-1252 bytes are stored as Unicode registry strings. The registry itself
-// matches value names case-insensitively and keeps the case they were created with.
+// matches value names case-insensitively and keeps the case they were created with. Enumeration
+// is in the registry's own order, as the earlier versions listed custom formats: the order of
+// creation on Windows (Wine lists values by name).
 
 #ifdef _WIN32
 
