@@ -22,6 +22,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   app.add_option("--now", globals.now, "The clock, as YYYY-MM-DD or YYYY-MM-DDTHH:MM");
   Console console{out, err};
   addConvertCommand(app, globals, console);
+  addCustomCommand(app, globals, console);
 
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {

@@ -39,5 +39,6 @@ struct Console {
 
 // Each subcommand adds itself to the application.
 void addConvertCommand(CLI::App& app, const GlobalOptions& globals, Console& console);
+void addCustomCommand(CLI::App& app, const GlobalOptions& globals, Console& console);
 
 }  // namespace ppexport::cli
