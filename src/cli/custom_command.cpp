@@ -68,14 +68,17 @@ void show(const CustomOptions& options, const GlobalOptions& globals, Console& c
   }
   const CustomFormat format = loadCustomFormat(*store, name);
   console.print(console.out, "Name: " + name);
-  console.print(console.out, format.fixedLength ? "Output: fixed-length" : "Output: comma-separated");
+  console.print(console.out,
+                format.fixedLength ? "Output: fixed-length" : "Output: comma-separated");
   for (std::size_t i = 0; i < customFieldCount; ++i) {
-    std::string line = "Field " + std::to_string(i + 1) + ": " + format.fields[i];
+    std::string line = "Field " + std::to_string(i + 1) + ":";
+    if (!format.fields[i].empty()) line += " " + format.fields[i];
     if (!format.lengths[i].empty()) line += ", length " + format.lengths[i];
     console.print(console.out, line);
   }
   console.print(console.out, "Date format: " + format.dateFormat);
-  console.print(console.out, "Is Void value: " + format.voidValue);
+  console.print(console.out,
+                "Is Void value:" + (format.voidValue.empty() ? "" : " " + format.voidValue));
 }
 
 // The editor's steps: the stored format (or the editor's defaults) with the given choices typed
@@ -132,9 +135,9 @@ void remove(const CustomOptions& options, const GlobalOptions& globals, Console&
     console.status = failed;
     return;
   }
-  console.print(console.out, existed ? "Deleted \"" + bankListEntry(name) + "\"."
-                                     : "There is no custom format named \"" + name +
-                                           "\"; nothing was deleted.");
+  console.print(console.out,
+                existed ? "Deleted \"" + bankListEntry(name) + "\"."
+                        : "There is no custom format named \"" + name + "\"; nothing was deleted.");
 }
 
 }  // namespace

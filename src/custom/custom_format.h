@@ -37,11 +37,11 @@ inline constexpr std::string_view defaultDatePattern = "MM/DD/YYYY";
 
 // A custom format as the editor shows it: the texts of its boxes and its choice of output.
 struct CustomFormat {
-  std::string name;                                     // the name box, as typed
-  std::array<std::string, customFieldCount> fields;     // field 1 to 8: a field name, or ""
-  std::array<std::string, customFieldCount> lengths;    // length 1 to 8: a whole number, or ""
-  std::string voidValue;                                // the text an "Is Void" field carries
-  std::string dateFormat;                               // a date pattern
+  std::string name;                                   // the name box, as typed
+  std::array<std::string, customFieldCount> fields;   // field 1 to 8: a field name, or ""
+  std::array<std::string, customFieldCount> lengths;  // length 1 to 8: a whole number, or ""
+  std::string voidValue;                              // the text an "Is Void" field carries
+  std::string dateFormat;                             // a date pattern
   bool fixedLength = false;  // fixed-length fields; otherwise comma-separated values
 };
 

@@ -52,8 +52,8 @@ enum class SaveOutcome {
 
 struct SaveResult {
   SaveOutcome outcome = SaveOutcome::Refused;
-  EditorMessage message;      // for Refused and StoreFailed
-  std::string bankListText;   // for Saved: "Custom Format: " + the trimmed name
+  EditorMessage message;     // for Refused and StoreFailed
+  std::string bankListText;  // for Saved: "Custom Format: " + the trimmed name
   bool saved() const { return outcome == SaveOutcome::Saved; }
 };
 

@@ -94,10 +94,11 @@ TEST(CustomFixed, fieldsInTheirOrder) {
       // The date is cut to its length but never padded: the next field starts early.
       {{{"Date", "10"}, {"Check Number", "4"}}, "MM/DD/YY", acme, "12/31/251001"},
       {{{"Date", "4"}}, "YYYY-MM-DD", acme, "2025"},
-      // A void: its amount from the memo, type VOID, and no marker (the marker is on issued checks).
+      // A void: its amount from the memo, type VOID, and no marker (it stands on issued checks).
       {{{"Amount", "7"}, {"Type", "5"}, {"Is Void", "3"}, {"Memo", "12"}}, "MMDDYY", voided,
        "0008000VOID    VOID: 80.00 "},
-      {{{"Is Void", "4"}, {"Type", "3"}, {"Account Number", "8"}}, "MMDDYY", acme, "Yes ISS0012-345"},
+      {{{"Is Void", "4"}, {"Type", "3"}, {"Account Number", "8"}}, "MMDDYY", acme,
+       "Yes ISS0012-345"},
       // Unknown names add nothing whatever their length; unreadable lengths count as 0.
       {{{"Amount", "abc"}, {"Payees", "5"}, {"Check Number", "-3"}, {"Memo", "99999999999"},
         {"Check Number", "2.5"}}, "MMDDYY", acme, "01"},
@@ -131,10 +132,10 @@ TEST(CustomFormats, theirOwnQualifyingRule) {
     TempFolder folder;
     Written written = write(fixture, folder, commaSeparated);
     EXPECT_EQ(written.result.count, 3);
-    EXPECT_TRUE(fileHoldsLines(written.file, commaSeparated
-                                                 ? std::vector<std::string>{"1,ISSUE", "4,VOID", ",VOID"}
-                                                 : std::vector<std::string>{"001ISSUE", "004VOID ",
-                                                                            "000VOID "}));
+    const std::vector<std::string> lines =
+        commaSeparated ? std::vector<std::string>{"1,ISSUE", "4,VOID", ",VOID"}
+                       : std::vector<std::string>{"001ISSUE", "004VOID ", "000VOID "};
+    EXPECT_TRUE(fileHoldsLines(written.file, lines));
   }
 }
 
