@@ -6,10 +6,11 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/session.h"
 #include "custom/custom_format.h"
 #include "custom/custom_format_editor.h"
 #include "formats/bank_formats.h"
-#include "settings/memory_store.h"
+#include "settings/settings_store.h"
 #include "text/windows1252.h"
 
 namespace ppexport::cli {
@@ -25,43 +26,43 @@ struct CustomOptions {
   std::optional<std::string> voidValue;
 };
 
-struct Store {
-  std::unique_ptr<SettingsStore> store;
-  std::string error;     // why the store cannot be used; "" when it can
-  bool refused = false;  // a settings file named where settings cannot live in one
-};
-
-Store openStore(const GlobalOptions&) {
-  Store opened;
-  opened.store = std::make_unique<MemorySettingsStore>();
-  return opened;
+// The user's store, or nothing (with the exit status set) when the command line may not name one
+// here; the session has said why.
+SettingsStore* usableStore(Session& session, Console& console) {
+  SettingsStore* store = session.settings();
+  if (store == nullptr) console.status = badUsage;
+  return store;
 }
 
-// Opens the user's store, or says why it cannot be used and sets the exit status.
-std::unique_ptr<SettingsStore> usableStore(const GlobalOptions& globals, Console& console) {
-  Store opened = openStore(globals);
-  if (opened.error.empty()) return std::move(opened.store);
-  console.print(console.err, "ppexport: " + opened.error);
-  console.status = opened.refused ? badUsage : failed;
-  return nullptr;
+// After an operation of store: false, with its reason printed, when it failed.
+bool succeeded(SettingsStore& store, Console& console) {
+  const std::string reason = store.lastError();
+  if (reason.empty()) return true;
+  console.print(console.err, "ppexport: " + reason);
+  console.status = failed;
+  return false;
 }
 
 std::string bankListEntry(std::string_view name) {
   return std::string(customFormatPrefix) + std::string(name);
 }
 
-void list(const GlobalOptions& globals, Console& console) {
-  std::unique_ptr<SettingsStore> store = usableStore(globals, console);
+void list(Session& session, Console& console) {
+  SettingsStore* store = usableStore(session, console);
   if (!store) return;
-  for (const std::string& name : customFormatNames(*store)) console.print(console.out, name);
+  const std::vector<std::string> names = customFormatNames(*store);
+  if (!succeeded(*store, console)) return;
+  for (const std::string& name : names) console.print(console.out, name);
 }
 
-void show(const CustomOptions& options, const GlobalOptions& globals, Console& console) {
-  std::unique_ptr<SettingsStore> store = usableStore(globals, console);
+void show(const CustomOptions& options, Session& session, Console& console) {
+  SettingsStore* store = usableStore(session, console);
   if (!store) return;
   // Like every user of a bank list entry, show looks the name up trimmed.
   const std::string name(trimSpaces(utf8ToWindows1252(options.name)));
-  if (!customFormatExists(*store, name)) {
+  const bool exists = customFormatExists(*store, name);
+  if (!succeeded(*store, console)) return;
+  if (!exists) {
     console.print(console.err, "ppexport: there is no custom format named \"" + name + "\".");
     console.status = badUsage;
     return;
@@ -83,13 +84,13 @@ void show(const CustomOptions& options, const GlobalOptions& globals, Console& c
 
 // The editor's steps: the stored format (or the editor's defaults) with the given choices typed
 // over it, each field picked and each length left as the editor's validators correct them.
-void save(const CustomOptions& options, const GlobalOptions& globals, Console& console) {
+void save(const CustomOptions& options, Session& session, Console& console) {
   if (options.fields.size() > customFieldCount) {
     console.err << "ppexport: a custom format has at most " << customFieldCount << " fields.\n";
     console.status = badUsage;
     return;
   }
-  std::unique_ptr<SettingsStore> store = usableStore(globals, console);
+  SettingsStore* store = usableStore(session, console);
   if (!store) return;
   const std::string typedName = utf8ToWindows1252(options.name);
   CustomFormat format = loadCustomFormat(*store, trimSpaces(typedName));
@@ -125,11 +126,12 @@ void save(const CustomOptions& options, const GlobalOptions& globals, Console& c
 }
 
 // The editor's Delete: the name exactly as given, not trimmed.
-void remove(const CustomOptions& options, const GlobalOptions& globals, Console& console) {
-  std::unique_ptr<SettingsStore> store = usableStore(globals, console);
+void remove(const CustomOptions& options, Session& session, Console& console) {
+  SettingsStore* store = usableStore(session, console);
   if (!store) return;
   const std::string name = utf8ToWindows1252(options.name);
   const bool existed = customFormatExists(*store, name);
+  if (!succeeded(*store, console)) return;
   if (std::optional<EditorMessage> failure = deleteCustomFormat(*store, name)) {
     console.print(console.err, failure->text);
     console.status = failed;
@@ -142,17 +144,17 @@ void remove(const CustomOptions& options, const GlobalOptions& globals, Console&
 
 }  // namespace
 
-void addCustomCommand(CLI::App& app, const GlobalOptions& globals, Console& console) {
+void addCustomCommand(CLI::App& app, Session& session, Console& console) {
   auto options = std::make_shared<CustomOptions>();
   CLI::App* custom = app.add_subcommand("custom", "List, show, save or delete custom formats");
   custom->require_subcommand(1);
 
   custom->add_subcommand("list", "The stored custom formats, in the bank list's order")
-      ->callback([&globals, &console] { list(globals, console); });
+      ->callback([&session, &console] { list(session, console); });
 
   CLI::App* showCommand = custom->add_subcommand("show", "One custom format's definition");
   showCommand->add_option("name", options->name, "Custom format name")->required();
-  showCommand->callback([options, &globals, &console] { show(*options, globals, console); });
+  showCommand->callback([options, &session, &console] { show(*options, session, console); });
 
   CLI::App* saveCommand =
       custom->add_subcommand("save", "Save a custom format as the editor's Save does");
@@ -168,12 +170,12 @@ void addCustomCommand(CLI::App& app, const GlobalOptions& globals, Console& cons
       ->allow_extra_args(false);
   saveCommand->add_option("--date-format", options->dateFormat, "Date pattern, e.g. MM/DD/YYYY");
   saveCommand->add_option("--void-value", options->voidValue, "Text of an Is Void field");
-  saveCommand->callback([options, &globals, &console] { save(*options, globals, console); });
+  saveCommand->callback([options, &session, &console] { save(*options, session, console); });
 
   CLI::App* deleteCommand =
       custom->add_subcommand("delete", "Delete a custom format (the name exactly as given)");
   deleteCommand->add_option("name", options->name, "Custom format name")->required();
-  deleteCommand->callback([options, &globals, &console] { remove(*options, globals, console); });
+  deleteCommand->callback([options, &session, &console] { remove(*options, session, console); });
 }
 
 }  // namespace ppexport::cli

@@ -1,11 +1,97 @@
+// Bank of America: the standard layout, the SMS Platform and the DRS Platform, each a header and
+// one fixed-width record per check; the DRS Platform closes the file with control totals.
+
+#include "formats/bank_file.h"
 #include "formats/bank_formats.h"
+#include "formats/running_total.h"
+#include "text/amounts.h"
 
 namespace ppexport {
 
-WriterResult writeBankOfAmerica(const WriterInputs&) { return WriterResult{0, true, {}, {}}; }
+WriterResult writeBankOfAmerica(const WriterInputs& inputs) {
+  BankFile file(inputs);
+  // The header is the remote ID as the bank gave it, written before the headings are looked up.
+  file.write(FixedRecord().spaceFilled(inputs.remoteId, 91));
+  int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
+    file.write(FixedRecord()
+                   .zeroFilled(inputs.accountId, 12)
+                   .text(check.isVoid() ? "2" : " ")
+                   .spaces(2)
+                   .zeroFilled(check.checkNumber(), 10)
+                   .amount(check.amountInCents(), 12)
+                   .date(check.checkDate(), "MMDDYYYY")
+                   .spaces(1)
+                   .spaceFilled(check.payee(), 45));
+  });
+  return file.finish(count);
+}
 
-WriterResult writeBankOfAmericaSms(const WriterInputs&) { return WriterResult{0, true, {}, {}}; }
+WriterResult writeBankOfAmericaSms(const WriterInputs& inputs) {
+  BankFile file(inputs);
+  file.write(FixedRecord()
+                 .zeroFilled(inputs.accountId, 12)
+                 .text("H")
+                 .spaces(22)
+                 .date(inputs.now.date, "MMDDYYYY")
+                 .spaces(67));
+  int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
+    file.write(FixedRecord()
+                   .zeroFilled(inputs.accountId, 12)
+                   .text(check.isVoid() ? "V" : "O")
+                   .zeroFilled(check.checkNumber(), 10)
+                   .amount(check.amountInCents(), 12)
+                   .date(check.checkDate(), "MMDDYYYY")
+                   .spaces(1)
+                   .spaceFilled(check.payee(), 50)
+                   .spaces(16));
+  });
+  return file.finish(count);
+}
 
-WriterResult writeBankOfAmericaDrs(const WriterInputs&) { return WriterResult{0, true, {}, {}}; }
+namespace {
+// The check number as a whole number for the DRS check number total; a number too large for any
+// total counts as 0.
+std::int64_t checkNumberValue(const CheckRow& check) {
+  std::optional<double> number = regional().toNumber(check.checkNumber());
+  if (!number) return 0;
+  return roundHalfEven(*number).value_or(0);
+}
+}  // namespace
+
+WriterResult writeBankOfAmericaDrs(const WriterInputs& inputs) {
+  BankFile file(inputs);
+  file.write(FixedRecord()
+                 .text("DRX")
+                 .zeroFilled(inputs.batchId, 3)
+                 .text("00")
+                 .zeroFilled(inputs.accountId, 10)
+                 .date(inputs.now.date, "YYYYMMDD")
+                 .spaces(9)
+                 .text("N")
+                 .spaces(44));
+  RunningTotal checkNumberTotal;
+  RunningTotal amountTotal;  // voids add the amount they had before they were voided
+  int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
+    checkNumberTotal.add(checkNumberValue(check));
+    amountTotal.add(check.amountInCents());
+    file.write(FixedRecord()
+                   .zeroFilled(check.checkNumber(), 10)
+                   .amount(check.amountInCents(), 10)
+                   .zeroFilled(inputs.accountId, 10)
+                   .date(check.checkDate(), "MMDDYY")
+                   .text(check.isVoid() ? "-" : " ")
+                   .spaceFilled(check.payee(), 43));
+  });
+  // The trailer closes every DRS file, also one whose report lacks a heading.
+  file.write(FixedRecord()
+                 .text("1EOF")
+                 .spaces(1)
+                 .zeroFilled(count, 5)
+                 .spaces(20)
+                 .zeroFilled(checkNumberTotal.value(), 10)
+                 .zeroFilled(amountTotal.value(), 10)
+                 .spaces(30));
+  return file.finish(count);
+}
 
 }  // namespace ppexport

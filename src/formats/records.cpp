@@ -91,6 +91,16 @@ FixedRecord& FixedRecord::spaceFilledRight(std::string_view value, std::size_t w
   return *this;
 }
 
+FixedRecord& FixedRecord::firstCharacters(std::string_view value, std::size_t width) {
+  appendClean(line_, value.substr(0, width));
+  return *this;
+}
+
+FixedRecord& FixedRecord::lastCharacters(std::string_view value, std::size_t width) {
+  appendClean(line_, value.substr(value.size() > width ? value.size() - width : 0));
+  return *this;
+}
+
 FixedRecord& FixedRecord::date(const std::optional<Date>& date, std::string_view pattern) {
   if (date) {
     line_ += formatDate(*date, pattern);
@@ -120,9 +130,9 @@ void DelimitedLine::separate() {
   ++fields_;
 }
 
-DelimitedLine& DelimitedLine::field(std::string_view value) {
+DelimitedLine& DelimitedLine::field(std::string_view value, std::size_t maxWidth) {
   separate();
-  appendClean(line_, value);
+  appendClean(line_, value.substr(0, maxWidth));
   return *this;
 }
 
@@ -133,6 +143,10 @@ DelimitedLine& DelimitedLine::amount(std::string_view formatted, std::size_t max
 
 DelimitedLine& DelimitedLine::date(const std::optional<Date>& date, std::string_view pattern) {
   return field(date ? formatDate(*date, pattern) : std::string());
+}
+
+DelimitedLine& DelimitedLine::lastCharacters(std::string_view value, std::size_t count) {
+  return field(value.size() > count ? value.substr(value.size() - count) : value);
 }
 
 std::string without(std::string_view text, char character) {

@@ -35,6 +35,10 @@ class FixedRecord {
   FixedRecord& zeroFilledRight(std::string_view value, std::size_t width);
   // The value's last `width` characters after `width` spaces put in front.
   FixedRecord& spaceFilledRight(std::string_view value, std::size_t width);
+  // The value's first or last `width` characters, unfilled: a shorter value makes the record
+  // shorter, as the layouts that take a bank code or bank number as typed require.
+  FixedRecord& firstCharacters(std::string_view value, std::size_t width);
+  FixedRecord& lastCharacters(std::string_view value, std::size_t width);
   // A date by pattern; an unreadable date (nothing) is as many spaces as the pattern is wide.
   FixedRecord& date(const std::optional<Date>& date, std::string_view pattern);
   // A constant of the layout.
@@ -56,11 +60,16 @@ class FixedRecord {
 class DelimitedLine {
  public:
   explicit DelimitedLine(char separator = ',') : separator_(separator) {}
-  DelimitedLine& field(std::string_view value);
+  // The value's first maxWidth characters (all of it by default).
+  DelimitedLine& field(std::string_view value, std::size_t maxWidth = std::string_view::npos);
   // An amount text cut to maxWidth characters; a longer text is noted.
   DelimitedLine& amount(std::string_view formatted, std::size_t maxWidth = std::string_view::npos);
   // A date by pattern; empty when the date is unreadable.
   DelimitedLine& date(const std::optional<Date>& date, std::string_view pattern);
+  // The value's first `count` characters, or the whole value when shorter (no filling).
+
+  // The value's last `count` characters, or the whole value when shorter (no filling).
+  DelimitedLine& lastCharacters(std::string_view value, std::size_t count);
 
   const std::string& line() const { return line_; }
   std::size_t fields() const { return fields_; }

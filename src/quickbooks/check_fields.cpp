@@ -45,6 +45,14 @@ std::string lettersDigitsSpacesOnly(std::string_view text) {
   return kept;
 }
 
+std::string upperLettersSpacesOnly(std::string_view text) {
+  std::string kept;
+  for (char c : upperCase(trimSpaces(text))) {
+    if ((c >= 'A' && c <= 'Z') || c == ' ') kept.push_back(c);
+  }
+  return kept;
+}
+
 Date lastDayOfMonth(const Date& date) {
   return Date{date.year, date.month, daysInMonth(date.year, date.month)};
 }

@@ -36,6 +36,11 @@ double voidAmountFromMemo(std::string_view description);
 // The text trimmed, keeping only letters A to Z (either case), digits and spaces.
 std::string lettersDigitsSpacesOnly(std::string_view text);
 
+// The text trimmed and in upper case, keeping only the letters A to Z and spaces: digits,
+// punctuation and accented letters are dropped, so a dropped character between two spaces leaves
+// both spaces.
+std::string upperLettersSpacesOnly(std::string_view text);
+
 // The last calendar day of the month of date.
 Date lastDayOfMonth(const Date& date);
 

@@ -4,11 +4,6 @@
 
 namespace ppexport {
 
-SettingValue getSetting(SettingsStore& store, std::string_view key, std::string_view defaultValue) {
-  std::optional<std::string> stored = store.readSetting(key);
-  return SettingValue{stored ? *stored : std::string(defaultValue)};
-}
-
 SettingsEntries::iterator MemorySettingsStore::find(std::string_view key) {
   const std::string wanted = upperCase(key);
   for (auto it = entries_.begin(); it != entries_.end(); ++it) {

@@ -34,7 +34,7 @@ class SettingsStore {
       std::string_view key,
       const std::function<std::string(const std::optional<std::string>&)>& advance) = 0;
 
-  // The reason of the last failed operation, "" when there was none.
+  // Why the last operation failed, naming the store; "" when it succeeded.
   virtual std::string lastError() const = 0;
 };
 

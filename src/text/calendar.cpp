@@ -64,4 +64,10 @@ Date addDays(const Date& date, long days) {
   return civilFromDays(total);
 }
 
+long daysBetween(const Date& from, const Date& to) {
+  return static_cast<long>(
+      daysFromCivil(to.year, static_cast<unsigned>(to.month), static_cast<unsigned>(to.day)) -
+      daysFromCivil(from.year, static_cast<unsigned>(from.month), static_cast<unsigned>(from.day)));
+}
+
 }  // namespace ppexport

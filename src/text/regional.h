@@ -34,6 +34,8 @@ bool isValidDate(const Date& date);
 int dayOfYear(const Date& date);
 // The day that lies `days` days after (or, negative, before) `date`.
 Date addDays(const Date& date, long days);
+// The number of days from `from` to `to`, negative when `to` lies before.
+long daysBetween(const Date& from, const Date& to);
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 

@@ -50,6 +50,19 @@ TEST(LettersDigitsSpacesOnly, dropsPunctuationAndAccentsKeepsCase) {
   EXPECT_EQ(lettersDigitsSpacesOnly("Caf\xE9 Ren\xE9"), "Caf Ren");
 }
 
+TEST(UpperLettersSpacesOnly, keepsUpperCaseLettersAndSpacesOnly) {
+  struct Case {
+    const char *text, *expected;
+  } cases[] = {
+      {" O'Brien & Sons, Inc. #2 ", "OBRIEN  SONS INC "},
+      {"3M Company #2", "M COMPANY "},
+      {"Caf\xE9 Ren\xE9" "e", "CAF RENE"},
+      {"smith\tjones", "SMITHJONES"},
+      {"  ", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(upperLettersSpacesOnly(c.text), c.expected) << c.text;
+}
+
 TEST(LastDayOfMonth, coversLeapYearsAndYearEnd) {
   EXPECT_EQ(lastDayOfMonth(Date{2024, 2, 10}), (Date{2024, 2, 29}));
   EXPECT_EQ(lastDayOfMonth(Date{2025, 12, 31}), (Date{2025, 12, 31}));

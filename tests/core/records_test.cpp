@@ -20,6 +20,10 @@ TEST(FixedRecord, fieldConventions) {
       {FixedRecord().spaceFilledRight("12", 4), "  12"},
       {FixedRecord().spaceFilled("line\r\nbreak", 11), "line  break"},
       {FixedRecord().text("T").spaces(2).zeros(3), "T  000"},
+      {FixedRecord().firstCharacters("001 - NYB", 3), "001"},
+      {FixedRecord().firstCharacters("12", 3), "12"},
+      {FixedRecord().lastCharacters("1234567", 5), "34567"},
+      {FixedRecord().lastCharacters("123", 5), "123"},
       {FixedRecord().date(Date{2024, 3, 5}, "MMDDYY"), "030524"},
       {FixedRecord().date(Date{2024, 3, 5}, "YYYYMMDD"), "20240305"},
       {FixedRecord().date(Date{2024, 3, 5}, "MMDDYYYY"), "03052024"},
@@ -44,15 +48,29 @@ TEST(FixedRecord, anAmountLongerThanItsFieldKeepsItsLastDigitsAndIsNoted) {
 TEST(DelimitedLine, fieldsJoinedUnquotedWithCutAmounts) {
   DelimitedLine line;
   line.field("1001").date(Date{2025, 12, 31}, "MM/DD/YYYY").date(std::nullopt, "MM/DD/YYYY");
-  line.field("tab\there").amount("1234.50", 11);
-  EXPECT_EQ(line.line(), "1001,12/31/2025,,tab here,1234.50");
-  EXPECT_EQ(line.fields(), 5u);
+  line.field("tab\there").amount("1234.50", 11).field("12345678901234", 13).field("12", 13);
+  EXPECT_EQ(line.line(), "1001,12/31/2025,,tab here,1234.50,1234567890123,12");
+  EXPECT_EQ(line.fields(), 7u);
   EXPECT_FALSE(line.amountTooLong());
   DelimitedLine hashes('#');
   hashes.field("a").amount("123456789012.50", 11);
   EXPECT_EQ(hashes.line(), "a#12345678901");
   EXPECT_TRUE(hashes.amountTooLong());
   EXPECT_EQ(without("Smith, John, Jr", ','), "Smith John Jr");
+}
+
+TEST(DelimitedLine, firstAndLastCharactersCutWithoutFilling) {
+  DelimitedLine line('#');
+  line.field("Acme Supply", 4).field("Ab", 4).field("", 4);
+  line.lastCharacters("12345678901234", 10).lastCharacters("987654", 10).lastCharacters("x\ny", 2);
+  EXPECT_EQ(line.line(), "Acme#Ab##5678901234#987654# y");
+}
+
+TEST(DelimitedLine, fieldsCutToAWidthWithoutFill) {
+  DelimitedLine line;
+  line.field("ABCDEFGHIJKL", 10).field("ABC", 10).field("", 10).field("a\r\nb", 3);
+  EXPECT_EQ(line.line(), "ABCDEFGHIJ,ABC,,a  ");
+  EXPECT_EQ(line.fields(), 4u);
 }
 
 }  // namespace

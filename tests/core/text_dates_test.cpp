@@ -89,6 +89,9 @@ TEST(Calendar, countsDaysAcrossMonthsAndYears) {
   EXPECT_EQ(addDays(Date{2024, 3, 5}, 0), (Date{2024, 3, 5}));
   EXPECT_EQ(addDays(Date{1970, 1, 1}, 146097), (Date{2370, 1, 1}));
   EXPECT_EQ(addDays(Date{2000, 3, 1}, -36525), (Date{1900, 3, 1}));
+  EXPECT_EQ(daysBetween(Date{1899, 12, 30}, Date{2000, 1, 1}), 36526);
+  EXPECT_EQ(daysBetween(Date{1899, 12, 30}, Date{2024, 3, 5}), 45356);
+  EXPECT_EQ(daysBetween(Date{2024, 3, 5}, Date{2024, 2, 28}), -6);
 }
 
 TEST(RegionalInForce, isTheUnitedStatesUntilSetOtherwise) {

@@ -1,0 +1,116 @@
+#include "create/create_operation.h"
+
+#include "create/format_dispatch.h"
+#include "create/messages.h"
+#include "create/review_file.h"
+#include "quickbooks/check_fields.h"
+#include "quickbooks/export_errors.h"
+#include "quickbooks/report_export.h"
+#include "quickbooks/report_table.h"
+#include "settings/environment.h"
+
+namespace ppexport {
+
+namespace {
+Message refusal(std::string_view text) { return Message{std::string(text), MessageIcon::Critical}; }
+
+// The choices checked in order; the first that fails gives its message.
+std::optional<Message> checkChoices(const CreateRequest& request) {
+  const std::string& bank = request.bankListText;
+  if (request.bankListIndex == -1 || bank == "<choose an bank>" || bank.empty() ||
+      bank == "<pick a bank for this account>") {
+    return refusal(pickBankMessage);
+  }
+  const std::string& account = request.accountText;
+  if (request.accountIndex == -1 || account == "<pick an account>" || account.empty()) {
+    return refusal(pickAccountMessage);
+  }
+  if (request.fileName.empty()) return refusal(enterFileNameMessage);
+  if (!regional().isDate(request.fromDate) || !regional().isDate(request.toDate)) {
+    return refusal(validDatesMessage);
+  }
+  return std::nullopt;
+}
+
+std::string visibleText(const IdentifierBox& box) { return box.visible ? box.text : std::string(); }
+}  // namespace
+
+CreateOutcome createFile(const CreateRequest& request, const CreateServices& services) {
+  CreateOutcome outcome;
+  if (std::optional<Message> refused = checkChoices(request)) {
+    outcome.message = *refused;
+    return outcome;
+  }
+
+  // The account's settings are saved before anything is fetched, so they survive a failed export.
+  std::vector<std::string> notes;
+  if (!saveUserSettings(*services.settings, request.accountSettings)) {
+    notes.push_back("Warning: the settings of this account could not be saved: " +
+                    services.settings->lastError());
+  }
+
+  const std::string checkReport =
+      pathInFolder(services.reportFolder, std::string(checkReportFileName));
+  const std::string vendorReport =
+      pathInFolder(services.reportFolder, std::string(vendorReportFileName));
+  const Date from = *regional().toDate(request.fromDate);
+  const Date to = *regional().toDate(request.toDate);
+  const std::string exported = exportReportAfresh(
+      *services.quickBooks,
+      checkReportRequest(from, to, checkReport, checkReportColumns(request.bankListText),
+                         request.accountText));
+  if (exported != exportSucceeded) {
+    outcome.stage = CreateStage::ExportFailed;
+    outcome.message = Message{std::string(exportFailedMessage) + std::string(lineBreak) + exported,
+                              MessageIcon::Critical};
+    return outcome;
+  }
+  ReportTable checks;
+  readReportFile(checkReport, fieldSeparator, checks);
+  // The vendor list only improves payee names: without it the report's names are used.
+  exportReportAfresh(*services.quickBooks, vendorListRequest(vendorReport));
+  ReportTable vendorTable;
+  readReportFile(vendorReport, fieldSeparator, vendorTable);
+  const VendorIndex vendors(vendorTable);
+
+  WriterInputs inputs;
+  inputs.checks = &checks;
+  inputs.vendors = &vendors;
+  inputs.fileName = request.fileName;
+  inputs.bankId = request.bankId.text;
+  inputs.accountId = request.accountId.text;
+  inputs.remoteId = request.remoteId.text;
+  inputs.batchId = request.batchId.text;
+  inputs.bankCode = request.bankCode;
+  inputs.now = services.clock->now();
+  inputs.settings = services.settings;
+  WriterResult written = runFormatWriter(request.bankListText, inputs);
+  outcome.count = written.count;
+  if (!written.written) {
+    outcome.stage = CreateStage::NotWritten;
+    outcome.message = Message{couldNotCreateMessage(request.fileName, written.failure),
+                              MessageIcon::Critical};
+    return outcome;
+  }
+
+  outcome.stage = CreateStage::Done;
+  std::string text = createdMessage(request.fileName, written.count);
+  if (request.createReviewFile && written.count > 0) {
+    const ReviewIdentifiers identifiers{visibleText(request.bankId), visibleText(request.accountId),
+                                        visibleText(request.remoteId),
+                                        visibleText(request.batchId)};
+    const ReviewResult review =
+        writeReviewFile(checks, vendors, request.fileName, identifiers, inputs.now);
+    outcome.reviewFileWritten = review.count != 0;
+    text += std::string(lineBreak) + std::string(lineBreak);
+    text += outcome.reviewFileWritten
+                ? "Also created the file 'Positive Pay Review.csv' for your review."
+                : "But could not create 'Positive Pay Review.csv' for your review.";
+  }
+  notes.insert(notes.end(), written.warnings.begin(), written.warnings.end());
+  outcome.message.text = withWarnings(text, notes);
+  outcome.message.icon = notes.empty() ? MessageIcon::Information : MessageIcon::Warning;
+  return outcome;
+}
+
+}  // namespace ppexport

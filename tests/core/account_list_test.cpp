@@ -1,0 +1,113 @@
+// The account list: active bank accounts from the chart of accounts, or the window's message.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "quickbooks/account_list.h"
+#include "quickbooks/company_connection.h"
+#include "quickbooks/export_errors.h"
+#include "support/temp_folder.h"
+
+namespace ppexport {
+namespace {
+
+using testing::TempFolder;
+using testing::readBytes;
+using testing::writeBytes;
+
+// Plays QuickBooks with a fixed report file and a fixed result, and keeps the last request.
+class ScriptedConnection final : public QuickBooksConnection {
+ public:
+  ScriptedConnection(std::string report, std::string result)
+      : report_(std::move(report)), result_(std::move(result)) {}
+  std::string exportReport(const ExportRequest& request) override {
+    last = request;
+    writeBytes(request.outputPath, report_);
+    return result_;
+  }
+  ExportRequest last;
+
+ private:
+  std::string report_;
+  std::string result_;
+};
+
+std::string chart(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+TEST(GetAccountList, takesActiveBankAccountsInChartOrder) {
+  struct Case {
+    const char* what;
+    std::string report;
+    std::vector<std::string> accounts;
+  };
+  const Case cases[] = {
+      {"the chart of the example",
+       chart({"Account\x01Type\x01" "Active", "Checking\x01" "Bank\x01True",
+              "Old Checking\x01" "Bank\x01" "False", "Savings\x01" "Bank\x01True",
+              "Owner Draw\x01" "Equity\x01True", "Petty\x01" "bank\x01True",
+              "Cash\x01" "Bank\x01true"}),
+       {"Checking", "Savings"}},
+      {"columns found by heading, duplicates kept",
+       chart({"Name\x01 active \x01 TYPE ", "Checking\x01True\x01" "Bank",
+              "Checking\x01True\x01" "Bank"}),
+       {"Checking", "Checking"}},
+      {"no Active column", chart({"Account\x01Type", "Checking\x01" "Bank"}), {}},
+      {"an empty report", "", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder temp;
+    ScriptedConnection connection(c.report, "Success");
+    const AccountList list = getAccountList(connection, temp.path().string());
+    EXPECT_EQ(list.accounts, c.accounts);
+    EXPECT_EQ(list.exportResult, "Success");
+    EXPECT_EQ(list.errorMessage, "");
+  }
+}
+
+TEST(GetAccountList, asksForTheChartOfAccountsIntoChecksTxt) {
+  TempFolder temp;
+  ScriptedConnection connection("", "Success");
+  getAccountList(connection, temp.path().string());
+  EXPECT_EQ(connection.last.reportName, "qbCOA");
+  EXPECT_EQ(connection.last.outputPath, temp.file("checks.txt"));
+  EXPECT_EQ(connection.last.delimiter, "\x01");
+  EXPECT_EQ(connection.last.from, (Date{2010, 1, 1}));
+  EXPECT_EQ(connection.last.to, (Date{2010, 1, 1}));
+  for (const std::string& option : connection.last.options) EXPECT_EQ(option, "");
+}
+
+TEST(GetAccountList, aFailedExportAddsNothingAndGivesTheMessage) {
+  TempFolder temp;
+  ScriptedConnection connection(chart({"Account\x01Type\x01" "Active", "Checking\x01" "Bank\x01True"}),
+                                useConnectionErrorText(438, "no module"));
+  const AccountList list = getAccountList(connection, temp.path().string());
+  EXPECT_TRUE(list.accounts.empty());
+  EXPECT_EQ(list.errorMessage, accountListErrorMessage(useConnectionErrorText(438, "no module")));
+}
+
+// With QuickBooks closed (the stand-in's company file missing) the message carries the "find a
+// running copy" text, and the chart of an earlier run is not read.
+TEST(GetAccountList, closedQuickBooksGivesTheRunningCopyMessage) {
+  TempFolder temp;
+  writeBytes(temp.file("checks.txt"), chart({"Account\x01Type\x01" "Active", "Stale\x01" "Bank\x01True"}));
+  const FixedClock clock{DateTime{Date{2024, 3, 5}, 9, 0}};
+  const std::string company = temp.file("closed.json");
+  CompanyFileConnection connection(company, clock);
+  const AccountList list = getAccountList(connection, temp.path().string());
+  EXPECT_TRUE(list.accounts.empty());
+  EXPECT_EQ(list.errorMessage,
+            "An error occoured when trying to get the account list from QuickBooks:\r\n\r\n"
+            "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
+            "If Quickbooks is not running, please start QuickBooks.\r\n\r\n"
+            "Error: -2147220991 : The company file \"" + company + "\" does not exist\r\n");
+  EXPECT_FALSE(std::filesystem::exists(temp.file("checks.txt")));
+}
+
+}  // namespace
+}  // namespace ppexport

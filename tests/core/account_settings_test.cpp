@@ -1,0 +1,156 @@
+// The per-account settings: key names, the order they are written in, and the defaults.
+#include <gtest/gtest.h>
+
+#include "settings/account_settings.h"
+#include "settings/memory_store.h"
+#include "support/scoped_variable.h"
+
+namespace ppexport {
+namespace {
+
+using testing::ScopedVariable;
+
+constexpr Date march5{2024, 3, 5};
+
+AccountSettings checkingSettings() {
+  AccountSettings values;
+  values.account = "Checking";
+  values.bankList = "Wells Fargo ARP - CSV";
+  values.fromDate = "2/1/2024";
+  values.toDate = "3/5/2024";
+  values.fileName = "/home/ann/bank/checks.txt";
+  values.autoDateRangeDays = "30";
+  values.autoDateRange = "0";
+  values.remoteID = "R1";
+  values.batchID = "B2";
+  values.bankID = "";
+  values.accountID = "000123456";
+  values.bankCode = "0006 - TN";
+  values.createReviewFile = "1";
+  return values;
+}
+
+TEST(SaveUserSettings, writesTheKeysInTheWindowsOrderByPlainConcatenation) {
+  MemorySettingsStore store;
+  ASSERT_TRUE(saveUserSettings(store, checkingSettings()));
+  const SettingsEntries expected{
+      {"myAccount", "Checking"},
+      {"CheckingbankList", "Wells Fargo ARP - CSV"},
+      {"CheckingfromDate", "2/1/2024"},
+      {"CheckingtoDate", "3/5/2024"},
+      {"CheckingfileName", "/home/ann/bank/checks.txt"},
+      {"CheckingautoDateRangeDays", "30"},
+      {"CheckingautoDateRange", "0"},
+      {"CheckingremoteID", "R1"},
+      {"CheckingbatchID", "B2"},
+      {"CheckingbankID", ""},
+      {"CheckingaccountID", "000123456"},
+      {"CheckingbankCode", "0006 - TN"},
+      {"CheckingcreateReviewFile", "1"},
+  };
+  EXPECT_EQ(store.enumerate(), expected);
+}
+
+TEST(SaveUserSettings, anAccountTextIsUsedExactlyAsShown) {
+  MemorySettingsStore store;
+  AccountSettings values = checkingSettings();
+  values.account = "Payroll Account ";
+  saveUserSettings(store, values);
+  EXPECT_EQ(store.readSetting("myAccount"), "Payroll Account ");
+  EXPECT_EQ(store.readSetting("Payroll Account bankList"), "Wells Fargo ARP - CSV");
+}
+
+TEST(SaveUserSettings, aStoreThatCannotBeWrittenIsReported) {
+  MemorySettingsStore store;
+  store.failWith("The settings file \"/x\" could not be written");
+  EXPECT_FALSE(saveUserSettings(store, checkingSettings()));
+}
+
+TEST(GetAccountSettings, anEmptyStoreGivesTheFirstRunDefaults) {
+  ScopedVariable home("HOME", "/home/ann");
+  ScopedVariable profile("USERPROFILE", std::nullopt);
+  MemorySettingsStore store;
+  EXPECT_EQ(lastChosenAccount(store), "<choose an account>");
+  const AccountSettings values = getAccountSettings(store, "<choose an account>", march5);
+  EXPECT_EQ(values.account, "<choose an account>");
+  EXPECT_EQ(values.bankList, "<choose an bank>");
+  EXPECT_EQ(values.fromDate, "3/5/2024");
+  EXPECT_EQ(values.toDate, "3/5/2024");
+  EXPECT_EQ(values.fileName, "/home/ann/Documents/PositivePayExport.txt");
+  EXPECT_EQ(values.autoDateRangeDays, "90");
+  EXPECT_EQ(values.autoDateRange, "1");
+  EXPECT_EQ(values.remoteID, "");
+  EXPECT_EQ(values.batchID, "");
+  EXPECT_EQ(values.bankID, "");
+  EXPECT_EQ(values.accountID, "");
+  EXPECT_EQ(values.bankCode, "<pick a bank code>");
+  EXPECT_EQ(values.createReviewFile, "0");
+}
+
+TEST(GetAccountSettings, givesBackWhatWasSavedAndKeepsRawCheckBoxTexts) {
+  MemorySettingsStore store;
+  saveUserSettings(store, checkingSettings());
+  store.saveSetting("CheckingautoDateRange", "True");
+  store.saveSetting("Savings fileName", "");
+  EXPECT_EQ(lastChosenAccount(store), "Checking");
+
+  AccountSettings expected = checkingSettings();
+  expected.autoDateRange = "True";
+  const AccountSettings values = getAccountSettings(store, "CHECKING", march5);
+  EXPECT_EQ(values.bankList, expected.bankList);
+  EXPECT_EQ(values.fromDate, expected.fromDate);
+  EXPECT_EQ(values.fileName, expected.fileName);
+  EXPECT_EQ(values.autoDateRange, "True");
+  EXPECT_EQ(values.bankID, "");
+  EXPECT_EQ(values.bankCode, expected.bankCode);
+  EXPECT_EQ(values.createReviewFile, "1");
+
+  // A saved empty output file is replaced by the default, as on a first run.
+  ScopedVariable home("HOME", "/home/ann");
+  EXPECT_EQ(getAccountSettings(store, "Savings ", march5).fileName,
+            "/home/ann/Documents/PositivePayExport.txt");
+}
+
+TEST(CheckBoxState, acceptsZeroOneAndTwoOnly) {
+  struct Case {
+    const char* stored;
+    std::optional<int> state;
+  };
+  const Case cases[] = {
+      {"0", 0},     {"1", 1},   {"2", 2},     {" 1 ", 1},   {"1.5", 2},
+      {"2.5", 2},   {"0.4", 0}, {"False", 0}, {"True", std::nullopt},
+      {"3", std::nullopt},      {"-1", std::nullopt},       {"", std::nullopt},
+      {"yes", std::nullopt},    {"true", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(checkBoxState(c.stored), c.state) << '"' << c.stored << '"';
+  }
+}
+
+TEST(AutomaticDateRange, endsTodayAndReachesBackTheDaysGiven) {
+  struct Case {
+    const char* days;
+    std::optional<DateRangeTexts> range;
+  };
+  const Case cases[] = {
+      {"30", DateRangeTexts{"2/4/2024", "3/5/2024"}},
+      {"90", DateRangeTexts{"12/6/2023", "3/5/2024"}},
+      {"abc", DateRangeTexts{"12/6/2023", "3/5/2024"}},  // not numeric: 90 days
+      {"", DateRangeTexts{"12/6/2023", "3/5/2024"}},
+      {"0.5", DateRangeTexts{"3/5/2024", "3/5/2024"}},  // rounded half to even
+      {"-5", DateRangeTexts{"3/10/2024", "3/5/2024"}},
+      {"1e9", std::nullopt},  // beyond the calendar: the dates stay as they are
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.days);
+    const std::optional<DateRangeTexts> range = automaticDateRange(c.days, march5);
+    ASSERT_EQ(range.has_value(), c.range.has_value());
+    if (range) {
+      EXPECT_EQ(range->fromDate, c.range->fromDate);
+      EXPECT_EQ(range->toDate, c.range->toDate);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ppexport

@@ -1,0 +1,213 @@
+// The QuickBooks stand-in: the report files it writes, byte for byte, and its errors.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "quickbooks/company_connection.h"
+#include "quickbooks/export_errors.h"
+#include "quickbooks/report_export.h"
+#include "support/temp_folder.h"
+
+namespace ppexport {
+namespace {
+
+using testing::TempFolder;
+using testing::readBytes;
+using testing::writeBytes;
+
+const FixedClock march5{DateTime{Date{2024, 3, 5}, 10, 30}};
+
+// Lines are given in no particular order of date: the report lists them by date.
+constexpr const char* smallCompany = R"({
+  "company": "Test Bakery",
+  "accounts": [
+    {"name": "Checking", "type": "Bank", "active": true},
+    {"name": "Payroll Account", "type": "Bank", "active": true}
+  ],
+  "vendors": [
+    {"name": "Café Noir", "printOnChecks": "Cafe Noir Roasters LLC", "street": "61 W King St",
+     "city": "Lancaster", "state": "PA", "zip": "17603"}
+  ],
+  "employees": [{"name": "Maria Gonzalez", "street": "118 E Orange St"}],
+  "otherNames": [{"name": "Cash Purchase", "nameType": "Payee"}],
+  "transactions": [
+    {"id": 7, "account": "Checking", "daysAgo": 0, "type": "Deposit", "memo": "Counter sales", "amount": 250, "cleared": "Uncleared"},
+    {"id": 1, "account": "Checking", "daysAgo": 30, "number": "1001", "name": "Café Noir", "memo": "Beans", "amount": -1234.5, "cleared": "Cleared"},
+    {"id": 2, "account": "Checking", "daysAgo": 31, "number": "1000", "name": "Café Noir", "amount": -10},
+    {"id": 3, "account": "Payroll Account", "daysAgo": 3, "number": "5001", "name": "Maria Gonzalez", "amount": -900},
+    {"id": 4, "account": "Checking", "daysAgo": 10, "number": "1002", "name": "Cash Purchase", "billTo": ["Jim's Farm Stand", "Route 772"], "memo": "VOID: 125.00 wrong\u0001amount", "amount": 0},
+    {"id": 5, "account": "Checking", "date": "2024-03-06", "number": "1003", "name": "Café Noir", "amount": -1},
+    {"id": 6, "account": "Checking", "daysAgo": 10, "number": "1004", "name": "Maria Gonzalez", "amount": "-1,000.00", "cleared": "Pending", "isSource": false}
+  ]
+})";
+
+class CompanyConnectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeBytes(company, smallCompany); }
+
+  ExportRequest checkReport(const std::string& columns, const std::string& account) {
+    return checkReportRequest(Date{2024, 2, 4}, Date{2024, 3, 5}, report, columns, account);
+  }
+
+  TempFolder folder;
+  std::string company = folder.file("company.json");
+  std::string report = folder.file("checks.txt");
+  CompanyFileConnection connection{company, march5};
+};
+
+TEST_F(CompanyConnectionTest, checkReportFollowsTheFileContract) {
+  ASSERT_EQ(connection.exportReport(checkReport(checkReportColumns("Generic Bank Format"), "Checking")),
+            "Success");
+  // Headings in the requested order and then Amount; U+0001 between fields; CR LF after every
+  // line; Windows-1252 bytes; the range 2/4 to 3/5 taken inclusively, by date.
+  const std::string expected =
+      "Trans ID\x01" "Document Number\x01" "Cleared\x01" "Date\x01" "Name\x01" "Name Type\x01"
+      "Bill 1\x01" "Bill 2\x01" "Bill 3\x01" "Street\x01" "Street2\x01" "City\x01" "State\x01"
+      "ZIP\x01" "Description\x01" "is Source\x01" "Amount\r\n"
+      "1\x01" "1001\x01" "Cleared\x01" "02/04/2024\x01" "Caf\xE9 Noir\x01" "Vendor\x01"
+      "Cafe Noir Roasters LLC\x01" "61 W King St\x01" "Lancaster, PA 17603\x01" "61 W King St\x01"
+      "\x01" "Lancaster\x01" "PA\x01" "17603\x01" "Beans\x01" "True\x01" "-1234.50\r\n"
+      "4\x01" "1002\x01" "Uncleared\x01" "02/24/2024\x01" "Cash Purchase\x01" "Payee\x01"
+      "Jim's Farm Stand\x01" "Route 772\x01" "\x01" "\x01" "\x01" "\x01" "\x01" "\x01"
+      "VOID: 125.00 wrong amount\x01" "True\x01" "0.00\r\n"
+      "6\x01" "1004\x01" "Pending\x01" "02/24/2024\x01" "Maria Gonzalez\x01" "Employee\x01"
+      "Maria Gonzalez\x01" "118 E Orange St\x01" "\x01" "118 E Orange St\x01" "\x01" "\x01" "\x01"
+      "\x01" "\x01" "False\x01" "-1,000.00\r\n"
+      "7\x01" "\x01" "Uncleared\x01" "03/05/2024\x01" "\x01" "\x01" "\x01" "\x01" "\x01" "\x01"
+      "\x01" "\x01" "\x01" "\x01" "Counter sales\x01" "True\x01" "250.00\r\n";
+  EXPECT_EQ(readBytes(report), expected);
+}
+
+TEST_F(CompanyConnectionTest, columnsComeInTheRequestedOrder) {
+  struct Case {
+    std::string columns;
+    std::string headings;
+    std::string firstRow;
+  };
+  const Case cases[] = {
+      {checkReportColumns("Union Bank of California").substr(0, 40),
+       "Date\x01" "Document Number\x01" "Trans ID\x01" "Cleared\x01" "Amount",
+       "02/04/2024\x01" "1001\x01" "1\x01" "Cleared\x01" "-1234.50"},
+      {" Name ,Amount,, Unknown Column", "Name\x01" "Amount\x01" "Unknown Column",
+       "Caf\xE9 Noir\x01" "-1234.50\x01"},
+      {"", "Trans ID\x01" "Type\x01" "Date\x01" "Document Number\x01" "Name\x01" "Description\x01"
+           "Cleared\x01" "Amount",
+       "1\x01" "Check\x01" "02/04/2024\x01" "1001\x01" "Caf\xE9 Noir\x01" "Beans\x01" "Cleared\x01"
+       "-1234.50"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.columns);
+    ASSERT_EQ(connection.exportReport(checkReport(c.columns, "Checking")), "Success");
+    const std::string bytes = readBytes(report);
+    EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), c.headings);
+    const std::size_t second = bytes.find("\r\n") + 2;
+    EXPECT_EQ(bytes.substr(second, bytes.find("\r\n", second) - second), c.firstRow);
+  }
+}
+
+TEST_F(CompanyConnectionTest, accountOptionChoosesTheRegister) {
+  struct Case {
+    const char* account;
+    int lines;  // heading line included
+  };
+  const Case cases[] = {{"Checking", 5}, {"Payroll Account", 2}, {"checking", 1},
+                        {"No Such Account", 1}, {"", 6}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.account);
+    ASSERT_EQ(connection.exportReport(checkReport("Document Number", c.account)), "Success");
+    const std::string bytes = readBytes(report);
+    int lines = 0;
+    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(bytes.substr(0, 17), "Document Number\x01" "A");
+  }
+}
+
+TEST_F(CompanyConnectionTest, vendorListAndChartOfAccounts) {
+  ASSERT_EQ(connection.exportReport(vendorListRequest(report)), "Success");
+  EXPECT_EQ(readBytes(report),
+            "Full Name\x01" "Print on Checks\x01" "Company Name\x01" "Street\x01" "Street2\x01"
+            "City\x01" "State\x01" "ZIP\x01" "Phone\x01" "Active\r\n"
+            "Caf\xE9 Noir\x01" "Cafe Noir Roasters LLC\x01" "\x01" "61 W King St\x01" "\x01"
+            "Lancaster\x01" "PA\x01" "17603\x01" "\x01" "True\r\n");
+  ASSERT_EQ(connection.exportReport(chartOfAccountsRequest(report)), "Success");
+  EXPECT_EQ(readBytes(report),
+            "Account\x01" "Type\x01" "Accnt. #\x01" "Description\x01" "Active\r\n"
+            "Checking\x01" "Bank\x01" "\x01" "\x01" "True\r\n"
+            "Payroll Account\x01" "Bank\x01" "\x01" "\x01" "True\r\n");
+}
+
+TEST_F(CompanyConnectionTest, aCompanyFileThatCannotBeReadCannotBeFound) {
+  struct Case {
+    const char* name;
+    std::string content;  // "" with isFolder: a folder of that name
+    bool isFolder;
+    std::int64_t number;
+    std::string problem;
+  };
+  const Case cases[] = {
+      {"missing.json", "", false, standInError::companyFileMissing, "does not exist"},
+      {"folder.json", "", true, standInError::companyFileUnreadable, "is a folder"},
+      {"empty.json", "\n", false, standInError::companyFileEmpty, "is empty"},
+      {"broken.json", "{\"accounts\": [", false, standInError::companyFileNotJson,
+       "is not valid JSON: parse error at line 1, column 15"},
+      {"list.json", "[1, 2]", false, standInError::notACompanyFile, "must hold one JSON object"},
+      {"noaccount.json", R"({"transactions": [{"daysAgo": 1}]})", false,
+       standInError::notACompanyFile, "transaction 1: \"account\" is missing"},
+      {"twodates.json", R"({"transactions": [{"account": "A", "daysAgo": 1, "date": "2024-01-01"}]})",
+       false, standInError::notACompanyFile, "transaction 1: give either \"daysAgo\" or \"date\""},
+      {"badtype.json", R"({"vendors": [{"name": 12}]})", false, standInError::notACompanyFile,
+       "vendor 1: \"name\" must be a text"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = folder.file(c.name);
+    if (c.isFolder) {
+      std::filesystem::create_directory(path);
+    } else if (std::string(c.name) != "missing.json") {
+      writeBytes(path, c.content);
+    }
+    writeBytes(report, "stale");
+    CompanyFileConnection standIn(path, march5);
+    const std::string result = standIn.exportReport(chartOfAccountsRequest(report));
+    const std::string head = findRunningCopyErrorText(c.number, "The company file \"" + path + "\" ");
+    EXPECT_EQ(result.substr(0, head.size() - 2), head.substr(0, head.size() - 2)) << result;
+    EXPECT_NE(result.find(c.problem), std::string::npos) << result;
+    EXPECT_EQ(result.substr(result.size() - 2), "\r\n");
+    EXPECT_EQ(readBytes(report), "stale");  // QuickBooks was not found: nothing was exported
+  }
+}
+
+TEST_F(CompanyConnectionTest, aFailedExportIsReportedAsSuch) {
+  const std::string nowhere = folder.file("no-such-folder") + "/checks.txt";
+  EXPECT_EQ(connection.exportReport(chartOfAccountsRequest(nowhere)),
+            exportingErrorText(standInError::reportNotWritten,
+                               "The report file \"" + nowhere +
+                                   "\" could not be written: No such file or directory"));
+  ExportRequest unknown = vendorListRequest(report);
+  unknown.reportName = "qbProfitAndLoss";
+  EXPECT_EQ(connection.exportReport(unknown),
+            exportingErrorText(standInError::unknownReport,
+                               "QuickBooks has no report named \"qbProfitAndLoss\""));
+}
+
+TEST(ExportErrorTexts, nameTheStepAndCarryNumberAndDescription) {
+  EXPECT_EQ(createInterfaceErrorText(429, "ActiveX component can't create object"),
+            "An error occurred while attempting to create an interface to QuickBooks.\r\n\r\n"
+            "Error: 429 : ActiveX component can't create object\r\n");
+  EXPECT_EQ(findRunningCopyErrorText(-2147220991, "not running"),
+            "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
+            "If Quickbooks is not running, please start QuickBooks.\r\n\r\n"
+            "Error: -2147220991 : not running\r\n");
+  EXPECT_EQ(useConnectionErrorText(438, "Object doesn't support this property or method"),
+            "An error occurred while attempting to use the connection to QuickBooks.\r\n\r\n"
+            "Error: 438 : Object doesn't support this property or method\r\n");
+  EXPECT_EQ(exportingErrorText(5, "Access is denied"),
+            "An error occurred while QuickBooks was exporting the report.\r\n\r\n"
+            "Error: 5 : Access is denied\r\n");
+  EXPECT_EQ(accountListErrorMessage("E"),
+            "An error occoured when trying to get the account list from QuickBooks:\r\n\r\nE");
+}
+
+}  // namespace
+}  // namespace ppexport

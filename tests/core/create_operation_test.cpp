@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "create/create_operation.h"
+#include "support/fake_quickbooks.h"
+#include "support/reports.h"
+#include "support/temp_folder.h"
+
+namespace ppexport {
+namespace {
+
+using testing::TempFolder;
+
+struct CreateFixture {
+  TempFolder folder;
+  testing::FakeQuickBooks quickBooks;
+  MemorySettingsStore settings;
+  FixedClock clock{DateTime{Date{2026, 12, 5}, 19, 5}};
+  CreateServices services;
+  CreateRequest request;
+
+  CreateFixture() {
+    services = CreateServices{&quickBooks, &settings, &clock, folder.path().string()};
+    quickBooks.reports["qbTransactionListGeneral"] = testing::reportText(
+        {{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
+          "Description", "is Source", "Amount"},
+         {"1", "1001", "Uncleared", "12/01/2026", "Acme", "Vendor", "", "", "True", "-10.00"},
+         {"2", "1002", "Uncleared", "12/02/2026", "Bolt", "Vendor", "", "", "True", "-20.00"}});
+    quickBooks.reports["qbVendorNames"] =
+        testing::reportText({{"Full Name", "Print on Checks"}, {"Acme", "Acme Supply Co."}});
+    request.bankListText = "Regions Bank";
+    request.bankListIndex = 21;
+    request.accountText = "Checking";
+    request.accountIndex = 0;
+    request.fileName = folder.file("out.txt");
+    request.fromDate = "11/1/2026";
+    request.toDate = "12/5/2026";
+    request.accountId = {"987654", true};
+    request.remoteId = {"hidden text", false};
+    request.accountSettings.account = "Checking";
+    request.accountSettings.bankList = "Regions Bank";
+  }
+};
+
+TEST(CreateOperation, refusalsInOrderWithTheirMessages) {
+  struct Case {
+    void (*change)(CreateRequest&);
+    std::string_view message;
+  } cases[] = {
+      {[](CreateRequest& r) { r.bankListIndex = -1; }, pickBankMessage},
+      {[](CreateRequest& r) { r.bankListText = "<choose an bank>"; }, pickBankMessage},
+      {[](CreateRequest& r) { r.bankListText = "<pick a bank for this account>"; }, pickBankMessage},
+      {[](CreateRequest& r) { r.accountIndex = -1; r.fileName = ""; }, pickAccountMessage},
+      {[](CreateRequest& r) { r.accountText = "<pick an account>"; }, pickAccountMessage},
+      {[](CreateRequest& r) { r.fileName = ""; r.fromDate = "x"; }, enterFileNameMessage},
+      {[](CreateRequest& r) { r.fromDate = "13/45/2026"; }, validDatesMessage},
+      {[](CreateRequest& r) { r.toDate = "soon"; }, validDatesMessage},
+  };
+  for (const Case& c : cases) {
+    CreateFixture fixture;
+    c.change(fixture.request);
+    CreateOutcome outcome = createFile(fixture.request, fixture.services);
+    EXPECT_EQ(outcome.stage, CreateStage::Refused);
+    EXPECT_EQ(outcome.message.text, c.message);
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
+    EXPECT_TRUE(fixture.quickBooks.requests.empty());
+    EXPECT_TRUE(fixture.settings.enumerate().empty()) << "nothing is saved on a refusal";
+  }
+}
+
+TEST(CreateOperation, writesTheFileAndReportsTheCount) {
+  CreateFixture fixture;
+  CreateOutcome outcome = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(outcome.stage, CreateStage::Done);
+  EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName + " with 2 check records.");
+  EXPECT_EQ(outcome.message.icon, MessageIcon::Information);
+  EXPECT_TRUE(std::filesystem::exists(fixture.request.fileName));
+  ASSERT_EQ(fixture.quickBooks.requests.size(), 2u);
+  const ExportRequest& checks = fixture.quickBooks.requests[0];
+  EXPECT_EQ(checks.reportName, "qbTransactionListGeneral");
+  EXPECT_EQ(checks.from, (Date{2026, 11, 1}));
+  EXPECT_EQ(checks.options[12], "Checking");
+  EXPECT_EQ(fixture.quickBooks.requests[1].reportName, "qbVendorNames");
+  EXPECT_EQ(getSetting(fixture.settings, "CheckingbankList", "").text, "Regions Bank");
+}
+
+TEST(CreateOperation, reviewFileTakesOnlyVisibleIdentifiers) {
+  CreateFixture fixture;
+  fixture.request.createReviewFile = true;
+  CreateOutcome outcome = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(outcome.message.text,
+            "Created " + fixture.request.fileName +
+                " with 2 check records.\r\n\r\nAlso created the file 'Positive Pay Review.csv' "
+                "for your review.");
+  const std::string review = testing::readBytes(fixture.folder.file("Positive Pay Review.csv"));
+  EXPECT_NE(review.find("Account ID,987654\r\n"), std::string::npos);
+  EXPECT_EQ(review.find("hidden text"), std::string::npos);
+}
+
+TEST(CreateOperation, oneRecordAndNoWriterCounts) {
+  CreateFixture fixture;
+  fixture.quickBooks.reports["qbTransactionListGeneral"] = testing::reportText(
+      {{"Document Number", "Name", "Date", "Bill 1", "Name Type", "Amount", "Cleared",
+        "Description"},
+       {"7", "A", "12/01/2026", "", "Vendor", "-1.00", "Uncleared", ""}});
+  fixture.request.createReviewFile = true;
+  EXPECT_EQ(createFile(fixture.request, fixture.services).message.text,
+            "Created " + fixture.request.fileName +
+                " with 1 check record.\r\n\r\nAlso created the file 'Positive Pay Review.csv' for "
+                "your review.");
+  fixture.request.bankListText = "custom format: Payroll";
+  CreateOutcome none = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(none.message.text, "Created " + fixture.request.fileName + " with 0 check records.");
+}
+
+TEST(CreateOperation, anExportErrorIsShownAndNoStaleReportIsRead) {
+  CreateFixture fixture;
+  const std::string stale = fixture.folder.file("checks.txt");
+  testing::writeBytes(stale, testing::reportText({{"Document Number"}, {"999"}}));
+  fixture.quickBooks.failure = "An error occurred while attempting to find a running copy of "
+                               "QuickBooks.\r\nIf Quickbooks is not running, please start "
+                               "QuickBooks.\r\n\r\nError: 429 : ActiveX component can't create "
+                               "object\r\n";
+  CreateOutcome outcome = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(outcome.stage, CreateStage::ExportFailed);
+  EXPECT_EQ(outcome.message.text,
+            "An error occoured when creating the export file:\r\n" + fixture.quickBooks.failure);
+  EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_FALSE(std::filesystem::exists(fixture.request.fileName));
+  EXPECT_EQ(getSetting(fixture.settings, "CheckingbankList", "").text, "Regions Bank")
+      << "the settings are saved before the export";
+}
+
+TEST(CreateOperation, aBankFileThatCannotBeWrittenIsNotReportedAsCreated) {
+  CreateFixture fixture;
+  fixture.request.fileName = fixture.folder.file("no/such/folder/out.txt");
+  CreateOutcome outcome = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(outcome.stage, CreateStage::NotWritten);
+  EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
+  EXPECT_EQ(outcome.message.text.rfind("Could not create " + fixture.request.fileName + ".\r\n\r\n", 0),
+            0u);
+}
+
+TEST(CreateOperation, warningsFollowTheMessageWithTheWarningIcon) {
+  CreateFixture fixture;
+  fixture.quickBooks.reports["qbTransactionListGeneral"] = testing::reportText(
+      {{"Document Number", "Name", "Date", "Bill 1", "Name Type", "Amount", "Cleared",
+        "Description"},
+       {"7", "A", "someday", "", "Vendor", "-1.00", "Uncleared", ""}});
+  CreateOutcome outcome = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
+  EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName +
+                                      " with 1 check record.\r\n\r\nWarning: check 7: unreadable "
+                                      "date, written blank");
+}
+
+}  // namespace
+}  // namespace ppexport

@@ -1,0 +1,264 @@
+// The SQLite settings file: the store semantics the window relies on, and the file's safety.
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "settings/sqlite_store.h"
+#include "support/temp_folder.h"
+
+namespace ppexport {
+namespace {
+
+using testing::TempFolder;
+using testing::readBytes;
+using testing::writeBytes;
+
+class SqliteSettingsStoreTest : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  std::string path = folder.file("settings.sqlite");
+};
+
+TEST_F(SqliteSettingsStoreTest, getSettingTurnsExactTrueAndFalseIntoBooleans) {
+  SqliteSettingsStore store(path);
+  struct Case {
+    const char* stored;  // nullptr: the key is absent
+    const char* defaultValue;
+    bool isBoolean;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"True", "", true, "True"},     {"False", "x", true, "False"},
+      {"true", "", false, "true"},    {"FALSE", "", false, "FALSE"},
+      {" True", "", false, " True"},  {nullptr, "True", true, "True"},
+      {nullptr, "90", false, "90"},   {nullptr, "", false, ""},
+      {"", "default", false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored ? c.stored : "(absent)");
+    ASSERT_TRUE(store.deleteSetting("PayrollOptionCSV"));
+    if (c.stored) {
+      ASSERT_TRUE(store.saveSetting("PayrollOptionCSV", c.stored));
+    }
+    const SettingValue value = getSetting(store, "PayrollOptionCSV", c.defaultValue);
+    EXPECT_EQ(value.isBoolean(), c.isBoolean);
+    EXPECT_EQ(value.text, c.text);
+  }
+  EXPECT_TRUE(getSetting(store, "absent", "True").asBoolean());
+}
+
+TEST_F(SqliteSettingsStoreTest, deletingAnAbsentKeyDoesNothing) {
+  SqliteSettingsStore store(path);
+  ASSERT_TRUE(store.saveSetting("myAccount", "Checking"));
+  EXPECT_TRUE(store.deleteSetting("Checkingbanklist"));
+  EXPECT_EQ(store.lastError(), "");
+  EXPECT_EQ(store.enumerate(), (SettingsEntries{{"myAccount", "Checking"}}));
+}
+
+TEST_F(SqliteSettingsStoreTest, keysMatchWhateverTheirCaseAndKeepTheFirstCase) {
+  SqliteSettingsStore store(path);
+  ASSERT_TRUE(store.saveSetting("CheckingbankList", "Generic Bank Format"));
+  ASSERT_TRUE(store.saveSetting("CHECKINGBANKLIST", "HSBC"));
+  // Windows-1252 letters match their upper case too: "Café" and "CAFÉ".
+  ASSERT_TRUE(store.saveSetting("Caf\xE9" "fileName", "a.txt"));
+  ASSERT_TRUE(store.saveSetting("CAF\xC9" "FILENAME", "b.txt"));
+  EXPECT_EQ(store.readSetting("checkingbanklist"), "HSBC");
+  EXPECT_EQ(store.readSetting("caf\xE9" "filename"), "b.txt");
+  EXPECT_EQ(store.enumerate(), (SettingsEntries{{"CheckingbankList", "HSBC"},
+                                                {"Caf\xE9" "fileName", "b.txt"}}));
+  ASSERT_TRUE(store.deleteSetting("checkingBANKlist"));
+  EXPECT_EQ(store.readSetting("CheckingbankList"), std::nullopt);
+}
+
+TEST_F(SqliteSettingsStoreTest, enumeratesInOrderOfFirstStorage) {
+  SqliteSettingsStore store(path);
+  for (const char* key : {"Custom Format: Payroll", "myAccount", "lastFCN"}) {
+    ASSERT_TRUE(store.saveSetting(key, key));
+  }
+  ASSERT_TRUE(store.saveSetting("Custom Format: Payroll", "Payroll"));  // rewritten: keeps its place
+  ASSERT_TRUE(store.deleteSetting("myAccount"));
+  ASSERT_TRUE(store.saveSetting("MYACCOUNT", "Savings"));  // stored anew: goes last
+  EXPECT_EQ(store.enumerate(), (SettingsEntries{{"Custom Format: Payroll", "Payroll"},
+                                                {"lastFCN", "lastFCN"},
+                                                {"MYACCOUNT", "Savings"}}));
+}
+
+TEST_F(SqliteSettingsStoreTest, reopeningTheFileKeepsEveryByte) {
+  const std::string bytes("line\r\nbreak \x01\x81\xFF", 14);
+  {
+    SqliteSettingsStore store(path);
+    ASSERT_TRUE(store.saveSetting("Checking fileName", bytes));
+    ASSERT_TRUE(store.saveSetting("Checking bankID", ""));
+  }
+  SqliteSettingsStore reopened(path);
+  EXPECT_EQ(reopened.readSetting("checking FILENAME"), bytes);
+  EXPECT_EQ(reopened.readSetting("Checking bankID"), "");  // empty, not absent
+  EXPECT_EQ(reopened.enumerate().size(), 2u);
+}
+
+TEST_F(SqliteSettingsStoreTest, aFileThatIsNoDatabaseIsReportedAndLeftAlone) {
+  for (std::size_t size : {7u, 100u, 4096u}) {
+    SCOPED_TRACE(size);
+    std::string garbage;
+    for (std::size_t i = 0; i < size; ++i) garbage += static_cast<char>((i * 37 + 11) % 256);
+    writeBytes(path, garbage);
+    {
+      SqliteSettingsStore store(path);
+      EXPECT_FALSE(store.isUsable());
+      EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
+      EXPECT_NE(store.lastError().find("\"" + path + "\""), std::string::npos) << store.lastError();
+      EXPECT_NE(store.lastError().find("not a database"), std::string::npos) << store.lastError();
+      EXPECT_EQ(store.readSetting("myAccount"), std::nullopt);
+      EXPECT_TRUE(store.enumerate().empty());
+      EXPECT_FALSE(store.deleteSetting("myAccount"));
+      EXPECT_EQ(store.readAndAdvance("lastFCN", [](const auto&) { return std::string("1"); }),
+                std::nullopt);
+      EXPECT_NE(store.lastError(), "");
+    }
+    EXPECT_EQ(readBytes(path), garbage);
+    EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
+  }
+}
+
+TEST_F(SqliteSettingsStoreTest, aDatabaseOfAnotherProgramIsNotWrittenTo) {
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "CREATE TABLE invoices (id INTEGER)", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(other);
+  const std::string before = readBytes(path);
+
+  SqliteSettingsStore store(path);
+  EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
+  EXPECT_NE(store.lastError().find("not a settings file"), std::string::npos) << store.lastError();
+  EXPECT_EQ(readBytes(path), before);
+}
+
+TEST_F(SqliteSettingsStoreTest, anUnwritableLocationIsReported) {
+  writeBytes(folder.file("not-a-folder"), "x");
+  const std::string inside = folder.file("not-a-folder") + "/settings.sqlite";
+  SqliteSettingsStore store(inside);
+  EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
+  EXPECT_NE(store.lastError().find("\"" + inside + "\" could not be opened"), std::string::npos)
+      << store.lastError();
+  EXPECT_EQ(store.readSetting("myAccount"), std::nullopt);
+}
+
+TEST_F(SqliteSettingsStoreTest, anEmptyFileBecomesAStore) {
+  writeBytes(path, "");
+  SqliteSettingsStore store(path);
+  ASSERT_TRUE(store.saveSetting("myAccount", "Checking"));
+  EXPECT_EQ(store.readSetting("myAccount"), "Checking");
+}
+
+TEST_F(SqliteSettingsStoreTest, readAndAdvanceHandsOverTheStoredValue) {
+  SqliteSettingsStore store(path);
+  std::optional<std::string> seen = "untouched";
+  auto advance = [&](const std::optional<std::string>& current) {
+    seen = current;
+    return current ? std::to_string(std::stoi(*current) + 1) : std::string("1000");
+  };
+  EXPECT_EQ(store.readAndAdvance("nextTDCanadaBankFileNumber", advance), "1000");
+  EXPECT_EQ(seen, std::nullopt);
+  EXPECT_EQ(store.readAndAdvance("NEXTTDCANADABANKFILENUMBER", advance), "1001");
+  EXPECT_EQ(seen, "1000");
+  EXPECT_EQ(store.readSetting("nextTDCanadaBankFileNumber"), "1001");
+  // A failing advance changes nothing.
+  EXPECT_EQ(store.readAndAdvance("nextTDCanadaBankFileNumber",
+                                 [](const auto& current) -> std::string {
+                                   throw std::runtime_error(*current);
+                                 }),
+            std::nullopt);
+  EXPECT_NE(store.lastError(), "");
+  EXPECT_EQ(store.readSetting("nextTDCanadaBankFileNumber"), "1001");
+}
+
+// Two copies of the program handing out file numbers at once never hand out the same one.
+TEST_F(SqliteSettingsStoreTest, twoProcessesAdvancingACounterNeverGetTheSameNumber) {
+  constexpr int perProcess = 200;
+  {
+    SqliteSettingsStore store(path);
+    ASSERT_TRUE(store.isUsable());
+  }
+  pid_t children[2] = {0, 0};
+  for (int child = 0; child < 2; ++child) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      SqliteSettingsStore store(path);
+      std::ofstream out(folder.file("numbers" + std::to_string(child)));
+      for (int i = 0; i < perProcess; ++i) {
+        const std::optional<std::string> number = store.readAndAdvance(
+            "lastFCN", [](const std::optional<std::string>& current) {
+              return std::to_string(current ? std::stoll(*current) + 1 : 1);
+            });
+        if (!number) _exit(3);
+        out << *number << '\n';
+      }
+      out.close();
+      _exit(out ? 0 : 4);
+    }
+    children[child] = pid;
+  }
+  for (pid_t pid : children) {
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+  }
+  std::set<long long> numbers;
+  std::size_t count = 0;
+  for (int child = 0; child < 2; ++child) {
+    std::ifstream in(folder.file("numbers" + std::to_string(child)));
+    for (long long number = 0; in >> number; ++count) numbers.insert(number);
+  }
+  EXPECT_EQ(count, 2u * perProcess);
+  EXPECT_EQ(numbers.size(), 2u * perProcess);
+  EXPECT_EQ(*numbers.begin(), 1);
+  EXPECT_EQ(*numbers.rbegin(), 2 * perProcess);
+}
+
+TEST_F(SqliteSettingsStoreTest, aCopyHoldingTheStoreLockedMakesTheOtherWaitNotFail) {
+  {
+    SqliteSettingsStore store(path);
+    ASSERT_TRUE(store.saveSetting("CheckingbankID", "old"));
+  }
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    // Another copy of the program in the middle of a long write.
+    sqlite3* database = nullptr;
+    if (sqlite3_open(path.c_str(), &database) != SQLITE_OK) _exit(3);
+    if (sqlite3_exec(database, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) _exit(4);
+    if (write(ready[1], "x", 1) != 1) _exit(5);
+    usleep(700 * 1000);
+    sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(database);
+    _exit(0);
+  }
+  char signal = 0;
+  ASSERT_EQ(read(ready[0], &signal, 1), 1);
+  SqliteSettingsStore store(path);
+  EXPECT_TRUE(store.saveSetting("CheckingbankID", "new")) << store.lastError();
+  int status = 0;
+  ASSERT_EQ(waitpid(holder, &status, 0), holder);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(store.readSetting("CheckingbankID"), "new");
+  close(ready[0]);
+  close(ready[1]);
+}
+
+}  // namespace
+}  // namespace ppexport
+
+#endif  // _WIN32
