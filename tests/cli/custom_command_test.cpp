@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace ppexport {
+namespace {
+
+using testing::TempFolder;
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string quoted(const std::string& argument) {
+  std::string text = "'";
+  for (char c : argument) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return text + "'";
+}
+
+// Runs the program with its own settings file in folder.
+ProgramRun ppexport(const TempFolder& folder, const std::vector<std::string>& arguments) {
+  std::string command = quoted(PPEXPORT_BINARY) + " --settings " + quoted(folder.file("s.sqlite"));
+  for (const std::string& argument : arguments) command += " " + quoted(argument);
+  command += " >" + quoted(folder.file("out")) + " 2>" + quoted(folder.file("err"));
+  ProgramRun run;
+  const int status = std::system(command.c_str());
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = testing::readBytes(folder.file("out"));
+  run.err = testing::readBytes(folder.file("err"));
+  return run;
+}
+
+TEST(CustomCommand, saveRefusesAsTheEditorDoes) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string err;
+  } cases[] = {
+      {{"custom", "save", "P", "--csv"},
+       "To save a custom format, specify at least one field.\n"},
+      {{"custom", "save", "P", "--fixed", "--field", "Payee:20", "--field", "Memo: 0 "},
+       "To save a fixed length field custom format, specify the field length as a number for each "
+       "field selected.\n"},
+      {{"custom", "save", "P", "--fixed", "--field", "Payee:abc"},
+       "To save a fixed length field custom format, specify the field length as a number for each "
+       "field selected.\n"},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    ProgramRun run = ppexport(folder, c.arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "");
+  }
+}
+
+TEST(CustomCommand, usageErrors) {
+  const std::vector<std::string> cases[] = {
+      {"custom", "save", "P", "--field", "Payee"},
+      {"custom", "save", "P", "--csv", "--fixed", "--field", "Payee"},
+      {"custom", "save", "P", "--csv", "--field", "1", "--field", "2", "--field", "3", "--field",
+       "4", "--field", "5", "--field", "6", "--field", "7", "--field", "8", "--field", "9"},
+      {"custom", "show", "Nothing"},
+      {"custom"},
+  };
+  for (const auto& arguments : cases) {
+    TempFolder folder;
+    ProgramRun run = ppexport(folder, arguments);
+    EXPECT_EQ(run.status, 2) << arguments.back();
+    EXPECT_NE(run.err, "");
+  }
+}
+
+TEST(CustomCommand, saveShowListAndDelete) {
+  TempFolder folder;
+  ProgramRun saved =
+      ppexport(folder, {"custom", "save", " Pay roll ", "--fixed", "--field", "Date:3", "--field",
+                        "Check Number: 007 ", "--field", "", "--field", "Amount:-10.5",
+                        "--date-format", "MMDDYY", "--void-value", "V"});
+  EXPECT_EQ(saved.status, 0) << saved.err;
+  EXPECT_EQ(saved.out, "Saved \"Custom Format: Pay roll\".\n");
+  EXPECT_EQ(ppexport(folder, {"custom", "save", "Other", "--csv", "--field", "Memo"}).status, 0);
+  EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "Pay roll\nOther\n");
+  EXPECT_EQ(ppexport(folder, {"custom", "show", "Pay roll"}).out,
+            "Name: Pay roll\n"
+            "Output: fixed-length\n"
+            "Field 1: Date, length 6\n"
+            "Field 2: Check Number, length 7\n"
+            "Field 3:\n"
+            "Field 4: Amount, length 10\n"
+            "Field 5:\nField 6:\nField 7:\nField 8:\n"
+            "Date format: MMDDYY\n"
+            "Is Void value: V\n");
+
+  // Saving again keeps what is not given.
+  EXPECT_EQ(ppexport(folder, {"custom", "save", "Pay roll", "--csv"}).status, 0);
+  const std::string shown = ppexport(folder, {"custom", "show", "Pay roll"}).out;
+  EXPECT_NE(shown.find("Output: comma-separated\nField 1: Date, length 6\n"), std::string::npos);
+
+  ProgramRun kept = ppexport(folder, {"custom", "delete", " Pay roll"});
+  EXPECT_EQ(kept.status, 0);
+  EXPECT_EQ(kept.out, "There is no custom format named \" Pay roll\"; nothing was deleted.\n");
+  EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "Pay roll\nOther\n");
+  EXPECT_EQ(ppexport(folder, {"custom", "delete", "Pay roll"}).out,
+            "Deleted \"Custom Format: Pay roll\".\n");
+  EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "Other\n");
+}
+
+}  // namespace
+}  // namespace ppexport
