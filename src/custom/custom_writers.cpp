@@ -42,13 +42,10 @@ std::string_view typeCode(const CheckRow& check) {
   return check.status() == CheckStatus::Issue ? "ISSUE" : "VOID";
 }
 
-// A fixed-length "Date" field: the date by the pattern, cut to the field's length but never
+// A fixed-length "Date" field is the date by the pattern cut to the field's length but never
 // padded, so a pattern shorter than the length gives a shorter field; empty when unreadable.
-void appendUnpaddedDate(FixedRecord& record, const std::optional<Date>& date,
-                        std::string_view pattern, std::size_t length) {
-  if (!date) return;
-  const std::string formatted = formatDate(*date, pattern);
-  record.text(std::string_view(formatted).substr(0, length));
+std::string customDate(const std::optional<Date>& date, std::string_view pattern) {
+  return date ? formatDate(*date, pattern) : std::string();
 }
 
 }  // namespace
@@ -107,7 +104,7 @@ WriterResult writeCustomFixed(const WriterInputs& inputs) {
       const std::size_t length = fieldLengthValue(format.lengths[i]);
       switch (*field) {
         case CustomField::Date:
-          appendUnpaddedDate(record, check.checkDate(), datePattern, length);
+          record.firstCharacters(customDate(check.checkDate(), datePattern), length);
           break;
         case CustomField::CheckNumber:
           record.zeroFilled(check.checkNumber(), length);

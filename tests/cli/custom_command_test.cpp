@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/reports.h"
 #include "support/temp_folder.h"
 
 namespace ppexport {
@@ -110,6 +111,36 @@ TEST(CustomCommand, saveShowListAndDelete) {
   EXPECT_EQ(ppexport(folder, {"custom", "delete", "Pay roll"}).out,
             "Deleted \"Custom Format: Pay roll\".\n");
   EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "Other\n");
+}
+
+TEST(CustomCommand, aSavedFormatWritesTheConvertedFile) {
+  struct Case {
+    std::vector<std::string> output;
+    std::string line;
+  } cases[] = {
+      {{"--csv"}, "12/31/2025,1001,Acme Inc.,1234.50"},
+      {{"--fixed", "--date-format", "MMDDYYYY"}, "12312025001001Acme, Inc.0000123450"},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    testing::writeBytes(folder.file("checks.txt"),
+                        testing::reportText({{"Document Number", "Name", "Date", "Bill 1",
+                                              "Name Type", "Amount", "Cleared", "Description"},
+                                             {"1001", "Acme, Inc.", "12/31/2025", "", "Vendor",
+                                              "-1,234.50", "Uncleared", ""}}));
+    testing::writeBytes(folder.file("vendors.txt"), "");
+    std::vector<std::string> save = {"custom", "save", "Acme", "--field", "Date", "--field",
+                                     "Check Number:6", "--field", "Payee:10", "--field",
+                                     "Amount:10"};
+    save.insert(save.end(), c.output.begin(), c.output.end());
+    EXPECT_EQ(ppexport(folder, save).status, 0);
+    ProgramRun converted = ppexport(
+        folder, {"convert", "--checks", folder.file("checks.txt"), "--vendors",
+                 folder.file("vendors.txt"), "--bank", "Custom Format: Acme", "--output",
+                 folder.file("acme.txt")});
+    EXPECT_EQ(converted.status, 0) << converted.err;
+    EXPECT_EQ(testing::readBytes(folder.file("acme.txt")), c.line + "\r\n");
+  }
 }
 
 }  // namespace
