@@ -38,43 +38,31 @@ ProgramRun ppexport(const TempFolder& folder, const std::vector<std::string>& ar
   return run;
 }
 
-TEST(CustomCommand, saveRefusesAsTheEditorDoes) {
-  struct Case {
-    std::vector<std::string> arguments;
-    std::string err;
-  } cases[] = {
-      {{"custom", "save", "P", "--csv"},
-       "To save a custom format, specify at least one field.\n"},
+// Save refuses with the editor's messages, and bad usage says why; either way exit status 2.
+TEST(CustomCommand, refusalsAndUsageErrors) {
+  const std::string missingLength =
+      "To save a fixed length field custom format, specify the field length as a number for each "
+      "field selected.\n";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"custom", "save", "P", "--csv"}, "To save a custom format, specify at least one field.\n"},
       {{"custom", "save", "P", "--fixed", "--field", "Payee:20", "--field", "Memo: 0 "},
-       "To save a fixed length field custom format, specify the field length as a number for each "
-       "field selected.\n"},
-      {{"custom", "save", "P", "--fixed", "--field", "Payee:abc"},
-       "To save a fixed length field custom format, specify the field length as a number for each "
-       "field selected.\n"},
+       missingLength},
+      {{"custom", "save", "P", "--fixed", "--field", "Payee:abc"}, missingLength},
+      {{"custom", "save", "P", "--field", "Payee"}, ""},
+      {{"custom", "save", "P", "--csv", "--fixed", "--field", "Payee"}, ""},
+      {{"custom", "save", "P", "--csv", "--field", "1", "--field", "2", "--field", "3", "--field",
+        "4", "--field", "5", "--field", "6", "--field", "7", "--field", "8", "--field", "9"},
+       "ppexport: a custom format has at most 8 fields.\n"},
+      {{"custom", "show", "Nothing"}, "ppexport: there is no custom format named \"Nothing\".\n"},
+      {{"custom"}, ""},
   };
-  for (const Case& c : cases) {
-    TempFolder folder;
-    ProgramRun run = ppexport(folder, c.arguments);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, c.err);
-    EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "");
-  }
-}
-
-TEST(CustomCommand, usageErrors) {
-  const std::vector<std::string> cases[] = {
-      {"custom", "save", "P", "--field", "Payee"},
-      {"custom", "save", "P", "--csv", "--fixed", "--field", "Payee"},
-      {"custom", "save", "P", "--csv", "--field", "1", "--field", "2", "--field", "3", "--field",
-       "4", "--field", "5", "--field", "6", "--field", "7", "--field", "8", "--field", "9"},
-      {"custom", "show", "Nothing"},
-      {"custom"},
-  };
-  for (const auto& arguments : cases) {
+  for (const auto& [arguments, err] : cases) {
     TempFolder folder;
     ProgramRun run = ppexport(folder, arguments);
     EXPECT_EQ(run.status, 2) << arguments.back();
+    EXPECT_EQ(err.empty() ? run.err : err, run.err);
     EXPECT_NE(run.err, "");
+    EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "");
   }
 }
 

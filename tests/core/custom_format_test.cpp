@@ -176,12 +176,5 @@ TEST(CustomFormatRecord, theOutputChoice) {
   }
 }
 
-TEST(CustomFormatRecord, writerLengths) {
-  const std::pair<std::string, std::size_t> cases[] = {
-      {"12", 12}, {"", 0}, {"abc", 0}, {"-3", 0}, {"2.5", 2}, {"99999999999", 0},
-  };
-  for (const auto& [text, length] : cases) EXPECT_EQ(fieldLengthValue(text), length) << text;
-}
-
 }  // namespace
 }  // namespace ppexport

@@ -146,19 +146,6 @@ TEST(CustomFormats, aReportWithoutIsSourceCountsEveryRowAsSource) {
   EXPECT_TRUE(fileHoldsLines(write(fixture, folder, true).file, {"1"}));
 }
 
-TEST(CustomFormats, aMissingHeadingGivesAnEmptyFile) {
-  WriterFixture fixture({});
-  fixture.checks = testing::reportTable(
-      {{"Document Number", "Name", "Date", "Name Type", "Amount", "Cleared", "Description"},
-       {"1001", "x", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
-  define(fixture.settings, "Bank", false, {{"Check Number", "4"}});
-  TempFolder folder;
-  Written written = write(fixture, folder, false);
-  EXPECT_EQ(written.result.count, 0);
-  EXPECT_TRUE(written.result.written);
-  EXPECT_EQ(testing::readBytes(written.file), "");
-}
-
 TEST(CustomFormats, warningsForUnreadableValuesAndCutAmounts) {
   const std::vector<Check> rows = {
       {.number = "1", .date = "02/30/2024", .amount = "abc"},
@@ -171,8 +158,6 @@ TEST(CustomFormats, warningsForUnreadableValuesAndCutAmounts) {
   } cases[] = {
       {true, {{"Date"}, {"Amount"}}, {",0.00", "03/05/2024,123456789.0"}},
       {false, {{"Date", "8"}, {"Amount", "10"}}, {"0000000000", "03/05/202345678900"}},
-      // A date pattern no longer than its field, and no amount: only the unreadable values.
-      {false, {{"Check Number", "2"}}, {"01", "02"}},
   };
   for (const Case& c : cases) {
     WriterFixture fixture(rows);
@@ -180,10 +165,10 @@ TEST(CustomFormats, warningsForUnreadableValuesAndCutAmounts) {
     TempFolder folder;
     Written written = write(fixture, folder, c.commaSeparated);
     EXPECT_TRUE(fileHoldsLines(written.file, c.lines));
-    std::vector<std::string> warnings = {"Warning: check 1: unreadable amount, written as 0",
-                                         "Warning: check 1: unreadable date, written blank"};
-    if (c.fields.size() == 2) warnings.push_back("Warning: check 2: amount too long for its field");
-    EXPECT_EQ(written.result.warnings, warnings);
+    EXPECT_EQ(written.result.warnings,
+              (std::vector<std::string>{"Warning: check 1: unreadable amount, written as 0",
+                                        "Warning: check 1: unreadable date, written blank",
+                                        "Warning: check 2: amount too long for its field"}));
   }
 }
 
@@ -208,7 +193,6 @@ TEST(CustomFormats, theCsvFlagPicksTheWriter) {
   } cases[] = {
       {std::nullopt, "Custom Format: Bank", "1001,ISSUE"},
       {"True", "Custom Format:  Bank ", "1001,ISSUE"},
-      {"False", "Custom Format: Bank", "001001ISSUE"},
       {"false", "Custom Format: Bank", "001001ISSUE"},
   };
   for (const Case& c : cases) {
