@@ -73,6 +73,12 @@ int create(const CreateOptions& options, Session& session, Console& console) {
 
   // Like typed texts in the window, an account or bank that is not in its list has no index.
   const AccountList accounts = getAccountList(*quickBooks, reportFolder());
+  // The window shows this at start-up; without it the refusal below would blame the account when
+  // QuickBooks could not be reached at all.
+  if (!accounts.errorMessage.empty()) {
+    console.print(console.err, accounts.errorMessage);
+    return failed;
+  }
   const VisibleIdentifiers visible = visibleIdentifiers(saved.bankList);
   CreateRequest request;
   request.bankListText = saved.bankList;
