@@ -3,6 +3,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
-install_missing_packages
+install_missing_packages "${PPEXPORT_WINDOWS_PACKAGES[@]}"
 configure_and_build default
 ctest --preset default -j "$(nproc)" 2>&1 | tail -n 15
+
+# The Windows build, cross-compiled, with its tests and the smoke test under Wine.
+echo "--- Windows (MinGW-w64 cross build, tests under Wine)"
+configure_and_build windows
+start_wine
+trap stop_wine EXIT
+ctest --preset windows 2>&1 | tail -n 4
+tests/windows/smoke.sh build/default build/windows

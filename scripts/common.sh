@@ -5,6 +5,8 @@ set -euo pipefail
 # Debian packages the build and the tests need.
 PPEXPORT_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev ccache)
+# The Windows build: the MinGW-w64 cross compilers, GoogleTest's sources, and Wine to run the tests.
+PPEXPORT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64)
 
 install_missing_packages() {
   local missing=()
@@ -27,4 +29,23 @@ configure_and_build() {
   cmake --build --preset "$preset" -j "$(nproc)" "$@" 2>&1 | grep -vE '^\[ *[0-9]+%\]|^-- ' || true
   # grep eats the build's status: ask once more so a failed build stops here.
   cmake --build --preset "$preset" -j "$(nproc)" "$@" >/dev/null
+}
+
+# Wine for the Windows tests: a throw-away prefix in the build folder, quiet, without the Mono and
+# Gecko installers. One wine server stays up for all the runs (each run starts much faster) until
+# stop_wine ends it.
+start_wine() {
+  export WINEPREFIX="$PWD/build/windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  WINE="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
+  export WINE
+  local server
+  server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+  "$server" -p >/dev/null 2>&1 || true
+  # Brings up the prefix and Wine's own services now, detached from any test's output: a service
+  # started by a test would hold its output open for as long as the server stays up.
+  "$WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wine() {
+  "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k >/dev/null 2>&1 || true
 }

@@ -125,5 +125,5 @@ else
   fail "a Create without QuickBooks did not report the interface error (status $status): $message"
 fi
 
-echo "windows smoke: $passed passed, $failed failed"
+echo "smoke: $passed passed, $failed failed"
 [ "$failed" = 0 ]
