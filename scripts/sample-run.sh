@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The main job on the bundled sample: a "Generic Bank Format" file from the sample check report.
+# The main job: a Create on the bundled sample company, as the window's Create button runs it, with
+# a "Generic Bank Format" file and its review file. Settings and files stay in the build folder.
 set -euo pipefail
 build="$1"
-out="${TMPDIR:-/tmp}/ppexport-sample"
+out="$(cd "$build" && pwd)/sample-output"
 mkdir -p "$out"
-"$build/ppexport" convert --checks data/sample-checks.txt --vendors data/sample-vendors.txt \
-  --bank "Generic Bank Format" --account-id 987654321 --remote-id "HARBOR MARINE SUPPLY" \
-  --output "$out/PositivePayExport.txt"
+export PPEXPORT_SETTINGS="$out/settings.sqlite"
+"$build/ppexport" create --account Checking --bank "Generic Bank Format" \
+  --account-id 4417829035 --remote-id "HARBORVIEW BAKERY LLC" \
+  --output "$out/PositivePayExport.txt" --review
+echo
 echo "--- $out/PositivePayExport.txt"
-cat -A "$out/PositivePayExport.txt" | sed 's/\^M\$$//'
+sed 's/\r$//' "$out/PositivePayExport.txt"

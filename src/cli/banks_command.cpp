@@ -3,18 +3,18 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "cli/session.h"
 #include "formats/bank_list.h"
 #include "settings/settings_store.h"
 
 namespace ppexport::cli {
 
-void addBanksCommand(CLI::App& app, const GlobalOptions&, Console& console) {
+void addBanksCommand(CLI::App& app, Session& session, Console& console) {
   CLI::App* command = app.add_subcommand("banks", "List the bank formats, custom formats first");
-  command->callback([&console] {
-    // The command line opens no settings store yet, so no custom format is listed: only the
-    // built-in names.
-    SettingsStore* settings = nullptr;
-    for (const std::string& entry : bankList(settings)) console.print(console.out, entry);
+  command->callback([&session, &console] {
+    for (const std::string& entry : bankList(session.settings())) {
+      console.print(console.out, entry);
+    }
     console.status = done;
   });
 }

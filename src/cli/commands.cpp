@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/session.h"
 #include "create/messages.h"
 #include "text/windows1252.h"
 
@@ -21,8 +22,12 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   app.add_option("--company", globals.companyFile, "Company file played instead of QuickBooks");
   app.add_option("--now", globals.now, "The clock, as YYYY-MM-DD or YYYY-MM-DDTHH:MM");
   Console console{out, err};
-  addConvertCommand(app, globals, console);
-  addBanksCommand(app, globals, console);
+  Session session(globals, console);
+  addCreateCommand(app, session, console);
+  addConvertCommand(app, session, console);
+  addAccountsCommand(app, session, console);
+  addBanksCommand(app, session, console);
+  addSettingsCommand(app, session, console);
 
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {

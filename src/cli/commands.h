@@ -37,8 +37,13 @@ struct Console {
   void print(std::ostream& stream, const std::string& message) const;
 };
 
+class Session;
+
 // Each subcommand adds itself to the application.
-void addConvertCommand(CLI::App& app, const GlobalOptions& globals, Console& console);
-void addBanksCommand(CLI::App& app, const GlobalOptions& globals, Console& console);
+void addConvertCommand(CLI::App& app, Session& session, Console& console);
+void addCreateCommand(CLI::App& app, Session& session, Console& console);
+void addAccountsCommand(CLI::App& app, Session& session, Console& console);
+void addBanksCommand(CLI::App& app, Session& session, Console& console);
+void addSettingsCommand(CLI::App& app, Session& session, Console& console);
 
 }  // namespace ppexport::cli

@@ -6,6 +6,9 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/session.h"
+#include "create/bank_inputs.h"
+#include "create/review_file.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
 #include "quickbooks/check_fields.h"
@@ -42,7 +45,7 @@ bool readable(const std::string& path, std::string& problem) {
   return true;
 }
 
-int convert(const ConvertOptions& options, const GlobalOptions&, Console& console) {
+int convert(const ConvertOptions& options, Session& session, Console& console) {
   for (const std::string* path : {&options.checks, &options.vendors}) {
     std::string problem;
     if (!readable(*path, problem)) {
@@ -50,6 +53,8 @@ int convert(const ConvertOptions& options, const GlobalOptions&, Console& consol
       return badUsage;
     }
   }
+  const Clock* clock = session.clock();
+  if (clock == nullptr) return badUsage;
   ReportTable checks;
   ReportTable vendors;
   readReportFile(options.checks, fieldSeparator, checks);
@@ -65,19 +70,36 @@ int convert(const ConvertOptions& options, const GlobalOptions&, Console& consol
   inputs.remoteId = utf8ToWindows1252(options.remoteId);
   inputs.batchId = utf8ToWindows1252(options.batchId);
   inputs.bankCode = utf8ToWindows1252(options.bankCode);
-  WriterResult result = runFormatWriter(utf8ToWindows1252(options.bank), inputs);
+  inputs.now = clock->now();
+  inputs.settings = session.settings();
+  const std::string bank = utf8ToWindows1252(options.bank);
+  WriterResult result = runFormatWriter(bank, inputs);
 
   const std::string fileName = utf8ToWindows1252(options.output);
   if (!result.written) {
     console.print(console.err, couldNotCreateMessage(fileName, result.failure));
     return failed;
   }
-  console.print(console.out, withWarnings(createdMessage(fileName, result.count), result.warnings));
+  std::string message = createdMessage(fileName, result.count);
+  if (options.review && result.count > 0) {
+    // The review file lists only the identifiers the window shows for this bank format.
+    const VisibleIdentifiers visible = visibleIdentifiers(bank);
+    const ReviewIdentifiers identifiers{visible.bankId ? inputs.bankId : "",
+                                        visible.accountId ? inputs.accountId : "",
+                                        visible.remoteId ? inputs.remoteId : "",
+                                        visible.batchId ? inputs.batchId : ""};
+    const bool reviewed =
+        writeReviewFile(checks, vendorIndex, options.output, identifiers, inputs.now).count != 0;
+    message += "\r\n\r\n";
+    message += reviewed ? "Also created the file 'Positive Pay Review.csv' for your review."
+                        : "But could not create 'Positive Pay Review.csv' for your review.";
+  }
+  console.print(console.out, withWarnings(message, result.warnings));
   return done;
 }
 }  // namespace
 
-void addConvertCommand(CLI::App& app, const GlobalOptions& globals, Console& console) {
+void addConvertCommand(CLI::App& app, Session& session, Console& console) {
   auto options = std::make_shared<ConvertOptions>();
   CLI::App* command =
       app.add_subcommand("convert", "Write a bank file from check and vendor reports on disk");
@@ -92,8 +114,8 @@ void addConvertCommand(CLI::App& app, const GlobalOptions& globals, Console& con
   command->add_option("--batch-id", options->batchId, "Batch or plan number");
   command->add_option("--bank-code", options->bankCode, "Bank code text");
   command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
-  command->callback([options, &globals, &console] {
-    console.status = convert(*options, globals, console);
+  command->callback([options, &session, &console] {
+    console.status = convert(*options, session, console);
   });
 }
 

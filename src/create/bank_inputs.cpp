@@ -97,3 +97,14 @@ std::optional<BankInputs> bankInputs(std::string_view bankFormatName) {
 }
 
 }  // namespace ppexport
+
+namespace ppexport {
+
+VisibleIdentifiers visibleIdentifiers(std::string_view bankListText) {
+  std::optional<BankInputs> inputs = bankInputs(bankListText);
+  if (!inputs) return VisibleIdentifiers{};
+  return VisibleIdentifiers{inputs->remoteId.shown, inputs->bankId.shown, inputs->batchId.shown,
+                            inputs->accountId.shown};
+}
+
+}  // namespace ppexport

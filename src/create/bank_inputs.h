@@ -38,3 +38,17 @@ struct BankInputs {
 std::optional<BankInputs> bankInputs(std::string_view bankFormatName);
 
 }  // namespace ppexport
+
+namespace ppexport {
+
+// Which identifiers a bank list entry shows: those of a built-in format; for a custom format, or
+// a text that names no format, the account number alone.
+struct VisibleIdentifiers {
+  bool remoteId = false;
+  bool bankId = false;
+  bool batchId = false;
+  bool accountId = true;
+};
+VisibleIdentifiers visibleIdentifiers(std::string_view bankListText);
+
+}  // namespace ppexport

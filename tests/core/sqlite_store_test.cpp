@@ -226,6 +226,38 @@ TEST_F(SqliteSettingsStoreTest, twoProcessesAdvancingACounterNeverGetTheSameNumb
   EXPECT_EQ(*numbers.rbegin(), 2 * perProcess);
 }
 
+TEST_F(SqliteSettingsStoreTest, aCopyHoldingTheStoreLockedMakesTheOtherWaitNotFail) {
+  {
+    SqliteSettingsStore store(path);
+    ASSERT_TRUE(store.saveSetting("CheckingbankID", "old"));
+  }
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    // Another copy of the program in the middle of a long write.
+    sqlite3* database = nullptr;
+    if (sqlite3_open(path.c_str(), &database) != SQLITE_OK) _exit(3);
+    if (sqlite3_exec(database, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) _exit(4);
+    if (write(ready[1], "x", 1) != 1) _exit(5);
+    usleep(700 * 1000);
+    sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(database);
+    _exit(0);
+  }
+  char signal = 0;
+  ASSERT_EQ(read(ready[0], &signal, 1), 1);
+  SqliteSettingsStore store(path);
+  EXPECT_TRUE(store.saveSetting("CheckingbankID", "new")) << store.lastError();
+  int status = 0;
+  ASSERT_EQ(waitpid(holder, &status, 0), holder);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(store.readSetting("CheckingbankID"), "new");
+  close(ready[0]);
+  close(ready[1]);
+}
+
 }  // namespace
 }  // namespace ppexport
 

@@ -1,0 +1,135 @@
+// `ppexport create`: the whole Create operation, as the window's Create button runs it. What the
+// command is not given comes from the account's stored settings, so that
+// `ppexport create --account Checking` repeats what the bookkeeper set up in the window.
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/session.h"
+#include "create/bank_inputs.h"
+#include "create/create_operation.h"
+#include "formats/bank_list.h"
+#include "quickbooks/account_list.h"
+#include "quickbooks/report_export.h"
+#include "settings/account_settings.h"
+#include "text/windows1252.h"
+
+namespace ppexport::cli {
+
+namespace {
+struct CreateOptions {
+  std::optional<std::string> account, bank, from, to, output;
+  std::optional<std::string> bankId, accountId, remoteId, batchId, bankCode;
+  bool review = false;
+  bool noReview = false;
+};
+
+// The given text in Windows-1252, or the stored one.
+std::string givenOr(const std::optional<std::string>& given, const std::string& stored) {
+  return given ? utf8ToWindows1252(*given) : stored;
+}
+
+int indexIn(const std::vector<std::string>& list, const std::string& text) {
+  auto found = std::find(list.begin(), list.end(), text);
+  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+int create(const CreateOptions& options, Session& session, Console& console) {
+  const Clock* clock = session.clock();
+  SettingsStore* settings = session.settings();
+  if (clock == nullptr || settings == nullptr) return badUsage;
+  QuickBooksConnection* quickBooks = session.quickBooks();
+  const Date today = clock->now().date;
+
+  const std::string account =
+      options.account ? utf8ToWindows1252(*options.account) : lastChosenAccount(*settings);
+  const AccountSettings stored = getAccountSettings(*settings, account, today);
+
+  AccountSettings saved = stored;
+  saved.account = account;
+  saved.bankList = givenOr(options.bank, stored.bankList);
+  // The file name is a path of this computer and stays as given.
+  saved.fileName = options.output ? *options.output : stored.fileName;
+  saved.remoteID = givenOr(options.remoteId, stored.remoteID);
+  saved.batchID = givenOr(options.batchId, stored.batchID);
+  saved.bankID = givenOr(options.bankId, stored.bankID);
+  saved.accountID = givenOr(options.accountId, stored.accountID);
+  saved.bankCode = givenOr(options.bankCode, stored.bankCode);
+  if (options.review) saved.createReviewFile = "1";
+  if (options.noReview) saved.createReviewFile = "0";
+  // Dates not given follow the account's automatic range when it is on, as the window shows them.
+  if (!options.from || !options.to) {
+    if (checkBoxState(stored.autoDateRange) == 1) {
+      if (std::optional<DateRangeTexts> range = automaticDateRange(stored.autoDateRangeDays, today)) {
+        saved.fromDate = range->fromDate;
+        saved.toDate = range->toDate;
+      }
+    }
+  }
+  saved.fromDate = givenOr(options.from, saved.fromDate);
+  saved.toDate = givenOr(options.to, saved.toDate);
+
+  // Like typed texts in the window, an account or bank that is not in its list has no index.
+  const AccountList accounts = getAccountList(*quickBooks, reportFolder());
+  const VisibleIdentifiers visible = visibleIdentifiers(saved.bankList);
+  CreateRequest request;
+  request.bankListText = saved.bankList;
+  request.bankListIndex = indexIn(bankList(settings), saved.bankList);
+  request.accountText = account;
+  request.accountIndex = indexIn(accounts.accounts, account);
+  request.fileName = saved.fileName;
+  request.fromDate = saved.fromDate;
+  request.toDate = saved.toDate;
+  request.bankId = {saved.bankID, visible.bankId};
+  request.accountId = {saved.accountID, visible.accountId};
+  request.remoteId = {saved.remoteID, visible.remoteId};
+  request.batchId = {saved.batchID, visible.batchId};
+  request.bankCode = saved.bankCode;
+  request.createReviewFile = checkBoxState(saved.createReviewFile) == 1;
+  request.accountSettings = saved;
+
+  const CreateOutcome outcome =
+      createFile(request, CreateServices{quickBooks, settings, clock, reportFolder()});
+  switch (outcome.stage) {
+    case CreateStage::Done:
+      console.print(console.out, outcome.message.text);
+      return done;
+    case CreateStage::Refused:
+      console.print(console.err, outcome.message.text);
+      return badUsage;
+    case CreateStage::ExportFailed:
+    case CreateStage::NotWritten:
+      console.print(console.err, outcome.message.text);
+      return failed;
+  }
+  return failed;
+}
+}  // namespace
+
+void addCreateCommand(CLI::App& app, Session& session, Console& console) {
+  auto options = std::make_shared<CreateOptions>();
+  CLI::App* command = app.add_subcommand(
+      "create", "Export the checks from QuickBooks and write the bank file (the Create button)");
+  command->add_option("--account", options->account,
+                      "QuickBooks bank account (default: the last one chosen)");
+  command->add_option("--bank", options->bank, "Bank format name, or \"Custom Format: \" + name");
+  command->add_option("--from", options->from, "First check date");
+  command->add_option("--to", options->to, "Last check date");
+  command->add_option("--output", options->output, "Bank file to write");
+  command->add_option("--bank-id", options->bankId, "Bank ID");
+  command->add_option("--account-id", options->accountId, "Account number");
+  command->add_option("--remote-id", options->remoteId, "Remote ID");
+  command->add_option("--batch-id", options->batchId, "Batch or plan number");
+  command->add_option("--bank-code", options->bankCode, "Bank code text");
+  CLI::Option* review =
+      command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
+  command->add_flag("--no-review", options->noReview, "Do not write the review file")
+      ->excludes(review);
+  command->callback([options, &session, &console] {
+    console.status = create(*options, session, console);
+  });
+}
+
+}  // namespace ppexport::cli

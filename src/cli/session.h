@@ -1,0 +1,37 @@
+#pragma once
+// What the global options choose, opened once per run and only when a subcommand needs it: the
+// settings store, the clock, and the QuickBooks connection.
+
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "create/clock.h"
+#include "quickbooks/connection_choice.h"
+#include "settings/open_settings_store.h"
+
+namespace ppexport::cli {
+
+class Session {
+ public:
+  Session(const GlobalOptions& globals, Console& console) : globals_(&globals), console_(&console) {}
+
+  // The settings store; nothing when the command line may not name one here (printed). A store
+  // that cannot be used is returned all the same: its operations fail and say why.
+  SettingsStore* settings();
+  // The clock of --now or PPEXPORT_NOW, else the computer's; nothing when the text given is not
+  // an instant (printed).
+  const Clock* clock();
+  // The QuickBooks to ask; says on standard error when the sample company plays it.
+  QuickBooksConnection* quickBooks();
+
+ private:
+  const GlobalOptions* globals_;
+  Console* console_;
+  std::optional<OpenedSettingsStore> store_;
+  std::unique_ptr<Clock> clock_;
+  bool clockChecked_ = false;
+  std::optional<QuickBooksChoice> quickBooks_;
+};
+
+}  // namespace ppexport::cli
