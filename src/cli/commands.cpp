@@ -28,6 +28,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   addAccountsCommand(app, session, console);
   addBanksCommand(app, session, console);
   addSettingsCommand(app, session, console);
+  addCustomCommand(app, session, console);
 
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {

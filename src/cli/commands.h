@@ -45,5 +45,6 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console);
 void addAccountsCommand(CLI::App& app, Session& session, Console& console);
 void addBanksCommand(CLI::App& app, Session& session, Console& console);
 void addSettingsCommand(CLI::App& app, Session& session, Console& console);
+void addCustomCommand(CLI::App& app, Session& session, Console& console);
 
 }  // namespace ppexport::cli

@@ -1,9 +1,142 @@
 #include "custom/custom_writers.h"
 
+#include "custom/custom_format.h"
+#include "formats/bank_file.h"
+#include "settings/memory_store.h"
+#include "text/amounts.h"
+
 namespace ppexport {
 
-WriterResult writeCustomCsv(const WriterInputs&) { return WriterResult{0, true, {}, {}}; }
+namespace {
 
-WriterResult writeCustomFixed(const WriterInputs&) { return WriterResult{0, true, {}, {}}; }
+// The definition as the writers read it; a run without a settings store has only the defaults.
+CustomFormat readDefinition(const WriterInputs& inputs) {
+  if (inputs.settings == nullptr) {
+    MemorySettingsStore empty;
+    return loadCustomFormat(empty, inputs.customFormatName, CustomFormatDefaults::Writer);
+  }
+  return loadCustomFormat(*inputs.settings, inputs.customFormatName, CustomFormatDefaults::Writer);
+}
+
+// The date pattern with "/" standing for the user's date separator.
+std::string localDatePattern(std::string_view pattern) {
+  std::string local(pattern);
+  for (char& c : local) {
+    if (c == '/') c = regional().dateSeparator;
+  }
+  return local;
+}
+
+// Custom formats report a numbered, uncleared check that is its transaction's source line, and
+// every void row. A report without the "is Source" column counts every row as a source line.
+std::function<bool(const CheckRow&)> customQualifier(const WriterInputs& inputs) {
+  const int isSource = inputs.checks != nullptr ? findColumn("is Source", *inputs.checks) : 0;
+  return [isSource](const CheckRow& check) {
+    const bool sourceLine = isSource == 0 || check.cell(isSource) == "True";
+    return (check.hasCheckNumber() && sourceLine && check.cleared() == "Uncleared") ||
+           check.isVoid();
+  };
+}
+
+std::string_view typeCode(const CheckRow& check) {
+  return check.status() == CheckStatus::Issue ? "ISSUE" : "VOID";
+}
+
+// A fixed-length "Date" field is the date by the pattern cut to the field's length but never
+// padded, so a pattern shorter than the length gives a shorter field; empty when unreadable.
+std::string customDate(const std::optional<Date>& date, std::string_view pattern) {
+  return date ? formatDate(*date, pattern) : std::string();
+}
+
+}  // namespace
+
+WriterResult writeCustomCsv(const WriterInputs& inputs) {
+  const CustomFormat format = readDefinition(inputs);
+  const std::string datePattern = localDatePattern(format.dateFormat);
+  BankFile file(inputs);
+  const int count = file.forEachCheck(customQualifier(inputs), [&](const CheckRow& check) {
+    DelimitedLine line;
+    for (const std::string& name : format.fields) {
+      const std::optional<CustomField> field = customFieldNamed(name);
+      if (!field) continue;
+      switch (*field) {
+        case CustomField::Date:
+          line.date(check.checkDate(), datePattern);
+          break;
+        case CustomField::CheckNumber:
+          line.field(check.checkNumber());
+          break;
+        case CustomField::Payee:
+          line.field(without(check.payee(), ','));
+          break;
+        case CustomField::Amount:
+          line.amount(formatTwoDecimals(check.amountInDollars()), 11);
+          break;
+        case CustomField::IsVoid:
+          line.field(check.status() == CheckStatus::Issue ? "" : format.voidValue);
+          break;
+        case CustomField::Type:
+          line.field(typeCode(check));
+          break;
+        case CustomField::Memo:
+          line.field(without(check.description(), ','));
+          break;
+        case CustomField::AccountNumber:
+          line.field(inputs.accountId);
+          break;
+      }
+    }
+    // A definition without one known field has no line to write.
+    if (line.fields() > 0) file.write(line);
+  });
+  return file.finish(count);
+}
+
+WriterResult writeCustomFixed(const WriterInputs& inputs) {
+  const CustomFormat format = readDefinition(inputs);
+  const std::string datePattern = localDatePattern(format.dateFormat);
+  BankFile file(inputs);
+  const int count = file.forEachCheck(customQualifier(inputs), [&](const CheckRow& check) {
+    FixedRecord record;
+    for (std::size_t i = 0; i < customFieldCount; ++i) {
+      const std::optional<CustomField> field = customFieldNamed(format.fields[i]);
+      if (!field) continue;
+      const std::size_t length = fieldLengthValue(format.lengths[i]);
+      switch (*field) {
+        case CustomField::Date:
+          record.firstCharacters(customDate(check.checkDate(), datePattern), length);
+          break;
+        case CustomField::CheckNumber:
+          record.zeroFilled(check.checkNumber(), length);
+          break;
+        case CustomField::Payee:
+          record.spaceFilled(check.payee(), length);
+          break;
+        case CustomField::Amount:
+          record.amount(check.amountInCents(), length);
+          break;
+        // The reverse of the comma-separated mode: the marker stands on issued checks.
+        case CustomField::IsVoid:
+          if (check.status() == CheckStatus::Issue) {
+            record.spaceFilled(format.voidValue, length);
+          } else {
+            record.spaces(length);
+          }
+          break;
+        case CustomField::Type:
+          record.spaceFilled(typeCode(check), length);
+          break;
+        case CustomField::Memo:
+          record.spaceFilled(check.description(), length);
+          break;
+        case CustomField::AccountNumber:
+          record.zeroFilled(inputs.accountId, length);
+          break;
+      }
+    }
+    file.write(record);
+  });
+  return file.finish(count);
+}
 
 }  // namespace ppexport

@@ -36,13 +36,19 @@ void BankFile::write(std::string_view line) {
 
 int BankFile::forEachCheck(Selection selection,
                            const std::function<void(const CheckRow&)>& visit) {
+  return forEachCheck([selection](const CheckRow& check) { return check.qualifies(selection); },
+                      visit);
+}
+
+int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies,
+                           const std::function<void(const CheckRow&)>& visit) {
   if (!columns_ || inputs_->checks == nullptr) return 0;
   static const VendorIndex noVendors;
   const VendorIndex& vendors = inputs_->vendors != nullptr ? *inputs_->vendors : noVendors;
   int count = 0;
   for (int row = 2; row <= inputs_->checks->rows(); ++row) {
     CheckRow check(*inputs_->checks, *columns_, vendors, row);
-    if (!check.qualifies(selection)) continue;
+    if (!qualifies(check)) continue;
     ++count;
     inRow_ = true;
     rowWritten_ = false;

@@ -30,6 +30,9 @@ class BankFile {
   // Calls visit for every row that qualifies under selection, in table order, and returns how many
   // there were. Rows for which visit writes a line get their warnings.
   int forEachCheck(Selection selection, const std::function<void(const CheckRow&)>& visit);
+  // The same for a format with a qualifying rule of its own.
+  int forEachCheck(const std::function<bool(const CheckRow&)>& qualifies,
+                   const std::function<void(const CheckRow&)>& visit);
 
   // Closes the file and gives the result with count.
   WriterResult finish(int count);

@@ -1,0 +1,80 @@
+#pragma once
+// The custom format record: a user-defined layout of up to eight fields, kept only in the settings
+// store under keys made of the format's name followed by a fixed suffix, and found through its
+// marker key "Custom Format: " + name.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ppexport {
+
+class SettingsStore;
+
+inline constexpr std::size_t customFieldCount = 8;
+
+// The field names a custom format offers, in the order the editor lists them.
+inline constexpr std::array<std::string_view, customFieldCount> customFieldNames = {
+    "Date", "Check Number", "Payee", "Amount", "Is Void", "Type", "Memo", "Account Number"};
+
+// What a field position of a custom format holds; its name is customFieldNames[field].
+enum class CustomField { Date, CheckNumber, Payee, Amount, IsVoid, Type, Memo, AccountNumber };
+
+// The field of that exact name; nothing for any other text, "" included (such a position adds
+// nothing to a line).
+std::optional<CustomField> customFieldNamed(std::string_view name);
+
+// The date patterns a custom format offers, in the order the editor lists them. "/" stands for
+// the user's date separator.
+inline constexpr std::array<std::string_view, 15> customDatePatterns = {
+    "MM/DD/YY", "MM/DD/YYYY", "DD/MM/YY", "DD/MM/YYYY", "YYYY/MM/DD",
+    "MM-DD-YY", "MM-DD-YYYY", "DD-MM-YY", "DD-MM-YYYY", "YYYY-MM-DD",
+    "MMDDYY",   "MMDDYYYY",   "DDMMYY",   "DDMMYYYY",   "YYYYMMDD"};
+
+inline constexpr std::string_view defaultDatePattern = "MM/DD/YYYY";
+
+// A custom format as the editor shows it: the texts of its boxes and its choice of output.
+struct CustomFormat {
+  std::string name;                                   // the name box, as typed
+  std::array<std::string, customFieldCount> fields;   // field 1 to 8: a field name, or ""
+  std::array<std::string, customFieldCount> lengths;  // length 1 to 8: a whole number, or ""
+  std::string voidValue;                              // the text an "Is Void" field carries
+  std::string dateFormat;                             // a date pattern
+  bool fixedLength = false;  // fixed-length fields; otherwise comma-separated values
+};
+
+// Which defaults fill in what the store does not hold: the editor proposes "Yes" as the void
+// value and leaves lengths empty, the writers read an absent void value as "" and an absent length
+// as 0.
+enum class CustomFormatDefaults { Editor, Writer };
+
+// The format stored under name, taken exactly as given. Every absent key takes its default; a
+// format that does not exist loads as all defaults. The writers go by the comma-separated option
+// alone: fixed-length when it is stored other than "True". The editor, whose two option buttons
+// are one choice, shows fixed-length also when that option is stored "True".
+CustomFormat loadCustomFormat(SettingsStore& store, std::string_view name,
+                              CustomFormatDefaults defaults = CustomFormatDefaults::Editor);
+
+// The 21 keys of the format named name, in the order Save writes them: the marker, fields 1 to 8,
+// the void value, the date pattern, the comma-separated and fixed-length options, lengths 1 to 8.
+std::vector<std::string> customFormatKeys(std::string_view name);
+
+// The names of the stored custom formats, in the store's order: the value of every key that begins
+// exactly (case as written) with "Custom Format: ". The bank list shows each as that prefix
+// followed by the name, before the built-in formats.
+std::vector<std::string> customFormatNames(SettingsStore& store);
+
+// True when the marker key of name exists.
+bool customFormatExists(SettingsStore& store, std::string_view name);
+
+// The name the editor proposes for a new format: "Default" when none is stored, otherwise
+// "Default " followed by one more than the number stored.
+std::string proposedFormatName(SettingsStore& store);
+
+// A stored field length as the fixed-length writer reads it: a whole number (rounded half to
+// even); anything that is not a number from 0 to 2147483647 counts as 0, so its field adds nothing.
+std::size_t fieldLengthValue(std::string_view text);
+
+}  // namespace ppexport

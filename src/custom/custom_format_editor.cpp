@@ -1,0 +1,120 @@
+#include "custom/custom_format_editor.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "formats/bank_formats.h"
+#include "settings/settings_store.h"
+#include "text/amounts.h"
+#include "text/regional.h"
+#include "text/windows1252.h"
+
+namespace ppexport {
+
+CustomFormat activateCustomFormatEditor(SettingsStore& store, std::string_view nameBoxText) {
+  if (!nameBoxText.empty()) return loadCustomFormat(store, nameBoxText);
+  return loadCustomFormat(store, proposedFormatName(store));
+}
+
+void validateField(CustomFormat& format, int position) {
+  if (position < 1 || position > static_cast<int>(customFieldCount)) return;
+  const auto index = static_cast<std::size_t>(position - 1);
+  if (format.fields[index] == "Date") {
+    format.lengths[index] = std::to_string(format.dateFormat.size());
+  }
+}
+
+void validateDateFormat(CustomFormat& format) {
+  for (int position = 1; position <= static_cast<int>(customFieldCount); ++position) {
+    validateField(format, position);
+  }
+}
+
+std::string validateLength(std::string_view text) {
+  const std::string_view trimmed = trimSpaces(text);
+  const std::optional<double> number = regional().toNumber(trimmed);
+  if (!number) return "";
+  // The whole number must fit in 32 bits with its sign turned positive; a larger one is left for
+  // the user to see as typed.
+  const std::optional<std::int64_t> whole = roundHalfEven(*number);
+  if (!whole || *whole <= INT32_MIN || *whole > INT32_MAX) return std::string(trimmed);
+  const std::int64_t length = *whole < 0 ? -*whole : *whole;
+  if (length == 0) return "";
+  return std::to_string(length);
+}
+
+namespace {
+bool anyField(const CustomFormat& format) {
+  for (const std::string& field : format.fields) {
+    if (!field.empty()) return true;
+  }
+  return false;
+}
+
+// A fixed-length file needs a length for every field it has.
+bool everyFieldHasLength(const CustomFormat& format) {
+  for (std::size_t i = 0; i < customFieldCount; ++i) {
+    if (format.fields[i].empty()) continue;
+    if (format.lengths[i].empty() || !regional().isNumeric(format.lengths[i])) return false;
+  }
+  return true;
+}
+
+std::string_view storedBoolean(bool value) { return value ? "True" : "False"; }
+}  // namespace
+
+namespace {
+// A store that refused a write or a removal: the action, an empty line, and the store's reason.
+EditorMessage storeFailureMessage(std::string_view action, SettingsStore& store) {
+  std::string reason = store.lastError();
+  if (reason.empty()) reason = "The settings store could not be changed.";
+  return EditorMessage{"Could not " + std::string(action) + " the custom format.\r\n\r\n" + reason};
+}
+}  // namespace
+
+SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format) {
+  SaveResult result;
+  validateDateFormat(format);
+  if (!anyField(format)) {
+    result.message.text = noFieldMessage;
+    return result;
+  }
+  if (format.fixedLength && !everyFieldHasLength(format)) {
+    result.message.text = missingLengthMessage;
+    return result;
+  }
+  const std::string name(trimSpaces(format.name));
+  // The values in the order of customFormatKeys.
+  std::vector<std::string_view> values;
+  values.push_back(name);
+  for (const std::string& field : format.fields) values.push_back(field);
+  values.push_back(format.voidValue);
+  values.push_back(format.dateFormat);
+  values.push_back(storedBoolean(!format.fixedLength));
+  values.push_back(storedBoolean(format.fixedLength));
+  for (const std::string& length : format.lengths) values.push_back(length);
+
+  const std::vector<std::string> keys = customFormatKeys(name);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    // A key that cannot be written does not stop the others; the first failure is reported.
+    if (!store.saveSetting(keys[i], values[i]) && result.outcome != SaveOutcome::StoreFailed) {
+      result.outcome = SaveOutcome::StoreFailed;
+      result.message = storeFailureMessage("save", store);
+    }
+  }
+  if (result.outcome == SaveOutcome::StoreFailed) return result;
+  result.outcome = SaveOutcome::Saved;
+  result.bankListText = std::string(customFormatPrefix) + name;
+  return result;
+}
+
+std::optional<EditorMessage> deleteCustomFormat(SettingsStore& store,
+                                                std::string_view nameBoxText) {
+  std::optional<EditorMessage> failure;
+  for (const std::string& key : customFormatKeys(nameBoxText)) {
+    if (!store.deleteSetting(key) && !failure) failure = storeFailureMessage("delete", store);
+  }
+  return failure;
+}
+
+}  // namespace ppexport

@@ -1,0 +1,71 @@
+#pragma once
+// The rules of the custom format editor: what its boxes hold when it opens, how leaving a box
+// corrects it, and what Save and Delete store. The window only copies its controls into a
+// CustomFormat, calls these, copies the result back and shows the message it is given.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "custom/custom_format.h"
+
+namespace ppexport {
+
+class SettingsStore;
+
+// A message for the editor to show in a modal box with an OK button and the application's
+// default title.
+struct EditorMessage {
+  enum class Icon { Stop };
+  std::string text;
+  Icon icon = Icon::Stop;
+};
+
+inline constexpr std::string_view noFieldMessage =
+    "To save a custom format, specify at least one field.";
+inline constexpr std::string_view missingLengthMessage =
+    "To save a fixed length field custom format, specify the field length as a number for each "
+    "field selected.";
+
+// Every time the editor becomes the active window: the format of the name box when it holds a
+// name, otherwise the proposed name ("Default", "Default 2", ...) with what is stored under it.
+CustomFormat activateCustomFormatEditor(SettingsStore& store, std::string_view nameBoxText);
+
+// Leaving field box `position` (1 to 8): a "Date" field's length becomes the number of characters
+// of the date pattern. Any other field leaves its length alone.
+void validateField(CustomFormat& format, int position);
+
+// Leaving the date pattern box: every "Date" field's length follows the pattern.
+void validateDateFormat(CustomFormat& format);
+
+// Leaving a length box: the new text of the box. The text trimmed; a number becomes the absolute
+// value of its whole number, rounded half to even ("2.5" gives "2", "-12" gives "12"), and an empty
+// box when that is 0; a number beyond the 32-bit range stays as typed, trimmed; anything else
+// empties the box.
+std::string validateLength(std::string_view text);
+
+enum class SaveOutcome {
+  Saved,        // the main window's bank list shows and applies bankListText; the editor closes
+  Refused,      // the format is incomplete; nothing was written; the editor stays open
+  StoreFailed,  // the store refused a write; the editor stays open so the user can try again
+};
+
+struct SaveResult {
+  SaveOutcome outcome = SaveOutcome::Refused;
+  EditorMessage message;     // for Refused and StoreFailed
+  std::string bankListText;  // for Saved: "Custom Format: " + the trimmed name
+  bool saved() const { return outcome == SaveOutcome::Saved; }
+};
+
+// Save: runs the date validator on format (so the window shows the lengths it corrected), refuses
+// a format without a field, and a fixed-length one with a field whose length is empty or not a
+// number; otherwise writes the 21 keys under the trimmed name, overwriting a format of that name.
+SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format);
+
+// Delete: removes the 21 keys of the name box text exactly as it stands (not trimmed); keys that
+// do not exist are skipped. Then the main window's bank list text becomes empty and the editor
+// closes. Nothing to show unless the store refused a removal: then a message to show, and the
+// editor stays open.
+std::optional<EditorMessage> deleteCustomFormat(SettingsStore& store, std::string_view nameBoxText);
+
+}  // namespace ppexport
