@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,7 +212,13 @@ void ExportWindow::editFormat_Click() {
 }
 
 void ExportWindow::Select_Click() {
-  const FileChoice choice = services_.files->chooseFile(this, dlgOpenFile_);
+  // Without a saved file to start on, the dialog opens in the folder of the output file box.
+  FileDialogSettings dialog = dlgOpenFile_;
+  const QFileInfo shown(fileName->text());
+  if (!shown.fileName().isEmpty() && shown.absoluteDir().exists()) {
+    dialog.startFolder = shown.absolutePath();
+  }
+  const FileChoice choice = services_.files->chooseFile(this, dialog);
   switch (choice.outcome) {
     case FileChoice::Outcome::Cancelled:
       return;

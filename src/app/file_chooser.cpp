@@ -5,7 +5,7 @@
 namespace ppexport::app {
 
 FileChoice DialogFileChooser::chooseFile(QWidget* parent, const FileDialogSettings& settings) {
-  QFileDialog dialog(parent, settings.title, QString(), settings.filter);
+  QFileDialog dialog(parent, settings.title, settings.startFolder, settings.filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // The file is only named here; Create writes it later, and replacing last run's bank file is

@@ -12,7 +12,8 @@ namespace ppexport::app {
 struct FileDialogSettings {
   QString title;
   QString filter;
-  QString initialFileName;  // "" starts in the dialog's own folder
+  QString initialFileName;  // "" starts without a file chosen
+  QString startFolder;      // the folder shown when there is no initial file; "" the dialog's own
 };
 
 struct FileChoice {

@@ -366,6 +366,14 @@ void MainWindowTest::browseKeepsTextFilesAndAddsTheExtension() {
   }
   QVERIFY(fixture.messages.shown.empty());
   QCOMPARE(fixture.files.asked.back().title, QStringLiteral("Enter a file name"));
+  // The first dialog opened in the folder of the default output file, which does not exist
+  // here; a folder that exists is offered.
+  QCOMPARE(fixture.files.asked.front().startFolder, QString());
+  file->setText(QString::fromStdString(fixture.folder.file("bank.txt")));
+  fixture.files.setNextCancel();
+  fixture.control<QPushButton>("Select")->click();
+  QCOMPARE(fixture.files.asked.back().startFolder,
+           QString::fromStdString(fixture.folder.path().string()));
 }
 
 void MainWindowTest::browseCancelAndFailure() {
