@@ -92,6 +92,8 @@ void CustomFormatWindow::createControls() {
     FieldLength[index] = new QLineEdit(this);
     FieldLength[index]->setObjectName(QStringLiteral("FieldLength") + number);
     FieldLength[index]->installEventFilter(this);
+    FieldLabel[index]->setBuddy(CustomField[index]);
+    LengthLabel[index]->setBuddy(FieldLength[index]);
   }
 
   dateLabel = newLabel(this, QStringLiteral("dateLabel"), QStringLiteral("Date Format"));
@@ -105,6 +107,9 @@ void CustomFormatWindow::createControls() {
   saveAsLabel = newLabel(this, QStringLiteral("saveAsLabel"), QStringLiteral("Custom Format"));
   saveAsName = new QLineEdit(this);
   saveAsName->setObjectName(QStringLiteral("saveAsName"));
+  dateLabel->setBuddy(dateFormat);
+  VoidLabel->setBuddy(isVoidValue);
+  saveAsLabel->setBuddy(saveAsName);
 
   Line1 = new QFrame(this);
   Line1->setObjectName(QStringLiteral("Line1"));

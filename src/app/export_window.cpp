@@ -161,6 +161,18 @@ void ExportWindow::createControls() {
     statusLine->setPalette(notice);
   }
 
+  // Each caption names its box for the keyboard and for screen readers.
+  Label6->setBuddy(myAccount);
+  Label15->setBuddy(autoDateRangeDays);
+  Label14->setBuddy(fromDate);
+  Label13->setBuddy(toDate);
+  Label7->setBuddy(bankList);
+  for (IdentifierInput* input : {&remoteID, &bankID, &batchID, &accountID}) {
+    input->caption->setBuddy(input->box);
+  }
+  bankCodeLabel->setBuddy(bankCode);
+  Label4->setBuddy(fileName);
+
   // The identifier inputs, their note and the bank-code list appear only for the formats that
   // ask for them.
   for (IdentifierInput* input : {&remoteID, &bankID, &batchID, &accountID}) hideInput(*input);
