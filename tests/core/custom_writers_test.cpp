@@ -115,6 +115,19 @@ TEST(CustomFixed, fieldsInTheirOrder) {
   }
 }
 
+TEST(CustomFixed, aFieldLengthBeyondAnyLineIsRefusedAndTheEarlierFileKept) {
+  WriterFixture fixture({acme});
+  define(fixture.settings, "Bank", false, {{"Payee", "2000000000"}});
+  TempFolder folder;
+  testing::writeBytes(folder.file("custom.txt"), "earlier\r\n");
+  Written written = write(fixture, folder, false);
+  EXPECT_FALSE(written.result.written);
+  EXPECT_EQ(written.result.failure,
+            "Field 1 of the custom format is 2000000000 characters long; a field can be at most "
+            "10000.");
+  EXPECT_EQ(testing::readBytes(written.file), "earlier\r\n");
+}
+
 TEST(CustomFormats, theirOwnQualifyingRule) {
   const std::vector<Check> rows = {
       {.number = "1", .more = {{"is Source", "True"}}},
