@@ -92,9 +92,21 @@ WriterResult writeCustomCsv(const WriterInputs& inputs) {
   return file.finish(count);
 }
 
+// No bank line comes near this; a longer field is a typing slip that would only exhaust memory.
+constexpr std::size_t longestFixedField = 10000;
+
 WriterResult writeCustomFixed(const WriterInputs& inputs) {
   const CustomFormat format = readDefinition(inputs);
   const std::string datePattern = localDatePattern(format.dateFormat);
+  for (std::size_t i = 0; i < customFieldCount; ++i) {
+    if (customFieldNamed(format.fields[i]) && fieldLengthValue(format.lengths[i]) > longestFixedField) {
+      return WriterResult{0, false,
+                          "Field " + std::to_string(i + 1) + " of the custom format is " +
+                              format.lengths[i] + " characters long; a field can be at most " +
+                              std::to_string(longestFixedField) + ".",
+                          {}};
+    }
+  }
   BankFile file(inputs);
   const int count = file.forEachCheck(customQualifier(inputs), [&](const CheckRow& check) {
     FixedRecord record;

@@ -1,5 +1,6 @@
 #include "formats/bank_list.h"
 
+#include "custom/custom_format.h"
 #include "formats/bank_formats.h"
 #include "settings/settings_store.h"
 
@@ -8,11 +9,8 @@ namespace ppexport {
 std::vector<std::string> bankList(SettingsStore* settings) {
   std::vector<std::string> entries;
   if (settings != nullptr) {
-    // The key names the custom format; the entry is built from the stored value.
-    for (const auto& [key, value] : settings->enumerate()) {
-      if (key.starts_with(customFormatPrefix)) {
-        entries.push_back(std::string(customFormatPrefix) + value);
-      }
+    for (const std::string& name : customFormatNames(*settings)) {
+      entries.push_back(std::string(customFormatPrefix) + name);
     }
   }
   for (const BankFormat& format : builtInBankFormats()) entries.emplace_back(format.name);

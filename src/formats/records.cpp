@@ -1,14 +1,18 @@
 #include "formats/records.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace ppexport {
 
 namespace {
+// A non-negative number as exactly `digits` digits, with leading zeros.
 void appendNumber(std::string& out, long value, int digits) {
   char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%0*ld", digits, value);
-  out += buffer;
+  for (int i = digits - 1; i >= 0; --i) {
+    buffer[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  out.append(buffer, static_cast<std::size_t>(digits));
 }
 
 void appendClean(std::string& out, std::string_view value) {
@@ -17,6 +21,33 @@ void appendClean(std::string& out, std::string_view value) {
     out.push_back(byte < 0x20 || byte == 0x7F ? ' ' : c);
   }
 }
+
+// The value's last `width` characters after `width` fill characters put in front.
+void appendRightAligned(std::string& out, std::string_view value, std::size_t width, char fill) {
+  if (value.size() >= width) {
+    appendClean(out, value.substr(value.size() - width));
+  } else {
+    out.append(width - value.size(), fill);
+    appendClean(out, value);
+  }
+}
+
+// The value's first `width` characters after `width` fill characters put behind it.
+void appendLeftAligned(std::string& out, std::string_view value, std::size_t width, char fill) {
+  const std::string_view kept = value.substr(0, width);
+  appendClean(out, kept);
+  out.append(width - kept.size(), fill);
+}
+
+// A whole number in plain digits, "-" in front when negative.
+struct WholeNumberText {
+  char digits[24];
+  std::size_t size;
+  explicit WholeNumberText(std::int64_t value) {
+    size = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+  }
+  std::string_view text() const { return {digits, size}; }
+};
 }  // namespace
 
 std::string formatDate(const Date& date, std::string_view pattern) {
@@ -52,42 +83,32 @@ std::size_t dateWidth(std::string_view pattern) {
 }
 
 FixedRecord& FixedRecord::zeroFilled(std::string_view value, std::size_t width) {
-  std::string filled(width, '0');
-  appendClean(filled, value);
-  line_.append(filled, filled.size() - width, width);
+  appendRightAligned(line_, value, width, '0');
   return *this;
 }
 
 FixedRecord& FixedRecord::zeroFilled(std::int64_t value, std::size_t width) {
-  return zeroFilled(std::to_string(value), width);
+  return zeroFilled(WholeNumberText(value).text(), width);
 }
 
 FixedRecord& FixedRecord::amount(std::int64_t cents, std::size_t width) {
-  const std::string digits = std::to_string(cents);
-  if (digits.size() > width) amountTooLong_ = true;
-  return zeroFilled(digits, width);
+  const WholeNumberText digits(cents);
+  if (digits.size > width) amountTooLong_ = true;
+  return zeroFilled(digits.text(), width);
 }
 
 FixedRecord& FixedRecord::spaceFilled(std::string_view value, std::size_t width) {
-  std::string filled;
-  appendClean(filled, value.substr(0, width));
-  filled.resize(width, ' ');
-  line_ += filled;
+  appendLeftAligned(line_, value, width, ' ');
   return *this;
 }
 
 FixedRecord& FixedRecord::zeroFilledRight(std::string_view value, std::size_t width) {
-  std::string filled;
-  appendClean(filled, value.substr(0, width));
-  filled.resize(width, '0');
-  line_ += filled;
+  appendLeftAligned(line_, value, width, '0');
   return *this;
 }
 
 FixedRecord& FixedRecord::spaceFilledRight(std::string_view value, std::size_t width) {
-  std::string filled(width, ' ');
-  appendClean(filled, value);
-  line_.append(filled, filled.size() - width, width);
+  appendRightAligned(line_, value, width, ' ');
   return *this;
 }
 

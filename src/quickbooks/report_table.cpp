@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -62,6 +63,17 @@ int countLineFields(std::string_view line, std::string_view delimiter) {
   return count;
 }
 
+std::size_t occurrences(std::string_view text, char character) {
+  std::size_t count = 0;
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  while ((at = static_cast<const char*>(std::memchr(at, character, static_cast<std::size_t>(end - at)))) != nullptr) {
+    ++count;
+    ++at;
+  }
+  return count;
+}
+
 // Walks the lines of a report: a line ends at CR or CR LF; a lone LF belongs to the line.
 class LineReader {
  public:
@@ -102,13 +114,15 @@ class ReportTableBuilder {
     result.columns_ = columns;
     const std::string_view file(result.text_);
     // Size the cells once. A record needs the heading's field count, so the cells are bounded both
-    // by lines times columns and by the number of delimiters in the file.
-    if (delimiter.size() == 1) {
-      const std::size_t lineCount = static_cast<std::size_t>(std::count(file.begin(), file.end(), '\r')) + 1;
-      const std::size_t delimiterCount =
-          static_cast<std::size_t>(std::count(file.begin(), file.end(), delimiter[0]));
-      const std::size_t byColumns = lineCount * static_cast<std::size_t>(columns);
-      const std::size_t byDelimiters = 2 * delimiterCount + lineCount + static_cast<std::size_t>(columns);
+    // by lines times columns and by the number of delimiters in the file; the second count is
+    // needed only for odd files whose lines are far fewer bytes than the heading has columns.
+    const std::size_t lineCount = occurrences(file, '\r') + 1;
+    const std::size_t byColumns = lineCount * static_cast<std::size_t>(columns);
+    if (byColumns <= file.size()) {
+      result.cells_.reserve(byColumns);
+    } else if (delimiter.size() == 1) {
+      const std::size_t byDelimiters =
+          2 * occurrences(file, delimiter[0]) + lineCount + static_cast<std::size_t>(columns);
       result.cells_.reserve(std::min(byColumns, byDelimiters));
     }
     std::string overflow;  // the joined text of records broken over several lines

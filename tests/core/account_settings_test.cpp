@@ -12,27 +12,23 @@ using testing::ScopedVariable;
 
 constexpr Date march5{2024, 3, 5};
 
-AccountSettings checkingSettings() {
-  AccountSettings values;
-  values.account = "Checking";
-  values.bankList = "Wells Fargo ARP - CSV";
-  values.fromDate = "2/1/2024";
-  values.toDate = "3/5/2024";
-  values.fileName = "/home/ann/bank/checks.txt";
-  values.autoDateRangeDays = "30";
-  values.autoDateRange = "0";
-  values.remoteID = "R1";
-  values.batchID = "B2";
-  values.bankID = "";
-  values.accountID = "000123456";
-  values.bankCode = "0006 - TN";
-  values.createReviewFile = "1";
-  return values;
+const AccountSettings checking{
+    .account = "Checking", .bankList = "Wells Fargo ARP - CSV", .fromDate = "2/1/2024",
+    .toDate = "3/5/2024", .fileName = "/home/ann/bank/checks.txt", .autoDateRangeDays = "30",
+    .autoDateRange = "0", .remoteID = "R1", .batchID = "B2", .bankID = "",
+    .accountID = "000123456", .bankCode = "0006 - TN", .createReviewFile = "1"};
+
+// Every text of values, in the window's order.
+std::vector<std::string> textsOf(const AccountSettings& v) {
+  return {v.account,       v.bankList,          v.fromDate,      v.toDate,
+          v.fileName,      v.autoDateRangeDays, v.autoDateRange, v.remoteID,
+          v.batchID,       v.bankID,            v.accountID,     v.bankCode,
+          v.createReviewFile};
 }
 
 TEST(SaveUserSettings, writesTheKeysInTheWindowsOrderByPlainConcatenation) {
   MemorySettingsStore store;
-  ASSERT_TRUE(saveUserSettings(store, checkingSettings()));
+  ASSERT_TRUE(saveUserSettings(store, checking));
   const SettingsEntries expected{
       {"myAccount", "Checking"},
       {"CheckingbankList", "Wells Fargo ARP - CSV"},
@@ -49,13 +45,11 @@ TEST(SaveUserSettings, writesTheKeysInTheWindowsOrderByPlainConcatenation) {
       {"CheckingcreateReviewFile", "1"},
   };
   EXPECT_EQ(store.enumerate(), expected);
-}
 
-TEST(SaveUserSettings, anAccountTextIsUsedExactlyAsShown) {
-  MemorySettingsStore store;
-  AccountSettings values = checkingSettings();
-  values.account = "Payroll Account ";
-  saveUserSettings(store, values);
+  // An account text is used exactly as shown.
+  AccountSettings spaced = checking;
+  spaced.account = "Payroll Account ";
+  saveUserSettings(store, spaced);
   EXPECT_EQ(store.readSetting("myAccount"), "Payroll Account ");
   EXPECT_EQ(store.readSetting("Payroll Account bankList"), "Wells Fargo ARP - CSV");
 }
@@ -63,7 +57,7 @@ TEST(SaveUserSettings, anAccountTextIsUsedExactlyAsShown) {
 TEST(SaveUserSettings, aStoreThatCannotBeWrittenIsReported) {
   MemorySettingsStore store;
   store.failWith("The settings file \"/x\" could not be written");
-  EXPECT_FALSE(saveUserSettings(store, checkingSettings()));
+  EXPECT_FALSE(saveUserSettings(store, checking));
 }
 
 TEST(GetAccountSettings, anEmptyStoreGivesTheFirstRunDefaults) {
@@ -71,39 +65,23 @@ TEST(GetAccountSettings, anEmptyStoreGivesTheFirstRunDefaults) {
   ScopedVariable profile("USERPROFILE", std::nullopt);
   MemorySettingsStore store;
   EXPECT_EQ(lastChosenAccount(store), "<choose an account>");
-  const AccountSettings values = getAccountSettings(store, "<choose an account>", march5);
-  EXPECT_EQ(values.account, "<choose an account>");
-  EXPECT_EQ(values.bankList, "<choose an bank>");
-  EXPECT_EQ(values.fromDate, "3/5/2024");
-  EXPECT_EQ(values.toDate, "3/5/2024");
-  EXPECT_EQ(values.fileName, "/home/ann/Documents/PositivePayExport.txt");
-  EXPECT_EQ(values.autoDateRangeDays, "90");
-  EXPECT_EQ(values.autoDateRange, "1");
-  EXPECT_EQ(values.remoteID, "");
-  EXPECT_EQ(values.batchID, "");
-  EXPECT_EQ(values.bankID, "");
-  EXPECT_EQ(values.accountID, "");
-  EXPECT_EQ(values.bankCode, "<pick a bank code>");
-  EXPECT_EQ(values.createReviewFile, "0");
+  EXPECT_EQ(textsOf(getAccountSettings(store, "<choose an account>", march5)),
+            (std::vector<std::string>{"<choose an account>", "<choose an bank>", "3/5/2024",
+                                      "3/5/2024", "/home/ann/Documents/PositivePayExport.txt",
+                                      "90", "1", "", "", "", "", "<pick a bank code>", "0"}));
 }
 
 TEST(GetAccountSettings, givesBackWhatWasSavedAndKeepsRawCheckBoxTexts) {
   MemorySettingsStore store;
-  saveUserSettings(store, checkingSettings());
+  saveUserSettings(store, checking);
   store.saveSetting("CheckingautoDateRange", "True");
   store.saveSetting("Savings fileName", "");
   EXPECT_EQ(lastChosenAccount(store), "Checking");
 
-  AccountSettings expected = checkingSettings();
+  AccountSettings expected = checking;
+  expected.account = "CHECKING";
   expected.autoDateRange = "True";
-  const AccountSettings values = getAccountSettings(store, "CHECKING", march5);
-  EXPECT_EQ(values.bankList, expected.bankList);
-  EXPECT_EQ(values.fromDate, expected.fromDate);
-  EXPECT_EQ(values.fileName, expected.fileName);
-  EXPECT_EQ(values.autoDateRange, "True");
-  EXPECT_EQ(values.bankID, "");
-  EXPECT_EQ(values.bankCode, expected.bankCode);
-  EXPECT_EQ(values.createReviewFile, "1");
+  EXPECT_EQ(textsOf(getAccountSettings(store, "CHECKING", march5)), textsOf(expected));
 
   // A saved empty output file is replaced by the default, as on a first run.
   ScopedVariable home("HOME", "/home/ann");

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "formats/bank_formats.h"
 #include "support/written_file.h"
 
@@ -9,8 +7,7 @@ namespace ppexport {
 namespace {
 
 using testing::Check;
-using testing::WriterFixture;
-using testing::writeBankFile;
+using testing::GoldenFile;
 
 // An issued check, a void without its former amount (VOID), and one with it (CANCEL).
 const std::vector<Check> register_ = {
@@ -21,44 +18,32 @@ const std::vector<Check> register_ = {
      .name = "Nut", .description = "VOID: 75.25"},
 };
 
-// A check whose every value is longer than its field, and a payee holding the delimiter.
-const std::vector<Check> longValues = {
-    {.number = "123456789012345", .date = "03/08/2024", .amount = "-1234567890123.45",
-     .name = "Smith # Jones Partners Smith # Jones Partners Smith # Jones Partners Smith # Jones"},
-};
+// Run on 05/20/2024: the end of the month and today stand in the status-dependent fields.
+const DateTime may20{Date{2024, 5, 20}, 9, 30};
 
-testing::WrittenFile writeCitiDirect(FormatWriter writer, const std::vector<Check>& checks,
-                                     std::string accountId, std::string batchId) {
-  WriterFixture fixture(checks);
-  fixture.inputs.accountId = std::move(accountId);
-  fixture.inputs.batchId = std::move(batchId);
-  fixture.inputs.now = DateTime{Date{2024, 5, 20}, 9, 30};
-  return writeBankFile(writer, fixture);
-}
-
-TEST(CitiDirect, statusDependentFields) {
-  struct Case {
-    FormatWriter writer;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {writeCitiDirectSdr,
+TEST(CitiDirect, goldenFiles) {
+  const WriterInputs ids{.accountId = "987654", .batchId = "B1", .now = may20};
+  const GoldenFile cases[] = {
+      {writeCitiDirectSdr, ids, 3,
        {"#SDR#IS#987654#S###20240305#1500#1234#B1##Acme###20240531#############",
         "#SDR#VO#987654#S###20240306#0#1235#B1#####20240531#####20240520########",
         "#SDR#ST#987654#S###20240307#75.25#1236#B1##################"}},
-      {writeCitiDirectNa,
+      {writeCitiDirectNa, ids, 3,
        {"#NAD#ISSUE#987654#SINGLE###20240305#1500#1234#B1##Acme###20240531#####N########",
         "#NAD#VOID#987654#SINGLE###20240306#0#1235###########Y########",
         "#NAD#STOP#987654#SINGLE###20240307#75.25#1236###########N########"}},
   };
-  for (const Case& c : cases) {
-    auto file = writeCitiDirect(c.writer, register_, "987654", "B1");
-    EXPECT_EQ(file.result.count, 3);
-    EXPECT_EQ(file.lines, c.lines);
-    for (const std::string& line : file.lines) EXPECT_EQ(std::ranges::count(line, '#'), 28);
-  }
+  for (const GoldenFile& c : cases) EXPECT_TRUE(testing::writesGoldenFiles(register_, c));
 }
 
 TEST(CitiDirect, valuesCutToTheirFieldsAndTheDelimiterRemovedFromThePayee) {
+  // A check whose every value is longer than its field, and a payee holding the delimiter.
+  const std::vector<Check> longValues = {
+      {.number = "123456789012345", .date = "03/08/2024", .amount = "-1234567890123.45",
+       .name = "Smith # Jones Partners Smith # Jones Partners Smith # Jones Partners "
+               "Smith # Jones"},
+  };
+  const WriterInputs ids{.accountId = "12345678901234", .batchId = "BATCH-PLAN-77", .now = may20};
   const std::string payee = "Smith  Jones Partners Smith  Jones Partners Smith  Jones Par";
   struct Case {
     FormatWriter writer;
@@ -70,7 +55,7 @@ TEST(CitiDirect, valuesCutToTheirFieldsAndTheDelimiterRemovedFromThePayee) {
                           "CH-PLAN-77##" + payee + "###20240531#####N########"},
   };
   for (const Case& c : cases) {
-    auto file = writeCitiDirect(c.writer, longValues, "12345678901234", "BATCH-PLAN-77");
+    auto file = testing::writeBankFile(c.writer, longValues, ids);
     EXPECT_EQ(file.lines, std::vector<std::string>{c.line});
     EXPECT_EQ(file.result.warnings,
               std::vector<std::string>{

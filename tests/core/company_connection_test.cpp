@@ -7,6 +7,7 @@
 #include "quickbooks/export_errors.h"
 #include "quickbooks/report_export.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
@@ -98,28 +99,26 @@ TEST_F(CompanyConnectionTest, columnsComeInTheRequestedOrder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.columns);
     ASSERT_EQ(connection.exportReport(checkReport(c.columns, "Checking")), "Success");
-    const std::string bytes = readBytes(report);
-    EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), c.headings);
-    const std::size_t second = bytes.find("\r\n") + 2;
-    EXPECT_EQ(bytes.substr(second, bytes.find("\r\n", second) - second), c.firstRow);
+    const std::vector<std::string> lines = testing::readLines(report);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], c.headings);
+    EXPECT_EQ(lines[1], c.firstRow);
   }
 }
 
 TEST_F(CompanyConnectionTest, accountOptionChoosesTheRegister) {
   struct Case {
     const char* account;
-    int lines;  // heading line included
+    std::size_t lines;  // heading line included
   };
   const Case cases[] = {{"Checking", 5}, {"Payroll Account", 2}, {"checking", 1},
                         {"No Such Account", 1}, {"", 6}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.account);
     ASSERT_EQ(connection.exportReport(checkReport("Document Number", c.account)), "Success");
-    const std::string bytes = readBytes(report);
-    int lines = 0;
-    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++lines;
-    EXPECT_EQ(lines, c.lines);
-    EXPECT_EQ(bytes.substr(0, 17), "Document Number\x01" "A");
+    const std::vector<std::string> lines = testing::readLines(report);
+    EXPECT_EQ(lines.size(), c.lines);
+    EXPECT_EQ(lines.at(0), "Document Number\x01" "Amount");
   }
 }
 

@@ -11,6 +11,7 @@
 #include "quickbooks/report_export.h"
 #include "support/scoped_variable.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
@@ -96,17 +97,11 @@ TEST(SampleCompany, noReportLineEndsInAnEmptyField) {
   for (const ExportRequest& request : requests) {
     SCOPED_TRACE(request.reportName);
     ASSERT_EQ(connection.exportReport(request), "Success");
-    const std::string bytes = readBytes(report);
-    std::size_t fields = 0;
-    for (std::size_t start = 0, end = 0; start < bytes.size(); start = end + 2) {
-      end = bytes.find("\r\n", start);
-      ASSERT_NE(end, std::string::npos);
-      const std::string line = bytes.substr(start, end - start);
+    const std::vector<std::string> lines = testing::readLines(report);
+    for (const std::string& line : lines) {
       const std::string last = line.substr(line.rfind('\x01') + 1);
       EXPECT_NE(last.find_first_not_of(' '), std::string::npos) << line;
-      const std::size_t count = std::count(line.begin(), line.end(), '\x01') + 1;
-      if (start == 0) fields = count;
-      EXPECT_EQ(count, fields) << line;
+      EXPECT_EQ(std::ranges::count(line, '\x01'), std::ranges::count(lines[0], '\x01')) << line;
     }
   }
 }

@@ -2,7 +2,7 @@
 
 #include "create/format_dispatch.h"
 #include "custom/custom_writers.h"
-#include "support/golden.h"
+#include "support/written_file.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
 
@@ -10,7 +10,6 @@ namespace ppexport {
 namespace {
 
 using testing::Check;
-using testing::fileHoldsLines;
 using testing::TempFolder;
 using testing::WriterFixture;
 
@@ -78,7 +77,7 @@ TEST(CustomCsv, fieldsInTheirOrder) {
     Written written = write(fixture, folder, true);
     EXPECT_EQ(written.result.count, static_cast<int>(c.rows.size()));
     EXPECT_TRUE(written.result.written);
-    EXPECT_TRUE(fileHoldsLines(written.file, c.lines)) << c.fields[0].name;
+    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), c.lines)) << c.fields[0].name;
   }
 }
 
@@ -111,8 +110,21 @@ TEST(CustomFixed, fieldsInTheirOrder) {
     TempFolder folder;
     Written written = write(fixture, folder, false);
     EXPECT_EQ(written.result.count, 1);
-    EXPECT_TRUE(fileHoldsLines(written.file, {c.line})) << c.line;
+    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), {c.line})) << c.line;
   }
+}
+
+TEST(CustomFixed, aFieldLengthBeyondAnyLineIsRefusedAndTheEarlierFileKept) {
+  WriterFixture fixture({acme});
+  define(fixture.settings, "Bank", false, {{"Payee", "2000000000"}});
+  TempFolder folder;
+  testing::writeBytes(folder.file("custom.txt"), "earlier\r\n");
+  Written written = write(fixture, folder, false);
+  EXPECT_FALSE(written.result.written);
+  EXPECT_EQ(written.result.failure,
+            "Field 1 of the custom format is 2000000000 characters long; a field can be at most "
+            "10000.");
+  EXPECT_EQ(testing::readBytes(written.file), "earlier\r\n");
 }
 
 TEST(CustomFormats, theirOwnQualifyingRule) {
@@ -135,7 +147,7 @@ TEST(CustomFormats, theirOwnQualifyingRule) {
     const std::vector<std::string> lines =
         commaSeparated ? std::vector<std::string>{"1,ISSUE", "4,VOID", ",VOID"}
                        : std::vector<std::string>{"001ISSUE", "004VOID ", "000VOID "};
-    EXPECT_TRUE(fileHoldsLines(written.file, lines));
+    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), lines));
   }
 }
 
@@ -143,7 +155,7 @@ TEST(CustomFormats, aReportWithoutIsSourceCountsEveryRowAsSource) {
   WriterFixture fixture(std::vector<Check>{{.number = "1"}, {.number = "2", .cleared = "Cleared"}});
   define(fixture.settings, "Bank", true, {{"Check Number"}});
   TempFolder folder;
-  EXPECT_TRUE(fileHoldsLines(write(fixture, folder, true).file, {"1"}));
+  EXPECT_TRUE(testing::linesAre(testing::readLines(write(fixture, folder, true).file), {"1"}));
 }
 
 TEST(CustomFormats, warningsForUnreadableValuesAndCutAmounts) {
@@ -164,7 +176,7 @@ TEST(CustomFormats, warningsForUnreadableValuesAndCutAmounts) {
     define(fixture.settings, "Bank", c.commaSeparated, c.fields);
     TempFolder folder;
     Written written = write(fixture, folder, c.commaSeparated);
-    EXPECT_TRUE(fileHoldsLines(written.file, c.lines));
+    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), c.lines));
     EXPECT_EQ(written.result.warnings,
               (std::vector<std::string>{"Warning: check 1: unreadable amount, written as 0",
                                         "Warning: check 1: unreadable date, written blank",
@@ -182,7 +194,7 @@ TEST(CustomFormats, dateSeparatorOfTheUsersRegion) {
   TempFolder folder;
   Written written = write(fixture, folder, true);
   setRegional(Regional::unitedStates());
-  EXPECT_TRUE(fileHoldsLines(written.file, {"31.12.2025,31.12.2025"}));
+  EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), {"31.12.2025,31.12.2025"}));
 }
 
 TEST(CustomFormats, theCsvFlagPicksTheWriter) {
@@ -207,7 +219,8 @@ TEST(CustomFormats, theCsvFlagPicksTheWriter) {
     fixture.inputs.fileName = folder.file("custom.txt");
     WriterResult result = runFormatWriter(c.bankListText, fixture.inputs);
     EXPECT_EQ(result.count, 1);
-    EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName, {c.line})) << c.bankListText;
+    EXPECT_TRUE(testing::linesAre(testing::readLines(fixture.inputs.fileName), {c.line}))
+        << c.bankListText;
   }
 }
 

@@ -43,51 +43,32 @@ TEST(SplitFirstField, trimsBothPartsAndSplitsAtTheFirstDelimiter) {
   }
 }
 
-TEST(ReadReportFile, cellsAreTrimmedOfSpacesOnlyAndShortRecordsFilled) {
-  ReportTable table = fromText(
-      "Num\x01Name\x01Memo\r\n"
-      " 123 \x01\tTabbed\x01x\x01" "extra dropped\r\n"
-      "9\r\n");
-  EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
-                                {"Num", "Name", "Memo"},
-                                {"123", "\tTabbed", "x"},
-                                {"9", "", ""}}));
-}
-
-TEST(ReadReportFile, joinsARecordBrokenByALineBreakInsideAField) {
-  ReportTable table = fromText(
-      "Num\x01Name\x01Memo\x01" "Amount\r\n"
-      "7\x01Smith\x01" "first part\r\n"
-      "second part\x01-50.00\r\n"
-      "8\x01Jones\x01memo\x01-1.00\r\n");
-  EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
-                                {"Num", "Name", "Memo", "Amount"},
-                                {"7", "Smith", "first partsecond part", "-50.00"},
-                                {"8", "Jones", "memo", "-1.00"}}));
-}
-
-TEST(ReadReportFile, anEmptyLineCountsAsMinusOneFieldAndAbsorbsTheNextLine) {
-  ReportTable table = fromText("A\x01" "B\r\n1\x01" "2\r\n\r\nx\x01y\x01z\r\n");
-  EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
-                                {"A", "B"}, {"1", "2"}, {"x", "y"}}));
-}
-
-TEST(ReadReportFile, aRecordWhoseLastCellsAreEmptyStaysOneRecord) {
-  ReportTable table = fromText("Full Name\x01Print on Checks\r\nBlank\x01\r\nNext\x01Next Co\r\n");
-  EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
-                                {"Full Name", "Print on Checks"}, {"Blank", ""}, {"Next", "Next Co"}}));
-}
-
-TEST(ReadReportFile, lineBreaksAreCrOrCrLfAndALoneLfStaysInTheLine) {
-  ReportTable table = fromText("A\x01" "B\r1\x01line\nfeed\r\n2\x01z");
-  EXPECT_EQ(cellsOf(table), (std::vector<std::vector<std::string>>{
-                                {"A", "B"}, {"1", "line\nfeed"}, {"2", "z"}}));
-}
-
-TEST(ReadReportFile, trailingEmptyFieldsOfTheHeadingAreNotColumns) {
-  ReportTable table = fromText("A\x01" "B\x01 \r\n1\x01" "2\x01" "3\r\n");
-  EXPECT_EQ(table.columns(), 2);
-  EXPECT_EQ(cellsOf(table)[1], (std::vector<std::string>{"1", "2"}));
+TEST(ReadReportFile, readsTheRecordsAsTheReportHoldsThem) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::vector<std::string>> cells;
+  } cases[] = {
+      {"cells trimmed of spaces only, short records filled, extra fields dropped",
+       "Num\x01Name\x01Memo\r\n" " 123 \x01\tTabbed\x01x\x01" "extra dropped\r\n" "9\r\n",
+       {{"Num", "Name", "Memo"}, {"123", "\tTabbed", "x"}, {"9", "", ""}}},
+      {"a record broken by a line break inside a field is joined",
+       "Num\x01Name\x01Memo\x01" "Amount\r\n" "7\x01Smith\x01" "first part\r\n"
+       "second part\x01-50.00\r\n" "8\x01Jones\x01memo\x01-1.00\r\n",
+       {{"Num", "Name", "Memo", "Amount"},
+        {"7", "Smith", "first partsecond part", "-50.00"},
+        {"8", "Jones", "memo", "-1.00"}}},
+      {"an empty line counts as minus one field and absorbs the next line",
+       "A\x01" "B\r\n1\x01" "2\r\n\r\nx\x01y\x01z\r\n", {{"A", "B"}, {"1", "2"}, {"x", "y"}}},
+      {"a record whose last cells are empty stays one record",
+       "Full Name\x01Print on Checks\r\nBlank\x01\r\nNext\x01Next Co\r\n",
+       {{"Full Name", "Print on Checks"}, {"Blank", ""}, {"Next", "Next Co"}}},
+      {"lines end in CR or CR LF, a lone LF stays in the line",
+       "A\x01" "B\r1\x01line\nfeed\r\n2\x01z", {{"A", "B"}, {"1", "line\nfeed"}, {"2", "z"}}},
+      {"trailing empty fields of the heading are not columns",
+       "A\x01" "B\x01 \r\n1\x01" "2\x01" "3\r\n", {{"A", "B"}, {"1", "2"}}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(cellsOf(fromText(c.text)), c.cells) << c.what;
 }
 
 TEST(ReadReportFile, oddFilesReadWithoutCrashOrHang) {

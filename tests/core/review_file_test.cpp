@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "create/review_file.h"
-#include "support/golden.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
 
 using testing::Check;
-using testing::fileHoldsLines;
+using testing::readLines;
 using testing::TempFolder;
 
 TEST(ReviewFilePath, besideTheBankFileWhateverItsSeparator) {
@@ -35,15 +35,13 @@ TEST(ReviewFile, listsUnclearedAndVoidChecksWithTheirStatus) {
   ReviewResult result = writeReviewFile(fixture.checks, fixture.vendors, folder.file("pp.txt"),
                                         {"", "987654", "", ""}, fixture.inputs.now);
   EXPECT_EQ(result.count, 4);
-  EXPECT_TRUE(fileHoldsLines(folder.file("Positive Pay Review.csv"),
-                             {"File Created,12/05/2026 07:05 PM",
-                              "Account ID,987654",
-                              "",
-                              "Date,Check Number,Payee,Check Amount,Status",
-                              "03/05/2024,1001,Smith John,1234.50,Issue",
-                              "03/06/2024,1234567890,'=cmd(),5.00,Issue",
-                              "03/07/2024,,Voided Co,250.00,Void",
-                              "03/08/2024,1003,Plain Void,0.00,Void"}));
+  EXPECT_EQ(readLines(folder.file("Positive Pay Review.csv")),
+            (std::vector<std::string>{"File Created,12/05/2026 07:05 PM", "Account ID,987654", "",
+                                      "Date,Check Number,Payee,Check Amount,Status",
+                                      "03/05/2024,1001,Smith John,1234.50,Issue",
+                                      "03/06/2024,1234567890,'=cmd(),5.00,Issue",
+                                      "03/07/2024,,Voided Co,250.00,Void",
+                                      "03/08/2024,1003,Plain Void,0.00,Void"}));
 }
 
 TEST(ReviewFile, noIdentifiersMeansNoEmptyLineAndMissingHeadingsAnEmptyFile) {
@@ -53,10 +51,10 @@ TEST(ReviewFile, noIdentifiersMeansNoEmptyLineAndMissingHeadingsAnEmptyFile) {
   EXPECT_EQ(writeReviewFile(fixture.checks, fixture.vendors, folder.file("pp.txt"), {}, midnight)
                 .count,
             1);
-  EXPECT_TRUE(fileHoldsLines(folder.file("Positive Pay Review.csv"),
-                             {"File Created,01/02/2026 12:07 AM",
-                              "Date,Check Number,Payee,Check Amount,Status",
-                              "03/05/2024,1001,A,1.00,Issue"}));
+  EXPECT_EQ(readLines(folder.file("Positive Pay Review.csv")),
+            (std::vector<std::string>{"File Created,01/02/2026 12:07 AM",
+                                      "Date,Check Number,Payee,Check Amount,Status",
+                                      "03/05/2024,1001,A,1.00,Issue"}));
 
   ReportTable noBill = testing::reportTable({{"Document Number", "Name", "Date"}, {"1", "x", "y"}});
   ReviewResult missing =

@@ -4,19 +4,15 @@
 
 #include "formats/bank_formats.h"
 #include "formats/file_control_number.h"
-#include "support/golden.h"
-#include "support/reports.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
 
 using testing::Check;
-using testing::fileHoldsLines;
-using testing::TempFolder;
+using testing::sp;
 using testing::WriterFixture;
-
-std::string sp(std::size_t count) { return std::string(count, ' '); }
 
 const std::vector<Check> register_ = {
     {.number = "1234", .date = "03/05/2024", .amount = "-1,500.00", .name = "Acme, Inc."},
@@ -25,46 +21,28 @@ const std::vector<Check> register_ = {
     {.number = "1236", .cleared = "Cleared", .amount = "0", .name = "Cole", .description = "VOID"},
 };
 
-WriterResult write(WriterFixture& fixture, const TempFolder& folder) {
-  fixture.inputs.fileName = folder.file("rbc.txt");
-  fixture.inputs.bankId = "12345";
-  fixture.inputs.accountId = "1234567";
-  return writeRoyalBankOfCanada(fixture.inputs);
-}
+const WriterInputs identifiers{.bankId = "12345", .accountId = "1234567"};
 
-TEST(RoyalBankOfCanada, issuedAndVoidRecordsWithRecordCountAndTotal) {
-  WriterFixture fixture(register_);
-  TempFolder folder;
-  EXPECT_EQ(write(fixture, folder).count, 3);
-  EXPECT_TRUE(fileHoldsLines(
-      fixture.inputs.fileName,
-      {"000123451234567" "1235" + sp(61),
-       "300123451234567" "000012340000150000" + sp(27) + "030524" + sp(14),
-       "490123451234567" "000012350000012550" + sp(19) + "00001235" "030624030624" + sp(8),
-       "490123451234567" "000012360000000000" + sp(19) + "00001236" "030524030524" + sp(8),
-       "999123451234567" "00000005" "0000000162550" + sp(44)}));
-  EXPECT_TRUE(testing::everyLineIsLong(fixture.inputs.fileName, 80));
-}
-
-TEST(RoyalBankOfCanada, aMissingHeadingStillTakesANumberAndWritesHeaderAndTrailer) {
-  WriterFixture fixture({});
-  fixture.checks = testing::reportTable(
-      {{"Document Number", "Name", "Date", "Name Type", "Amount", "Cleared", "Description"},
-       {"1001", "x", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
-  TempFolder folder;
-  fixture.settings.saveSetting("lastFCN", "41");
-  EXPECT_EQ(write(fixture, folder).count, 0);
-  EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName,
-                             {"000123451234567" "0042" + sp(61),
-                              "999123451234567" "00000002" + std::string(13, '0') + sp(44)}));
+// Issued and void records; the trailer counts every record and totals the void amounts too. A
+// fresh store gives the file control number 1235.
+TEST(RoyalBankOfCanada, goldenFiles) {
+  const std::string header = "000123451234567" "1235" + sp(61);
+  EXPECT_TRUE(testing::writesGoldenFiles(
+      register_,
+      {writeRoyalBankOfCanada, identifiers, 3,
+       {header, "300123451234567" "000012340000150000" + sp(27) + "030524" + sp(14),
+        "490123451234567" "000012350000012550" + sp(19) + "00001235" "030624030624" + sp(8),
+        "490123451234567" "000012360000000000" + sp(19) + "00001236" "030524030524" + sp(8),
+        "999123451234567" "00000005" "0000000162550" + sp(44)},
+       {header, "999123451234567" "00000002" + std::string(13, '0') + sp(44)}}));
 }
 
 TEST(RoyalBankOfCanada, fileControlNumbersRiseFromFileToFileAndWrapAfter9999) {
   WriterFixture fixture(register_);
-  TempFolder folder;
+  fixture.inputs.bankId = identifiers.bankId;
+  fixture.inputs.accountId = identifiers.accountId;
   const auto headerNumber = [&] {
-    EXPECT_TRUE(write(fixture, folder).written);
-    return testing::readBytes(fixture.inputs.fileName).substr(15, 4);
+    return testing::writeBankFile(writeRoyalBankOfCanada, fixture).lines.at(0).substr(15, 4);
   };
   EXPECT_EQ(headerNumber(), "1235");
   EXPECT_EQ(fixture.settings.readSetting("lastFCN"), "1235");
@@ -95,11 +73,12 @@ TEST(FileControlNumber, followsTheStoredNumber) {
 
 TEST(RoyalBankOfCanada, aFailingStoreWritesNoFileAndKeepsTheEarlierOne) {
   WriterFixture fixture(register_);
-  TempFolder folder;
-  testing::writeBytes(folder.file("rbc.txt"), "earlier file\r\n");
+  testing::TempFolder folder;
+  fixture.inputs.fileName = folder.file("rbc.txt");
+  testing::writeBytes(fixture.inputs.fileName, "earlier file\r\n");
   fixture.settings.saveSetting("lastFCN", "1240");
   fixture.settings.failWith("database is locked");
-  WriterResult result = write(fixture, folder);
+  WriterResult result = writeRoyalBankOfCanada(fixture.inputs);
   EXPECT_FALSE(result.written);
   EXPECT_NE(result.failure.find("database is locked"), std::string::npos) << result.failure;
   EXPECT_EQ(testing::readBytes(fixture.inputs.fileName), "earlier file\r\n");
@@ -110,7 +89,7 @@ TEST(RoyalBankOfCanada, aFailingStoreWritesNoFileAndKeepsTheEarlierOne) {
   EXPECT_EQ(fixture.settings.readSetting("lastFCN"), "1240");
 
   fixture.inputs.settings = nullptr;
-  EXPECT_FALSE(write(fixture, folder).written);
+  EXPECT_FALSE(writeRoyalBankOfCanada(fixture.inputs).written);
 }
 
 }  // namespace

@@ -8,17 +8,19 @@
 #include <filesystem>
 
 #include "formats/bank_formats.h"
-#include "support/golden.h"
-#include "support/reports.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
 
 using testing::Check;
-using testing::fileHoldsLines;
+using testing::GoldenFile;
+using testing::sp;
 using testing::TempFolder;
 using testing::WriterFixture;
+using testing::writeBankFile;
+using testing::writesGoldenFiles;
 
 const std::vector<Check> register_ = {
     {.number = "1234", .date = "03/05/2024", .amount = "-1,500.00",
@@ -30,109 +32,67 @@ const std::vector<Check> register_ = {
     {.number = "", .date = "03/08/2024", .amount = "900.00", .description = "Deposit"},
 };
 
-TEST(GenericBankFormat, headerAndDetailRecords) {
-  WriterFixture fixture(register_);
-  TempFolder folder;
-  fixture.inputs.fileName = folder.file("generic.txt");
-  fixture.inputs.accountId = "987654";
-  fixture.inputs.remoteId = "ABC";
-  WriterResult result = writeGenericBankFormat(fixture.inputs);
-  EXPECT_EQ(result.count, 2);
-  EXPECT_TRUE(result.written);
-  EXPECT_TRUE(fileHoldsLines(
-      fixture.inputs.fileName,
-      {"ABC" + std::string(88, ' '),
-       "P 0000000000000000987654 000000000000001234 000000000000150000 20240305" +
-           std::string(11, ' '),
-       "V 0000000000000000987654 000000000000001235 000000000000007525 20240306" +
-           std::string(11, ' ')}));
+TEST(SingleRecordFormats, goldenFiles) {
+  const GoldenFile cases[] = {
+      {writeGenericBankFormat, {.accountId = "987654", .remoteId = "ABC"}, 2,
+       {"ABC" + sp(88),
+        "P 0000000000000000987654 000000000000001234 000000000000150000 20240305" + sp(11),
+        "V 0000000000000000987654 000000000000001235 000000000000007525 20240306" + sp(11)},
+       {"ABC" + sp(88)}},
+      // The payee cut to fifteen.
+      {writeRegionsBank, {.accountId = "987654"}, 2,
+       {"000098765400000012340000150000030524Acme Supply ComP",
+        "000098765400000012350000007525030624Bolt & Nut     V"}},
+  };
+  for (const GoldenFile& c : cases) EXPECT_TRUE(writesGoldenFiles(register_, c));
+
+  // The void carries its date twice, and the payee is the vendor's name on checks.
+  EXPECT_TRUE(writesGoldenFiles(
+      register_,
+      {writeColoradoBusinessBank, {.accountId = "987654"}, 2,
+       {"0000987654 0000001234 03052024 00000150000 O          Acme Supply Company Inc" + sp(12),
+        "0000987654 0000001235 03062024 00000007525 V 03062024 Bolt and Nut Inc" + sp(19)}},
+      {{"Full Name", "Print on Checks"}, {"Bolt & Nut", "Bolt and Nut Inc"}}));
+
+  // Capital One takes every numbered check, cleared or not, with its status.
+  EXPECT_TRUE(writesGoldenFiles(
+      {{.number = "1", .cleared = "Uncleared", .amount = "-1.00"},
+       {.number = "2", .cleared = "Pending", .amount = "-2.00"},
+       {.number = "3", .cleared = "Cleared", .amount = "-3.00"},
+       {.number = "4", .cleared = "", .amount = "-4.00"},
+       {.number = "5", .cleared = "Cleared", .amount = "0", .description = "VOID: 5"},
+       {.number = "EFT", .cleared = "Uncleared"}},
+      {writeCapitalOneBank, {.accountId = "55"}, 5,
+       {"000000005500000000010000000100030524O", "000000005500000000020000000200030524P",
+        "000000005500000000030000000300030524R", "000000005500000000040000000400030524",
+        "000000005500000000050000000500030524N"}}));
 }
 
-TEST(GenericBankFormat, headerIsCutOrBlankAndStandsAloneWhenAHeadingIsMissing) {
-  WriterFixture fixture({});
-  fixture.checks = testing::reportTable({{"Document Number", "Name", "Date", "Name Type", "Amount",
-                                          "Cleared", "Description"},
-                                         {"1001", "x", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
-  TempFolder folder;
-  fixture.inputs.fileName = folder.file("generic.txt");
-  fixture.inputs.remoteId = std::string(95, 'R');
-  EXPECT_EQ(writeGenericBankFormat(fixture.inputs).count, 0);
-  EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName, {std::string(91, 'R')}));
-
-  fixture.inputs.remoteId = "";
-  writeGenericBankFormat(fixture.inputs);
-  EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName, {std::string(91, ' ')}));
-}
-
-TEST(RegionsBank, payeeCutToFifteen) {
-  WriterFixture fixture(register_);
-  TempFolder folder;
-  fixture.inputs.fileName = folder.file("regions.txt");
-  fixture.inputs.accountId = "987654";
-  EXPECT_EQ(writeRegionsBank(fixture.inputs).count, 2);
-  EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName,
-                             {"000098765400000012340000150000030524Acme Supply ComP",
-                              "000098765400000012350000007525030624Bolt & Nut     V"}));
-  EXPECT_TRUE(testing::everyLineIsLong(fixture.inputs.fileName, 52));
-}
-
-TEST(CapitalOneBank, everyNumberedCheckWithItsStatus) {
-  WriterFixture fixture({
-      {.number = "1", .cleared = "Uncleared", .date = "03/05/2024", .amount = "-1.00"},
-      {.number = "2", .cleared = "Pending", .date = "03/05/2024", .amount = "-2.00"},
-      {.number = "3", .cleared = "Cleared", .date = "03/05/2024", .amount = "-3.00"},
-      {.number = "4", .cleared = "", .date = "03/05/2024", .amount = "-4.00"},
-      {.number = "5", .cleared = "Cleared", .date = "03/05/2024", .amount = "0",
-       .description = "VOID: 5"},
-      {.number = "EFT", .cleared = "Uncleared"},
-  });
-  TempFolder folder;
-  fixture.inputs.fileName = folder.file("capone.txt");
-  fixture.inputs.accountId = "55";
-  EXPECT_EQ(writeCapitalOneBank(fixture.inputs).count, 5);
-  EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName, {"000000005500000000010000000100030524O",
-                                                        "000000005500000000020000000200030524P",
-                                                        "000000005500000000030000000300030524R",
-                                                        "000000005500000000040000000400030524",
-                                                        "000000005500000000050000000500030524N"}));
-}
-
-TEST(ColoradoBusinessBank, voidCarriesItsDateTwice) {
-  WriterFixture fixture(register_, {{"Full Name", "Print on Checks"}, {"Bolt & Nut", "Bolt and Nut Inc"}});
-  TempFolder folder;
-  fixture.inputs.fileName = folder.file("cobiz.txt");
-  fixture.inputs.accountId = "987654";
-  EXPECT_EQ(writeColoradoBusinessBank(fixture.inputs).count, 2);
-  EXPECT_TRUE(fileHoldsLines(
-      fixture.inputs.fileName,
-      {"0000987654 0000001234 03052024 00000150000 O          Acme Supply Company Inc" +
-           std::string(12, ' '),
-       "0000987654 0000001235 03062024 00000007525 V 03062024 Bolt and Nut Inc" +
-           std::string(19, ' ')}));
-  EXPECT_TRUE(testing::everyLineIsLong(fixture.inputs.fileName, 89));
+TEST(GenericBankFormat, theHeaderIsTheRemoteIdCutOrBlank) {
+  EXPECT_EQ(writeBankFile(writeGenericBankFormat, register_, {.remoteId = std::string(95, 'R')})
+                .lines.at(0),
+            std::string(91, 'R'));
+  EXPECT_EQ(writeBankFile(writeGenericBankFormat, register_, {}).lines.at(0), sp(91));
 }
 
 TEST(BankWriters, unreadableCellsAndLongAmountsAreWrittenAndWarned) {
-  WriterFixture fixture({
-      {.number = "1", .date = "not a date", .amount = "-1.00"},
-      {.number = "2", .date = "03/05/2024", .amount = "lots"},
-      {.number = "3", .date = "03/05/2024", .amount = "-123456789.00"},
-  });
-  TempFolder folder;
-  fixture.inputs.fileName = folder.file("regions.txt");
-  WriterResult result = writeRegionsBank(fixture.inputs);
-  EXPECT_TRUE(result.written);
-  EXPECT_EQ(result.warnings, (std::vector<std::string>{
-                                 "Warning: check 1: unreadable date, written blank",
-                                 "Warning: check 2: unreadable amount, written as 0",
-                                 "Warning: check 3: amount too long for its field"}));
-  EXPECT_TRUE(fileHoldsLines(fixture.inputs.fileName,
-                             {"000000000000000000010000000100      " + std::string(15, ' ') + "P",
-                              "000000000000000000020000000000030524" + std::string(15, ' ') + "P",
-                              "000000000000000000032345678900030524" + std::string(15, ' ') + "P"}));
+  auto file = writeBankFile(writeRegionsBank,
+                            {{.number = "1", .date = "not a date", .amount = "-1.00"},
+                             {.number = "2", .date = "03/05/2024", .amount = "lots"},
+                             {.number = "3", .date = "03/05/2024", .amount = "-123456789.00"}},
+                            {});
+  EXPECT_TRUE(file.result.written);
+  EXPECT_EQ(file.result.warnings, (std::vector<std::string>{
+                                      "Warning: check 1: unreadable date, written blank",
+                                      "Warning: check 2: unreadable amount, written as 0",
+                                      "Warning: check 3: amount too long for its field"}));
+  EXPECT_EQ(file.lines, (std::vector<std::string>{
+                            "000000000000000000010000000100" + sp(6 + 15) + "P",
+                            "000000000000000000020000000000030524" + sp(15) + "P",
+                            "000000000000000000032345678900030524" + sp(15) + "P"}));
 }
 
-TEST(BankWriters, aFileThatCannotBeWrittenIsReportedAndAnEarlierFileKept) {
+TEST(BankWriters, aFileThatCannotBeWrittenIsReportedWithItsCount) {
   WriterFixture fixture(register_);
   TempFolder folder;
   fixture.inputs.fileName = folder.file("missing-folder/out.txt");
@@ -141,7 +101,6 @@ TEST(BankWriters, aFileThatCannotBeWrittenIsReportedAndAnEarlierFileKept) {
   EXPECT_FALSE(result.failure.empty());
   EXPECT_EQ(result.count, 2);
   EXPECT_FALSE(std::filesystem::exists(fixture.inputs.fileName));
-
 }
 
 #ifndef _WIN32  // Windows has no file size limit to play a full disk with.
@@ -177,7 +136,7 @@ TEST(BankWriters, anExistingFileIsReplacedNotAppended) {
   fixture.inputs.fileName = folder.file("out.txt");
   testing::writeBytes(fixture.inputs.fileName, std::string(5000, 'x'));
   writeRegionsBank(fixture.inputs);
-  EXPECT_EQ(testing::fileLines(testing::readBytes(fixture.inputs.fileName)).size(), 2u);
+  EXPECT_EQ(testing::readLines(fixture.inputs.fileName).size(), 2u);
 }
 
 }  // namespace

@@ -8,8 +8,7 @@ namespace ppexport {
 namespace {
 
 using testing::Check;
-using testing::dropBill1;
-using testing::linesAreLong;
+using testing::GoldenFile;
 using testing::sp;
 using testing::WriterFixture;
 using testing::writeBankFile;
@@ -20,32 +19,44 @@ const std::vector<Check> register_ = {
      .name = "Acme Supply", .description = "VOID: 25.00"},
 };
 
+const WriterInputs canada{
+    .bankId = "1234567", .accountId = "12345", .remoteId = "ACME LTD", .batchId = "678"};
+
 std::string canadaHeader(std::string_view fileNumber) {
   return "H1234500678123456" "7ACME LTD" + sp(22) + "20261205" + sp(5) + std::string(fileNumber) +
          sp(9) + "1N";
 }
 
-TEST(TdBankCanada, fileNumbersRiseFromOneThousandOnAFreshStore) {
-  WriterFixture fixture(register_);
-  fixture.inputs.accountId = "12345";
-  fixture.inputs.batchId = "678";
-  fixture.inputs.bankId = "1234567";
-  fixture.inputs.remoteId = "ACME LTD";
-  auto file = writeBankFile(writeTdBankCanada, fixture);
-  EXPECT_EQ(file.result.count, 2);
-  // The trailer totals the register amounts: the void adds nothing.
-  EXPECT_EQ(file.lines, (std::vector<std::string>{
-                            canadaHeader("00001000"),
-                            "I0000001001000000000005" "20240201" + sp(9) + "OBrien  Sons" + sp(28),
-                            "V0000001002000000002500" "20241231" + sp(9) + "Acme Supply" + sp(29),
-                            "T000000002" "0000000000005" + sp(57)}));
-  EXPECT_TRUE(linesAreLong(file.lines, 80));
+TEST(TdBank, goldenFiles) {
+  const GoldenFile cases[] = {
+      // A fresh store gives the file number 1000; the trailer totals the register amounts, so the
+      // void adds nothing.
+      {writeTdBankCanada, canada, 2,
+       {canadaHeader("00001000"),
+        "I0000001001000000000005" "20240201" + sp(9) + "OBrien  Sons" + sp(28),
+        "V0000001002000000002500" "20241231" + sp(9) + "Acme Supply" + sp(29),
+        "T000000002" "0000000000005" + sp(57)},
+       {canadaHeader("00001000"), "T000000000" "0000000000000" + sp(57)}},
+      // Year and day of year, and the trailer "T".
+      {writeTdBankArp, {.bankId = "123456", .accountId = "987654"}, 2,
+       {"1234020000000000987654600000001001" "00000000005O'BRIEN & SONS" + sp(16) + "2024032" "10",
+        "1234020000000000987654600000001002" "00000002500ACME SUPPLY" + sp(19) + "2024366" "11",
+        "T"},
+       {"T"}},
+  };
+  for (const GoldenFile& c : cases) EXPECT_TRUE(testing::writesGoldenFiles(register_, c));
 
-  dropBill1(fixture);
-  file = writeBankFile(writeTdBankCanada, fixture);
-  EXPECT_EQ(file.result.count, 0);
-  EXPECT_EQ(file.lines, (std::vector<std::string>{canadaHeader("00001001"),
-                                                  "T000000000" "0000000000000" + sp(57)}));
+  // A short bank ID is filled with zeros on the right.
+  EXPECT_EQ(writeBankFile(writeTdBankArp, register_, {.bankId = "12"}).lines.at(0).substr(0, 4),
+            "1200");
+}
+
+// Also a file without details takes its number.
+TEST(TdBankCanada, fileNumbersRiseFromFileToFile) {
+  WriterFixture fixture(register_);
+  EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), "00001000");
+  testing::dropBill1(fixture);
+  EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), "00001001");
   EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), "1002");
 }
 
@@ -68,9 +79,8 @@ TEST(TdBankCanada, aStoredFileNumberThatIsNotANumberCountsAsOneThousand) {
   for (const Case& c : cases) {
     WriterFixture fixture({});
     fixture.settings.saveSetting("nextTDCanadaBankFileNumber", c.stored);
-    auto file = writeBankFile(writeTdBankCanada, fixture);
-    ASSERT_FALSE(file.lines.empty()) << c.stored;
-    EXPECT_EQ(file.lines[0].substr(61, 8), c.fileNumber) << c.stored;
+    EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), c.fileNumber)
+        << c.stored;
     EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), c.next) << c.stored;
   }
 }
@@ -99,35 +109,6 @@ TEST(TdBankCanada, noFileWithoutAFreshFileNumber) {
     fixture.settings.failWith("");
     EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), c.stored);
   }
-}
-
-TEST(TdBankArp, yearAndDayOfYearAndTheTLine) {
-  struct Case {
-    std::string bankId;
-    std::string start;  // positions 1-4
-  } cases[] = {{"12", "1200"}, {"123456", "1234"}};
-  for (const Case& c : cases) {
-    WriterFixture fixture(register_);
-    fixture.inputs.bankId = c.bankId;
-    fixture.inputs.accountId = "987654";
-    auto file = writeBankFile(writeTdBankArp, fixture);
-    EXPECT_EQ(file.result.count, 2);
-    EXPECT_EQ(file.lines,
-              (std::vector<std::string>{
-                  c.start + "020000000000987654600000001001" "00000000005O'BRIEN & SONS" + sp(16) +
-                      "2024032" "10",
-                  c.start + "020000000000987654600000001002" "00000002500ACME SUPPLY" + sp(19) +
-                      "2024366" "11",
-                  "T"}));
-    file.lines.pop_back();
-    EXPECT_TRUE(linesAreLong(file.lines, 84));
-  }
-
-  WriterFixture missing({});
-  dropBill1(missing);
-  auto file = writeBankFile(writeTdBankArp, missing);
-  EXPECT_EQ(file.result.count, 0);
-  EXPECT_EQ(file.lines, std::vector<std::string>{"T"});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/reports.h"
 
+#include <algorithm>
 #include <set>
 
 namespace ppexport::testing {
@@ -30,9 +31,7 @@ ReportTable checkTable(const std::vector<Check>& checks) {
     for (const auto& [heading, value] : check.more) extra.insert(heading);
   }
   for (const std::string& heading : extra) {
-    bool known = false;
-    for (const std::string& h : headings) known = known || h == heading;
-    if (!known) headings.push_back(heading);
+    if (std::ranges::find(headings, heading) == headings.end()) headings.push_back(heading);
   }
   std::vector<std::vector<std::string>> lines{headings};
   int id = 100;

@@ -1,5 +1,6 @@
 #pragma once
-// Running a bank writer into a fresh folder and reading back what it wrote.
+// Running a bank writer into a fresh folder and reading back what it wrote, and the golden files
+// of a bank format: what its writer must write, byte for byte.
 
 #include <string>
 #include <vector>
@@ -21,13 +22,37 @@ struct WrittenFile {
 // Runs writer on the fixture's inputs with the output in a temporary folder of its own.
 WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture);
 
+// Runs writer on a fresh fixture of checks with the identifiers, bank code, payee verification,
+// custom format name and (when set) the clock reading of identifiers.
+WrittenFile writeBankFile(FormatWriter writer, const std::vector<Check>& checks,
+                          const WriterInputs& identifiers);
+
+// The lines of the file at path, split as above.
+std::vector<std::string> readLines(const std::string& path);
+
 // A check table whose heading row lacks "Bill 1" in place of the fixture's: writers read no row.
 void dropBill1(WriterFixture& fixture);
 
 // count spaces, for the fillers of expected fixed-width lines.
 inline std::string sp(std::size_t count) { return std::string(count, ' '); }
 
-// Every one of lines is `length` characters long.
-::testing::AssertionResult linesAreLong(const std::vector<std::string>& lines, std::size_t length);
+// What a format's writer must write with identifiers: on the test's check register, and on a
+// check table that lacks the "Bill 1" heading (the header and trailer alone, or nothing).
+struct GoldenFile {
+  FormatWriter writer;
+  WriterInputs identifiers;
+  int count = 0;
+  std::vector<std::string> lines;
+  std::vector<std::string> withoutBill1;
+};
+
+// Both files of golden are written, byte for byte, without warnings, with count and 0 rows.
+::testing::AssertionResult writesGoldenFiles(
+    const std::vector<Check>& checks, const GoldenFile& golden,
+    const std::vector<std::vector<std::string>>& vendorLines = {});
+
+// The lines are exactly expected; the message shows every line that differs.
+::testing::AssertionResult linesAre(const std::vector<std::string>& lines,
+                                    const std::vector<std::string>& expected);
 
 }  // namespace ppexport::testing

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Pictures of the window for the documentation: the main window with three bank formats and a
+# custom format, and the custom format editor, on the sample company under a virtual X display.
+#   scripts/window-screenshots.sh [build folder]     (default build/default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build/default}"
+cli="$build/ppexport"
+gui="$build/src/app/ppexport-gui"
+out=docs/screenshots
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+
+store() { PPEXPORT_SETTINGS="$work/$1.sqlite" "$cli" settings set "$2" "$3"; }
+shoot() {  # settings name, picture of the main window, [picture of the editor]
+  PPEXPORT_SETTINGS="$work/$1.sqlite" xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$gui" --now 2026-03-15 --screenshot "$out/$2" ${3:+--editor-screenshot "$out/$3"}
+}
+
+store generic myAccount Checking
+store generic CheckingbankList "Generic Bank Format"
+store generic CheckingremoteID "HARBORVIEW BAKERY LLC POSITIVE PAY"
+store generic CheckingaccountID 4417829035
+store generic CheckingfileName /home/bookkeeper/Documents/PositivePayExport.txt
+store generic CheckingcreateReviewFile 1
+
+store td myAccount "Payroll Account"
+store td "Payroll AccountbankList" "TD Bank Canada CFP - 80 Byte"
+store td "Payroll AccountremoteID" "HARBORVIEW BAKERY"
+store td "Payroll AccountbankID" 1234567
+store td "Payroll AccountbatchID" 00412
+store td "Payroll AccountaccountID" 55123
+store td "Payroll AccountfileName" /home/bookkeeper/Documents/td-payroll.txt
+
+store citibank myAccount Checking
+store citibank CheckingbankList "Citibank - Standard Positive Pay"
+store citibank CheckingremoteID "HARBORVIEW BAKERY LLC"
+store citibank CheckingaccountID 4417829035
+store citibank CheckingbankCode "001 - NYB - New York Metro"
+store citibank CheckingfileName /home/bookkeeper/Documents/citibank.txt
+
+store custom myAccount Checking
+store custom CheckingbankList "Custom Format: Payroll Export"
+store custom CheckingaccountID 4417829035
+store custom CheckingfileName /home/bookkeeper/Documents/payroll.txt
+store custom "Custom Format: Payroll Export" "Payroll Export"
+for field in "CustomField1=Check Number" "CustomField2=Date" "CustomField3=Payee" \
+    "CustomField4=Amount" "CustomField5=Is Void" "FieldLength1=10" "FieldLength2=8" \
+    "FieldLength3=40" "FieldLength4=12" "FieldLength5=1" "isVoidValue=V" "dateFormat=YYYYMMDD" \
+    "OptionCSV=False" "OptionFixed=True"; do
+  store custom "Payroll Export${field%%=*}" "${field#*=}"
+done
+
+shoot generic main-window-generic-bank-format.png
+shoot td main-window-td-bank-canada.png
+shoot citibank main-window-citibank-standard.png
+shoot custom main-window-custom-format.png custom-format-editor.png
+ls -1 "$out"

@@ -1,0 +1,274 @@
+// The inputs each bank format asks for: which boxes show, under which captions, with which stars
+// and note, where a few of them move, the bank-code lists, and the custom formats' extension.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/design_measures.h"
+#include "window_fixture.h"
+
+using namespace ppexport;
+using namespace ppexport::testing;
+using app::pixels;
+
+namespace {
+// An input as the window shows it: "" when hidden, else its caption with " *" when starred.
+QString shown(const WindowFixture& fixture, const char* box, const char* caption,
+              const char* star) {
+  if (fixture.control<QWidget>(box)->isHidden()) return {};
+  if (fixture.control<QWidget>(caption)->isHidden()) return QStringLiteral("<no caption>");
+  QString text = fixture.control<QLabel>(caption)->text();
+  if (star != nullptr && !fixture.control<QWidget>(star)->isHidden()) text += QStringLiteral(" *");
+  return text;
+}
+
+void chooseBank(WindowFixture& fixture, const QString& name) {
+  auto* banks = fixture.control<QComboBox>("bankList");
+  const int index = banks->findText(name);
+  QVERIFY2(index >= 0, qPrintable(name));
+  banks->setCurrentIndex(index);
+  emit banks->activated(index);
+}
+
+void typeBank(WindowFixture& fixture, const QString& text) {
+  auto* banks = fixture.control<QComboBox>("bankList");
+  banks->lineEdit()->selectAll();
+  QTest::keyClicks(banks->lineEdit(), text);
+}
+}  // namespace
+
+class BankCaptionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyBuiltInFormatShowsItsInputs_data();
+  void everyBuiltInFormatShowsItsInputs();
+  void captionsAndPositionsFollowTheFormatAlone();
+  void layoutMovesOfSomeFormats();
+  void bankCodeListsAreFilledAndReset();
+  void aTextThatMatchesNothingHidesTheIdentifiers();
+  void customFormatsShowTheAccountNumberAndSwitchTheExtension_data();
+  void customFormatsShowTheAccountNumberAndSwitchTheExtension();
+};
+
+void BankCaptionsTest::everyBuiltInFormatShowsItsInputs_data() {
+  QTest::addColumn<QString>("remote");
+  QTest::addColumn<QString>("bank");
+  QTest::addColumn<QString>("batch");
+  QTest::addColumn<QString>("account");
+  QTest::addColumn<QString>("bankCode");
+  QTest::addColumn<QString>("note");
+  auto row = [](const char* name, const char* remote, const char* bank, const char* batch,
+                const char* account, const char* bankCode, const char* note) {
+    QTest::newRow(name) << QString::fromLatin1(remote) << QString::fromLatin1(bank)
+                        << QString::fromLatin1(batch) << QString::fromLatin1(account)
+                        << QString::fromLatin1(bankCode) << QString::fromLatin1(note);
+  };
+  for (const char* name :
+       {"Capital One Bank", "Branch Banking & Trust Company", "Founders Bank & Trust - MI",
+        "Comerica Bank", "Citizens Bank - MI/OH/WI", "Chase - CSV Format",
+        "Bank of America - SMS Platform", "American Bank - MD", "Webster Bank - NY",
+        "Eastern Bank", "HSBC", "Colorado Business Bank", "SunTrust",
+        "SunTrust - with Payee Name Verification", "Regions Bank",
+        "First Midwest Bank - with Payee", "First Midwest Bank - Traditional",
+        "JP Morgan - PWS Delimited/CSV", "PNC Bank of Illinois"}) {
+    row(name, "", "", "", "Account Number", "", "");
+  }
+  row("Union Bank of California", "", "Branch Number *", "", "Account Number", "",
+      "* 4-digit value provided to you by Union Bank");
+  row("TD Bank ARP - Standard", "", "Bank ID (4-digits) *", "", "Account Number", "",
+      "* Value provided to you by TD Bank");
+  row("TD Bank Canada CFP - 80 Byte", "CFP Acct Name *", "CDA Acct #[7] *", "Branch Tansit #[5] *",
+      "CFP Acct #[5] *", "",
+      "* Values provided to you by TD Bank Canada. Number lengths are shown in [brackets].");
+  row("Wells Fargo ARP - Inbound Enhanced Standard", "", "Bank ID *", "", "Account Number", "",
+      "* Up to 5 digit value provided to you by Wells Fargo Bank");
+  row("Wells Fargo ARP - Standard", "Remote ID *", "Bank ID *", "Batch ID *", "Account Number", "",
+      "* Values provided to you by Wells Fargo Bank");
+  row("Wells Fargo ARP - CSV", "", "Routing Number", "", "Account Number", "", "");
+  row("Wells Fargo ASCII", "", "", "", "Acct. Num", "Bank Num", "");
+  row("Generic Bank Format", "Header Line *", "", "", "Account Number", "",
+      "* Value provided to you by your bank");
+  row("Bank of America", "Header Line *", "", "", "Account Number", "",
+      "* Value provided to you by Bank of America");
+  row("Bank of America - DRS Platform", "", "", "Bank Num *", "Account Number", "",
+      "* 3-digit value provided by Bank of America");
+  row("Jonah Bank of Wyoming", "", "", "", "", "", "");
+  row("Wachovia", "", "", "", "Acct. Num", "Bank Num", "");
+  row("Citibank - Standard Positive Pay", "Co. Name *", "", "", "Acct. Num", "Bank Code",
+      "* Your Company/Account name as known to Citibank");
+  row("Citibank - CitiDirect SDR", "", "", "Plan Number *", "Account Number", "",
+      "* Value provided to you by CitiBank");
+  row("Citibank - CitiDirect NA", "", "", "Plan Number *", "Account Number", "",
+      "* Value provided to you by CitiBank");
+  row("Royal Bank of Canada", "", "Transit Number *", "", "Account Number *", "",
+      "* Value provided to you by Royal Bank of Canada");
+}
+
+void BankCaptionsTest::everyBuiltInFormatShowsItsInputs() {
+  QFETCH(QString, remote);
+  QFETCH(QString, bank);
+  QFETCH(QString, batch);
+  QFETCH(QString, account);
+  QFETCH(QString, bankCode);
+  QFETCH(QString, note);
+  WindowFixture fixture;
+  fixture.start();
+  QCOMPARE(fixture.control<QComboBox>("bankList")->count(), 35);
+  // From a format that shows everything, so that every input has to be set.
+  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
+  chooseBank(fixture, QString::fromLatin1(QTest::currentDataTag()));
+
+  QCOMPARE(shown(fixture, "remoteID", "remoteIDLabel", "remoteIDLabel2"), remote);
+  QCOMPARE(shown(fixture, "bankID", "bankIDLabel", "bankIDLabel2"), bank);
+  QCOMPARE(shown(fixture, "batchID", "batchIDLabel", "batchIDLabel2"), batch);
+  QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"), account);
+  QCOMPARE(shown(fixture, "bankCode", "bankCodeLabel", nullptr), bankCode);
+  auto* noteLabel = fixture.control<QLabel>("providedByLabel");
+  QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
+  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Add"));
+}
+
+void BankCaptionsTest::captionsAndPositionsFollowTheFormatAlone() {
+  WindowFixture fixture;
+  fixture.start();
+  chooseBank(fixture, QStringLiteral("Bank of America - DRS Platform"));
+  chooseBank(fixture, QStringLiteral("Wells Fargo ARP - Standard"));
+  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->text(), QStringLiteral("Batch ID"));
+
+  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
+  chooseBank(fixture, QStringLiteral("Generic Bank Format"));
+  QCOMPARE(fixture.control<QLineEdit>("remoteID")->geometry(),
+           QRect(pixels(1185), pixels(3900), pixels(5365), pixels(320)));
+  QCOMPARE(fixture.control<QLabel>("remoteIDLabel2")->x(), pixels(6600));
+  chooseBank(fixture, QStringLiteral("Wells Fargo ARP - Standard"));
+  QCOMPARE(fixture.control<QLineEdit>("remoteID")->geometry(),
+           QRect(pixels(1185), pixels(3900), pixels(1700), pixels(320)));
+}
+
+void BankCaptionsTest::layoutMovesOfSomeFormats() {
+  WindowFixture fixture;
+  fixture.start();
+  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
+  QCOMPARE(fixture.control<QLineEdit>("remoteID")->x(), pixels(1685));
+  QCOMPARE(fixture.control<QLineEdit>("batchID")->x(), pixels(1685));
+  QCOMPARE(fixture.control<QLabel>("remoteIDLabel2")->x(), pixels(3440));
+  QCOMPARE(fixture.control<QLabel>("batchIDLabel2")->x(), pixels(3440));
+  QCOMPARE(fixture.control<QLabel>("remoteIDLabel")->width(), pixels(1500));
+  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->width(), pixels(1565));
+
+  chooseBank(fixture, QStringLiteral("Citibank - Standard Positive Pay"));
+  QCOMPARE(fixture.control<QLineEdit>("remoteID")->geometry(),
+           QRect(pixels(1185), pixels(3900), pixels(5365), pixels(320)));
+  QCOMPARE(fixture.control<QComboBox>("bankCode")->y(), pixels(4320));
+  QCOMPARE(fixture.control<QLabel>("bankCodeLabel")->y(), pixels(4365));
+
+  chooseBank(fixture, QStringLiteral("Citibank - CitiDirect NA"));
+  QCOMPARE(fixture.control<QComboBox>("bankCode")->y(), pixels(5040));
+  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->geometry().left(), pixels(160));
+  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->width(), pixels(965));
+  QCOMPARE(fixture.control<QLineEdit>("batchID")->x(), pixels(1185));
+}
+
+void BankCaptionsTest::bankCodeListsAreFilledAndReset() {
+  WindowFixture fixture;
+  fixture.start();
+  auto* codes = fixture.control<QComboBox>("bankCode");
+  chooseBank(fixture, QStringLiteral("Wachovia"));
+  QCOMPARE(codes->count(), 12);
+  QCOMPARE(codes->currentText(), QStringLiteral("<pick a bank code>"));
+  QCOMPARE(codes->currentIndex(), 0);
+  QCOMPARE(codes->itemText(5), QStringLiteral("0006 - TN"));
+  codes->setCurrentIndex(3);
+
+  chooseBank(fixture, QStringLiteral("Wells Fargo ASCII"));
+  QCOMPARE(codes->count(), 14);
+  chooseBank(fixture, QStringLiteral("Regions Bank"));
+  QVERIFY(codes->isHidden());
+  QCOMPARE(codes->count(), 14);  // kept, hidden
+  chooseBank(fixture, QStringLiteral("Wachovia"));
+  QCOMPARE(codes->count(), 12);
+  QCOMPARE(codes->currentText(), QStringLiteral("<pick a bank code>"));
+
+  chooseBank(fixture, QStringLiteral("Citibank - Standard Positive Pay"));
+  QCOMPARE(codes->count(), 12);
+  QCOMPARE(codes->itemText(11), QStringLiteral("030 - CNJ - New Jersey"));
+
+  // The account's saved code is selected after its format's list is filled.
+  fixture.settings.saveSetting("SavingsbankList", "Wachovia");
+  fixture.settings.saveSetting("SavingsbankCode", "0020 - CT");
+  fixture.control<QComboBox>("myAccount")->setCurrentIndex(1);
+  QCOMPARE(codes->currentText(), QStringLiteral("0020 - CT"));
+  QCOMPARE(codes->currentIndex(), 8);
+}
+
+void BankCaptionsTest::aTextThatMatchesNothingHidesTheIdentifiers() {
+  WindowFixture fixture;
+  fixture.start();
+  chooseBank(fixture, QStringLiteral("Wells Fargo ARP - Standard"));
+  typeBank(fixture, QStringLiteral("Wells"));
+  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Add"));
+  for (const char* hidden : {"remoteID", "remoteIDLabel", "remoteIDLabel2", "bankID", "batchID",
+                             "batchIDLabel2", "providedByLabel"}) {
+    QVERIFY2(fixture.control<QWidget>(hidden)->isHidden(), hidden);
+  }
+  QCOMPARE(fixture.control<QLabel>("bankIDLabel")->text(), QStringLiteral("Bank ID"));
+  // The account number stays while the bank-code list is empty...
+  QVERIFY(!fixture.control<QWidget>("accountID")->isHidden());
+
+  // ...and goes when the list holds the codes a format left there; the list itself stays.
+  chooseBank(fixture, QStringLiteral("Wachovia"));
+  typeBank(fixture, QStringLiteral("Wach"));
+  QVERIFY(fixture.control<QWidget>("accountID")->isHidden());
+  QVERIFY(fixture.control<QWidget>("accountIDLabel")->isHidden());
+  QVERIFY(!fixture.control<QWidget>("bankCode")->isHidden());
+
+  // A built-in name typed in full applies its inputs.
+  typeBank(fixture, QStringLiteral("Royal Bank of Canada"));
+  QCOMPARE(shown(fixture, "bankID", "bankIDLabel", "bankIDLabel2"),
+           QStringLiteral("Transit Number *"));
+  QVERIFY(fixture.control<QWidget>("bankCode")->isHidden());
+
+  typeBank(fixture, QStringLiteral("<pick a bank for this account>"));
+  QVERIFY(fixture.control<QWidget>("bankID")->isHidden());
+}
+
+void BankCaptionsTest::customFormatsShowTheAccountNumberAndSwitchTheExtension_data() {
+  QTest::addColumn<QString>("optionCSV");
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("after");
+  QTest::newRow("comma-separated .txt") << "True" << "/books/pay.txt" << "/books/pay.csv";
+  QTest::newRow("comma-separated .TXT") << "True" << "/books/PAY.TXT" << "/books/PAY.csv";
+  QTest::newRow("option missing counts as CSV") << "" << "/books/pay.txt" << "/books/pay.csv";
+  QTest::newRow("fixed-length .CSV") << "False" << "/books/pay.CSV" << "/books/pay.txt";
+  QTest::newRow("fixed-length .txt stays") << "False" << "/books/pay.txt" << "/books/pay.txt";
+  QTest::newRow("other extension stays") << "True" << "/books/pay.dat" << "/books/pay.dat";
+}
+
+void BankCaptionsTest::customFormatsShowTheAccountNumberAndSwitchTheExtension() {
+  QFETCH(QString, optionCSV);
+  QFETCH(QString, before);
+  QFETCH(QString, after);
+  WindowFixture fixture;
+  fixture.settings.saveSetting("Custom Format: Payroll", "Payroll");
+  if (!optionCSV.isEmpty()) fixture.settings.saveSetting("PayrollOptionCSV", optionCSV.toStdString());
+  fixture.start();
+  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
+  fixture.control<QLineEdit>("fileName")->setText(before);
+  chooseBank(fixture, QStringLiteral("Custom Format: Payroll"));
+
+  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), after);
+  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Edit"));
+  QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"),
+           QStringLiteral("Account Number"));
+  for (const char* hidden : {"remoteID", "bankID", "batchID", "providedByLabel", "bankCode"}) {
+    QVERIFY2(fixture.control<QWidget>(hidden)->isHidden(), hidden);
+  }
+  QCOMPARE(fixture.control<QLabel>("bankIDLabel")->text(), QStringLiteral("Bank ID"));
+}
+
+QTEST_MAIN(BankCaptionsTest)
+#include "bank_captions_test.moc"

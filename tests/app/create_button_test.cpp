@@ -1,0 +1,231 @@
+// The Create button: the window's choices go to the Create operation, the button is disabled and
+// the pointer busy while it runs, and its message is shown with its icon.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+
+#include "support/reports.h"
+#include "window_fixture.h"
+
+using namespace ppexport;
+using namespace ppexport::testing;
+
+namespace {
+const QString title = QStringLiteral("Darodid IzezozezIzo Vizozav");
+
+// Plays QuickBooks through the fake and notes how the window looks while it is asked.
+class WatchedQuickBooks final : public QuickBooksConnection {
+ public:
+  explicit WatchedQuickBooks(FakeQuickBooks& fake) : fake_(fake) {}
+  std::string exportReport(const ExportRequest& request) override {
+    if (watch) watch();
+    return fake_.exportReport(request);
+  }
+  std::function<void()> watch;
+
+ private:
+  FakeQuickBooks& fake_;
+};
+
+struct CreateFixture : WindowFixture {
+  QString outputFile = QString::fromStdString(folder.file("march.txt"));
+
+  CreateFixture() {
+    quickBooks.reports["qbTransactionListGeneral"] = reportText(
+        {{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
+          "Description", "is Source", "Amount"},
+         {"1", "1001", "Uncleared", "03/01/2026", "Acme", "Vendor", "", "", "True", "-10.00"},
+         {"2", "1002", "Uncleared", "03/02/2026", "Bolt", "Vendor", "", "", "True", "-20.00"}});
+    quickBooks.reports["qbVendorNames"] =
+        reportText({{"Full Name", "Print on Checks"}, {"Acme", "Acme Supply Co."}});
+    settings.saveSetting("myAccount", "Checking");
+    settings.saveSetting("CheckingbankList", "Regions Bank");
+    settings.saveSetting("CheckingaccountID", "987654");
+    settings.saveSetting("CheckingfileName", outputFile.toStdString());
+  }
+
+  void create() { control<QPushButton>("myCreate")->click(); }
+  const ShownMessage& lastMessage() const { return messages.shown.back(); }
+};
+}  // namespace
+
+class CreateButtonTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void writesTheFileAndShowsTheCount();
+  void buttonDisabledAndPointerBusyWhileItRuns();
+  void refusedChoicesShowTheirMessage_data();
+  void refusedChoicesShowTheirMessage();
+  void anExportErrorIsShown();
+  void unreadableCellsGiveTheWarningIcon();
+  void reviewFileTakesOnlyTheVisibleIdentifiers();
+  void aFileNameBeyondAsciiIsWrittenAndShownAsTyped();
+};
+
+void CreateButtonTest::writesTheFileAndShowsTheCount() {
+  CreateFixture fixture;
+  fixture.start();
+  fixture.create();
+  QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
+  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Information);
+  QCOMPARE(fixture.lastMessage().title, title);
+  QCOMPARE(fixture.lastMessage().text,
+           QStringLiteral("Created ") + fixture.outputFile + QStringLiteral(" with 2 check records."));
+  const std::string written = readBytes(fixture.outputFile.toStdString());
+  QCOMPARE(fileLines(written).size(), std::size_t{2});
+  QVERIFY(written.find("987654") != std::string::npos);
+
+  const ExportRequest& checks = fixture.quickBooks.requests.at(1);
+  QCOMPARE(checks.reportName, std::string("qbTransactionListGeneral"));
+  QCOMPARE(checks.from, (Date{2025, 12, 15}));
+  QCOMPARE(checks.to, (Date{2026, 3, 15}));
+  QCOMPARE(checks.options[12], std::string("Checking"));
+  // The account's settings were saved before QuickBooks was asked.
+  QCOMPARE(getSetting(fixture.settings, "CheckingfromDate", "").text, std::string("12/15/2025"));
+  QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void CreateButtonTest::buttonDisabledAndPointerBusyWhileItRuns() {
+  CreateFixture fixture;
+  WatchedQuickBooks quickBooks(fixture.quickBooks);
+  app::WindowServices services = fixture.services();
+  services.quickBooks = &quickBooks;
+  fixture.window = std::make_unique<app::ExportWindow>(services);
+  fixture.window->startUp();
+  auto* button = fixture.control<QPushButton>("myCreate");
+  int watched = 0;
+  quickBooks.watch = [&] {
+    ++watched;
+    QVERIFY(!button->isEnabled());
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  };
+  bool enabledWhileShown = true;
+  fixture.messages.whileShown = [&](QWidget*) { enabledWhileShown = button->isEnabled(); };
+  button->click();
+  QCOMPARE(watched, 2);  // the checks and the vendor list
+  QVERIFY(!enabledWhileShown);
+  QVERIFY(button->isEnabled());
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void CreateButtonTest::refusedChoicesShowTheirMessage_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("message");
+  const QString pickBank =
+      QStringLiteral("Please pick a valid bank from the list of banks. Then try again.");
+  const QString pickAccount = QStringLiteral(
+      "Please pick a valid account from the list of bank accounts. Then try again.");
+  const QString validDates = QStringLiteral(
+      "Please pick a valid bank account, enter valid from/to dates, anmd enter a valid export "
+      "filename. Then try again.");
+  QTest::newRow("M1 no bank") << "bankList" << "<choose an bank>" << pickBank;
+  QTest::newRow("M1 typed bank") << "bankList" << "Regions" << pickBank;
+  QTest::newRow("M1 empty bank") << "bankList" << "" << pickBank;
+  QTest::newRow("M2 account not listed") << "myAccount" << "Check" << pickAccount;
+  QTest::newRow("M3 no file")
+      << "fileName" << ""
+      << QStringLiteral("Please enter a valid output file name. Then try again.");
+  QTest::newRow("M4 from date") << "fromDate" << "13/45/2026" << validDates;
+  QTest::newRow("M4 to date") << "toDate" << "soon" << validDates;
+}
+
+void CreateButtonTest::refusedChoicesShowTheirMessage() {
+  QFETCH(QString, control);
+  QFETCH(QString, text);
+  QFETCH(QString, message);
+  CreateFixture fixture;
+  // Typing an account loads its settings: this one has a bank and a file too.
+  fixture.settings.saveSetting("CheckbankList", "Regions Bank");
+  fixture.start();
+  fixture.control<QCheckBox>("autoDateRange")->setChecked(false);
+  QWidget* widget = fixture.window->findChild<QWidget*>(control);
+  if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    list->setEditText(text);
+  } else {
+    static_cast<QLineEdit*>(widget)->setText(text);
+  }
+  fixture.create();
+  QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
+  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Critical);
+  QCOMPARE(fixture.lastMessage().title, title);
+  QCOMPARE(fixture.lastMessage().text, message);
+  QCOMPARE(fixture.quickBooks.requests.size(), std::size_t{1});  // only the chart of accounts
+  QVERIFY(!std::filesystem::exists(fixture.outputFile.toStdString()));
+  QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void CreateButtonTest::anExportErrorIsShown() {
+  CreateFixture fixture;
+  fixture.start();
+  fixture.quickBooks.failure =
+      "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
+      "If Quickbooks is not running, please start QuickBooks.\r\n\r\nError: 429 : gone\r\n";
+  fixture.create();
+  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Critical);
+  QCOMPARE(fixture.lastMessage().text,
+           QStringLiteral("An error occoured when creating the export file:\nAn error occurred "
+                          "while attempting to find a running copy of QuickBooks.\nIf Quickbooks "
+                          "is not running, please start QuickBooks.\n\nError: 429 : gone\n"));
+  QVERIFY(!std::filesystem::exists(fixture.outputFile.toStdString()));
+  QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
+}
+
+void CreateButtonTest::unreadableCellsGiveTheWarningIcon() {
+  CreateFixture fixture;
+  fixture.quickBooks.reports["qbTransactionListGeneral"] = reportText(
+      {{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
+        "Description", "is Source", "Amount"},
+       {"1", "1001", "Uncleared", "someday", "Acme", "Vendor", "", "", "True", "-10.00"}});
+  fixture.start();
+  fixture.create();
+  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Warning);
+  QCOMPARE(fixture.lastMessage().text,
+           QStringLiteral("Created ") + fixture.outputFile +
+               QStringLiteral(" with 1 check record.\n\n"
+                              "Warning: check 1001: unreadable date, written blank"));
+}
+
+void CreateButtonTest::reviewFileTakesOnlyTheVisibleIdentifiers() {
+  CreateFixture fixture;
+  fixture.settings.saveSetting("CheckingremoteID", "hidden header");
+  fixture.settings.saveSetting("CheckingcreateReviewFile", "1");
+  fixture.start();
+  fixture.create();
+  QCOMPARE(fixture.lastMessage().text,
+           QStringLiteral("Created ") + fixture.outputFile +
+               QStringLiteral(" with 2 check records.\n\n"
+                              "Also created the file 'Positive Pay Review.csv' for your review."));
+  const std::string review = readBytes(fixture.folder.file("Positive Pay Review.csv"));
+  QVERIFY(review.find("987654") != std::string::npos);
+  QVERIFY(review.find("hidden header") == std::string::npos);
+}
+
+void CreateButtonTest::aFileNameBeyondAsciiIsWrittenAndShownAsTyped() {
+  CreateFixture fixture;
+  fixture.start();
+  const QString file =
+      QString::fromStdString(fixture.folder.path().string()) + QStringLiteral("/Zahlungen März.txt");
+  fixture.control<QLineEdit>("fileName")->setText(file);
+  fixture.control<QLineEdit>("accountID")->setText(QStringLiteral("Kontö 1"));
+  fixture.create();
+  QCOMPARE(fixture.lastMessage().text,
+           QStringLiteral("Created ") + file + QStringLiteral(" with 2 check records."));
+  QVERIFY(std::filesystem::exists(std::filesystem::path(file.toStdU16String())));
+  // The file name is kept as the computer's own path text, the identifier in Windows-1252.
+  QCOMPARE(getSetting(fixture.settings, "CheckingfileName", "").text, file.toStdString());
+  QCOMPARE(getSetting(fixture.settings, "CheckingaccountID", "").text, std::string("Kont\xF6 1"));
+}
+
+QTEST_MAIN(CreateButtonTest)
+#include "create_button_test.moc"

@@ -1,0 +1,71 @@
+#include "window_fixture.h"
+
+#include "support/reports.h"
+
+namespace ppexport::testing {
+
+void RecordingMessages::showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text) {
+  shown.push_back({icon, title, text});
+  if (whileShown) whileShown(parent);
+}
+
+app::FileChoice ScriptedFileChooser::chooseFile(QWidget*, const app::FileDialogSettings& settings) {
+  asked.push_back(settings);
+  if (next_.empty()) return {};
+  app::FileChoice choice = next_.front();
+  next_.pop_front();
+  return choice;
+}
+
+void ScriptedFileChooser::setNextFileName(const QString& path) {
+  next_.push_back({app::FileChoice::Outcome::Chosen, path, 0, {}});
+}
+
+void ScriptedFileChooser::setNextCancel() { next_.push_back({}); }
+
+void ScriptedFileChooser::setNextFailure(int errorNumber, const QString& description) {
+  next_.push_back({app::FileChoice::Outcome::Failed, {}, errorNumber, description});
+}
+
+bool RecordingViewer::open(const QString& path) {
+  opened.push_back(path);
+  if (whileOpening) whileOpening();
+  return canOpen;
+}
+
+std::string chartOfAccounts() {
+  return reportText({{"Account", "Type", "Active"},
+                     {"Checking", "Bank", "True"},
+                     {"Old Checking", "Bank", "False"},
+                     {"Savings", "Bank", "True"},
+                     {"Owner Draw", "Equity", "True"}});
+}
+
+WindowFixture::WindowFixture() { quickBooks.reports["qbCOA"] = chartOfAccounts(); }
+
+app::WindowServices WindowFixture::services() {
+  app::WindowServices services;
+  services.settings = &settings;
+  services.quickBooks = &quickBooks;
+  services.clock = &clock;
+  services.reportFolder = folder.path().string();
+  services.messages = &messages;
+  services.files = &files;
+  services.documents = &documents;
+  services.programFolder = QString::fromStdString(folder.path().string());
+  services.version = "1.0.0";
+  return services;
+}
+
+app::ExportWindow& WindowFixture::start() {
+  window = std::make_unique<app::ExportWindow>(services());
+  window->startUp();
+  return *window;
+}
+
+QString WindowFixture::defaultOutputFile() const {
+  return QString::fromStdString(folder.file("Documents/PositivePayExport.txt"));
+}
+
+}  // namespace ppexport::testing
