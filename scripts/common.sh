@@ -40,10 +40,15 @@ start_wine() {
   export WINE
   local server
   server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+  # A new prefix is set up in the background after wineboot returns: wait for that to end.
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
+    "$server" -w >/dev/null 2>&1 || true
+  fi
   "$server" -p >/dev/null 2>&1 || true
-  # Brings up the prefix and Wine's own services now, detached from any test's output: a service
-  # started by a test would hold its output open for as long as the server stays up.
-  "$WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
+  # Brings up Wine's own services now, detached from any test's output: a service started by a
+  # test would hold its output open for as long as the server stays up.
+  "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 stop_wine() {
