@@ -23,6 +23,9 @@ install_missing_packages() {
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# ccache finds what another clone of the project compiled (CI builds a fresh clone each time).
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+
 configure_and_build() {
   local preset="$1"; shift
   cmake --preset "$preset" -Wno-dev >/dev/null
