@@ -12,6 +12,7 @@
 
 using namespace ppexport;
 using namespace ppexport::testing;
+using namespace Qt::StringLiterals;
 using app::pixels;
 
 namespace {
@@ -19,9 +20,9 @@ namespace {
 QString shown(const WindowFixture& fixture, const char* box, const char* caption,
               const char* star) {
   if (fixture.control<QWidget>(box)->isHidden()) return {};
-  if (fixture.control<QWidget>(caption)->isHidden()) return QStringLiteral("<no caption>");
+  if (fixture.control<QWidget>(caption)->isHidden()) return u"<no caption>"_s;
   QString text = fixture.control<QLabel>(caption)->text();
-  if (star != nullptr && !fixture.control<QWidget>(star)->isHidden()) text += QStringLiteral(" *");
+  if (star != nullptr && !fixture.control<QWidget>(star)->isHidden()) text += u" *"_s;
   return text;
 }
 
@@ -46,8 +47,7 @@ class BankCaptionsTest : public QObject {
  private slots:
   void everyBuiltInFormatShowsItsInputs_data();
   void everyBuiltInFormatShowsItsInputs();
-  void captionsAndPositionsFollowTheFormatAlone();
-  void layoutMovesOfSomeFormats();
+  void layoutFollowsTheFormatAlone();
   void bankCodeListsAreFilledAndReset();
   void aTextThatMatchesNothingHidesTheIdentifiers();
   void customFormatsShowTheAccountNumberAndSwitchTheExtension_data();
@@ -119,7 +119,7 @@ void BankCaptionsTest::everyBuiltInFormatShowsItsInputs() {
   fixture.start();
   QCOMPARE(fixture.control<QComboBox>("bankList")->count(), 35);
   // From a format that shows everything, so that every input has to be set.
-  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
+  chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
   chooseBank(fixture, QString::fromLatin1(QTest::currentDataTag()));
 
   QCOMPARE(shown(fixture, "remoteID", "remoteIDLabel", "remoteIDLabel2"), remote);
@@ -129,111 +129,105 @@ void BankCaptionsTest::everyBuiltInFormatShowsItsInputs() {
   QCOMPARE(shown(fixture, "bankCode", "bankCodeLabel", nullptr), bankCode);
   auto* noteLabel = fixture.control<QLabel>("providedByLabel");
   QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
-  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Add"));
+  QCOMPARE(fixture.text("editFormat"), u"Add"_s);
 }
 
-void BankCaptionsTest::captionsAndPositionsFollowTheFormatAlone() {
+// Some formats move or widen inputs; each format's layout stands whatever format came before.
+void BankCaptionsTest::layoutFollowsTheFormatAlone() {
   WindowFixture fixture;
   fixture.start();
-  chooseBank(fixture, QStringLiteral("Bank of America - DRS Platform"));
-  chooseBank(fixture, QStringLiteral("Wells Fargo ARP - Standard"));
-  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->text(), QStringLiteral("Batch ID"));
+  chooseBank(fixture, u"Bank of America - DRS Platform"_s);
+  chooseBank(fixture, u"Wells Fargo ARP - Standard"_s);
+  QCOMPARE(fixture.text("batchIDLabel"), u"Batch ID"_s);
+  const QRect wideRemote(pixels(1185), pixels(3900), pixels(5365), pixels(320));
 
-  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
-  chooseBank(fixture, QStringLiteral("Generic Bank Format"));
-  QCOMPARE(fixture.control<QLineEdit>("remoteID")->geometry(),
-           QRect(pixels(1185), pixels(3900), pixels(5365), pixels(320)));
-  QCOMPARE(fixture.control<QLabel>("remoteIDLabel2")->x(), pixels(6600));
-  chooseBank(fixture, QStringLiteral("Wells Fargo ARP - Standard"));
-  QCOMPARE(fixture.control<QLineEdit>("remoteID")->geometry(),
+  chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
+  QCOMPARE(fixture.control("remoteID")->x(), pixels(1685));
+  QCOMPARE(fixture.control("batchID")->x(), pixels(1685));
+  QCOMPARE(fixture.control("remoteIDLabel2")->x(), pixels(3440));
+  QCOMPARE(fixture.control("batchIDLabel2")->x(), pixels(3440));
+  QCOMPARE(fixture.control("remoteIDLabel")->width(), pixels(1500));
+  QCOMPARE(fixture.control("batchIDLabel")->width(), pixels(1565));
+
+  chooseBank(fixture, u"Generic Bank Format"_s);
+  QCOMPARE(fixture.control("remoteID")->geometry(), wideRemote);
+  QCOMPARE(fixture.control("remoteIDLabel2")->x(), pixels(6600));
+  chooseBank(fixture, u"Wells Fargo ARP - Standard"_s);
+  QCOMPARE(fixture.control("remoteID")->geometry(),
            QRect(pixels(1185), pixels(3900), pixels(1700), pixels(320)));
-}
 
-void BankCaptionsTest::layoutMovesOfSomeFormats() {
-  WindowFixture fixture;
-  fixture.start();
-  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
-  QCOMPARE(fixture.control<QLineEdit>("remoteID")->x(), pixels(1685));
-  QCOMPARE(fixture.control<QLineEdit>("batchID")->x(), pixels(1685));
-  QCOMPARE(fixture.control<QLabel>("remoteIDLabel2")->x(), pixels(3440));
-  QCOMPARE(fixture.control<QLabel>("batchIDLabel2")->x(), pixels(3440));
-  QCOMPARE(fixture.control<QLabel>("remoteIDLabel")->width(), pixels(1500));
-  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->width(), pixels(1565));
+  chooseBank(fixture, u"Citibank - Standard Positive Pay"_s);
+  QCOMPARE(fixture.control("remoteID")->geometry(), wideRemote);
+  QCOMPARE(fixture.control("bankCode")->y(), pixels(4320));
+  QCOMPARE(fixture.control("bankCodeLabel")->y(), pixels(4365));
 
-  chooseBank(fixture, QStringLiteral("Citibank - Standard Positive Pay"));
-  QCOMPARE(fixture.control<QLineEdit>("remoteID")->geometry(),
-           QRect(pixels(1185), pixels(3900), pixels(5365), pixels(320)));
-  QCOMPARE(fixture.control<QComboBox>("bankCode")->y(), pixels(4320));
-  QCOMPARE(fixture.control<QLabel>("bankCodeLabel")->y(), pixels(4365));
-
-  chooseBank(fixture, QStringLiteral("Citibank - CitiDirect NA"));
-  QCOMPARE(fixture.control<QComboBox>("bankCode")->y(), pixels(5040));
-  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->geometry().left(), pixels(160));
-  QCOMPARE(fixture.control<QLabel>("batchIDLabel")->width(), pixels(965));
-  QCOMPARE(fixture.control<QLineEdit>("batchID")->x(), pixels(1185));
+  chooseBank(fixture, u"Citibank - CitiDirect NA"_s);
+  QCOMPARE(fixture.control("bankCode")->y(), pixels(5040));
+  QCOMPARE(fixture.control("batchIDLabel")->geometry().left(), pixels(160));
+  QCOMPARE(fixture.control("batchIDLabel")->width(), pixels(965));
+  QCOMPARE(fixture.control("batchID")->x(), pixels(1185));
 }
 
 void BankCaptionsTest::bankCodeListsAreFilledAndReset() {
   WindowFixture fixture;
   fixture.start();
   auto* codes = fixture.control<QComboBox>("bankCode");
-  chooseBank(fixture, QStringLiteral("Wachovia"));
+  chooseBank(fixture, u"Wachovia"_s);
   QCOMPARE(codes->count(), 12);
-  QCOMPARE(codes->currentText(), QStringLiteral("<pick a bank code>"));
+  QCOMPARE(codes->currentText(), u"<pick a bank code>"_s);
   QCOMPARE(codes->currentIndex(), 0);
-  QCOMPARE(codes->itemText(5), QStringLiteral("0006 - TN"));
+  QCOMPARE(codes->itemText(5), u"0006 - TN"_s);
   codes->setCurrentIndex(3);
 
-  chooseBank(fixture, QStringLiteral("Wells Fargo ASCII"));
+  chooseBank(fixture, u"Wells Fargo ASCII"_s);
   QCOMPARE(codes->count(), 14);
-  chooseBank(fixture, QStringLiteral("Regions Bank"));
+  chooseBank(fixture, u"Regions Bank"_s);
   QVERIFY(codes->isHidden());
   QCOMPARE(codes->count(), 14);  // kept, hidden
-  chooseBank(fixture, QStringLiteral("Wachovia"));
+  chooseBank(fixture, u"Wachovia"_s);
   QCOMPARE(codes->count(), 12);
-  QCOMPARE(codes->currentText(), QStringLiteral("<pick a bank code>"));
+  QCOMPARE(codes->currentText(), u"<pick a bank code>"_s);
 
-  chooseBank(fixture, QStringLiteral("Citibank - Standard Positive Pay"));
+  chooseBank(fixture, u"Citibank - Standard Positive Pay"_s);
   QCOMPARE(codes->count(), 12);
-  QCOMPARE(codes->itemText(11), QStringLiteral("030 - CNJ - New Jersey"));
+  QCOMPARE(codes->itemText(11), u"030 - CNJ - New Jersey"_s);
 
   // The account's saved code is selected after its format's list is filled.
   fixture.settings.saveSetting("SavingsbankList", "Wachovia");
   fixture.settings.saveSetting("SavingsbankCode", "0020 - CT");
   fixture.control<QComboBox>("myAccount")->setCurrentIndex(1);
-  QCOMPARE(codes->currentText(), QStringLiteral("0020 - CT"));
+  QCOMPARE(codes->currentText(), u"0020 - CT"_s);
   QCOMPARE(codes->currentIndex(), 8);
 }
 
 void BankCaptionsTest::aTextThatMatchesNothingHidesTheIdentifiers() {
   WindowFixture fixture;
   fixture.start();
-  chooseBank(fixture, QStringLiteral("Wells Fargo ARP - Standard"));
-  typeBank(fixture, QStringLiteral("Wells"));
-  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Add"));
+  chooseBank(fixture, u"Wells Fargo ARP - Standard"_s);
+  typeBank(fixture, u"Wells"_s);
+  QCOMPARE(fixture.text("editFormat"), u"Add"_s);
   for (const char* hidden : {"remoteID", "remoteIDLabel", "remoteIDLabel2", "bankID", "batchID",
                              "batchIDLabel2", "providedByLabel"}) {
-    QVERIFY2(fixture.control<QWidget>(hidden)->isHidden(), hidden);
+    QVERIFY2(fixture.hidden(hidden), hidden);
   }
-  QCOMPARE(fixture.control<QLabel>("bankIDLabel")->text(), QStringLiteral("Bank ID"));
+  QCOMPARE(fixture.text("bankIDLabel"), u"Bank ID"_s);
   // The account number stays while the bank-code list is empty...
-  QVERIFY(!fixture.control<QWidget>("accountID")->isHidden());
+  QVERIFY(!fixture.hidden("accountID"));
 
   // ...and goes when the list holds the codes a format left there; the list itself stays.
-  chooseBank(fixture, QStringLiteral("Wachovia"));
-  typeBank(fixture, QStringLiteral("Wach"));
-  QVERIFY(fixture.control<QWidget>("accountID")->isHidden());
-  QVERIFY(fixture.control<QWidget>("accountIDLabel")->isHidden());
-  QVERIFY(!fixture.control<QWidget>("bankCode")->isHidden());
+  chooseBank(fixture, u"Wachovia"_s);
+  typeBank(fixture, u"Wach"_s);
+  QVERIFY(fixture.hidden("accountID"));
+  QVERIFY(fixture.hidden("accountIDLabel"));
+  QVERIFY(!fixture.hidden("bankCode"));
 
   // A built-in name typed in full applies its inputs.
-  typeBank(fixture, QStringLiteral("Royal Bank of Canada"));
-  QCOMPARE(shown(fixture, "bankID", "bankIDLabel", "bankIDLabel2"),
-           QStringLiteral("Transit Number *"));
-  QVERIFY(fixture.control<QWidget>("bankCode")->isHidden());
+  typeBank(fixture, u"Royal Bank of Canada"_s);
+  QCOMPARE(shown(fixture, "bankID", "bankIDLabel", "bankIDLabel2"), u"Transit Number *"_s);
+  QVERIFY(fixture.hidden("bankCode"));
 
-  typeBank(fixture, QStringLiteral("<pick a bank for this account>"));
-  QVERIFY(fixture.control<QWidget>("bankID")->isHidden());
+  typeBank(fixture, u"<pick a bank for this account>"_s);
+  QVERIFY(fixture.hidden("bankID"));
 }
 
 void BankCaptionsTest::customFormatsShowTheAccountNumberAndSwitchTheExtension_data() {
@@ -256,18 +250,17 @@ void BankCaptionsTest::customFormatsShowTheAccountNumberAndSwitchTheExtension() 
   fixture.settings.saveSetting("Custom Format: Payroll", "Payroll");
   if (!optionCSV.isEmpty()) fixture.settings.saveSetting("PayrollOptionCSV", optionCSV.toStdString());
   fixture.start();
-  chooseBank(fixture, QStringLiteral("TD Bank Canada CFP - 80 Byte"));
+  chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
   fixture.control<QLineEdit>("fileName")->setText(before);
-  chooseBank(fixture, QStringLiteral("Custom Format: Payroll"));
+  chooseBank(fixture, u"Custom Format: Payroll"_s);
 
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), after);
-  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Edit"));
-  QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"),
-           QStringLiteral("Account Number"));
+  QCOMPARE(fixture.text("fileName"), after);
+  QCOMPARE(fixture.text("editFormat"), u"Edit"_s);
+  QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"), u"Account Number"_s);
   for (const char* hidden : {"remoteID", "bankID", "batchID", "providedByLabel", "bankCode"}) {
-    QVERIFY2(fixture.control<QWidget>(hidden)->isHidden(), hidden);
+    QVERIFY2(fixture.hidden(hidden), hidden);
   }
-  QCOMPARE(fixture.control<QLabel>("bankIDLabel")->text(), QStringLiteral("Bank ID"));
+  QCOMPARE(fixture.text("bankIDLabel"), u"Bank ID"_s);
 }
 
 QTEST_MAIN(BankCaptionsTest)

@@ -15,9 +15,9 @@
 
 using namespace ppexport;
 using namespace ppexport::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
-const QString title = QStringLiteral("Darodid IzezozezIzo Vizozav");
 
 // Plays QuickBooks through the fake and notes how the window looks while it is asked.
 class WatchedQuickBooks final : public QuickBooksConnection {
@@ -59,8 +59,7 @@ class CreateButtonTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void writesTheFileAndShowsTheCount();
-  void buttonDisabledAndPointerBusyWhileItRuns();
+  void writesTheFileWithTheButtonDisabledAndThePointerBusy();
   void refusedChoicesShowTheirMessage_data();
   void refusedChoicesShowTheirMessage();
   void anExportErrorIsShown();
@@ -69,31 +68,7 @@ class CreateButtonTest : public QObject {
   void aFileNameBeyondAsciiIsWrittenAndShownAsTyped();
 };
 
-void CreateButtonTest::writesTheFileAndShowsTheCount() {
-  CreateFixture fixture;
-  fixture.start();
-  fixture.create();
-  QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
-  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Information);
-  QCOMPARE(fixture.lastMessage().title, title);
-  QCOMPARE(fixture.lastMessage().text,
-           QStringLiteral("Created ") + fixture.outputFile + QStringLiteral(" with 2 check records."));
-  const std::string written = readBytes(fixture.outputFile.toStdString());
-  QCOMPARE(fileLines(written).size(), std::size_t{2});
-  QVERIFY(written.find("987654") != std::string::npos);
-
-  const ExportRequest& checks = fixture.quickBooks.requests.at(1);
-  QCOMPARE(checks.reportName, std::string("qbTransactionListGeneral"));
-  QCOMPARE(checks.from, (Date{2025, 12, 15}));
-  QCOMPARE(checks.to, (Date{2026, 3, 15}));
-  QCOMPARE(checks.options[12], std::string("Checking"));
-  // The account's settings were saved before QuickBooks was asked.
-  QCOMPARE(getSetting(fixture.settings, "CheckingfromDate", "").text, std::string("12/15/2025"));
-  QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
-  QVERIFY(QApplication::overrideCursor() == nullptr);
-}
-
-void CreateButtonTest::buttonDisabledAndPointerBusyWhileItRuns() {
+void CreateButtonTest::writesTheFileWithTheButtonDisabledAndThePointerBusy() {
   CreateFixture fixture;
   WatchedQuickBooks quickBooks(fixture.quickBooks);
   app::WindowServices services = fixture.services();
@@ -107,6 +82,8 @@ void CreateButtonTest::buttonDisabledAndPointerBusyWhileItRuns() {
     QVERIFY(!button->isEnabled());
     QVERIFY(QApplication::overrideCursor() != nullptr);
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // The account's settings were saved before QuickBooks was asked.
+    QCOMPARE(fixture.stored("CheckingfromDate"), std::string("12/15/2025"));
   };
   bool enabledWhileShown = true;
   fixture.messages.whileShown = [&](QWidget*) { enabledWhileShown = button->isEnabled(); };
@@ -115,16 +92,29 @@ void CreateButtonTest::buttonDisabledAndPointerBusyWhileItRuns() {
   QVERIFY(!enabledWhileShown);
   QVERIFY(button->isEnabled());
   QVERIFY(QApplication::overrideCursor() == nullptr);
+
+  QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
+  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Information);
+  QCOMPARE(fixture.lastMessage().title, messageTitle);
+  QCOMPARE(fixture.lastMessage().text,
+           u"Created "_s + fixture.outputFile + u" with 2 check records."_s);
+  const std::string written = readBytes(fixture.outputFile.toStdString());
+  QCOMPARE(fileLines(written).size(), std::size_t{2});
+  QVERIFY(written.find("987654") != std::string::npos);
+  const ExportRequest& checks = fixture.quickBooks.requests.at(1);
+  QCOMPARE(checks.reportName, std::string("qbTransactionListGeneral"));
+  QCOMPARE(checks.from, (Date{2025, 12, 15}));
+  QCOMPARE(checks.to, (Date{2026, 3, 15}));
+  QCOMPARE(checks.options[12], std::string("Checking"));
 }
 
 void CreateButtonTest::refusedChoicesShowTheirMessage_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("message");
-  const QString pickBank =
-      QStringLiteral("Please pick a valid bank from the list of banks. Then try again.");
-  const QString pickAccount = QStringLiteral(
-      "Please pick a valid account from the list of bank accounts. Then try again.");
+  const QString pickBank = u"Please pick a valid bank from the list of banks. Then try again."_s;
+  const QString pickAccount =
+      u"Please pick a valid account from the list of bank accounts. Then try again."_s;
   const QString validDates = QStringLiteral(
       "Please pick a valid bank account, enter valid from/to dates, anmd enter a valid export "
       "filename. Then try again.");
@@ -132,9 +122,8 @@ void CreateButtonTest::refusedChoicesShowTheirMessage_data() {
   QTest::newRow("M1 typed bank") << "bankList" << "Regions" << pickBank;
   QTest::newRow("M1 empty bank") << "bankList" << "" << pickBank;
   QTest::newRow("M2 account not listed") << "myAccount" << "Check" << pickAccount;
-  QTest::newRow("M3 no file")
-      << "fileName" << ""
-      << QStringLiteral("Please enter a valid output file name. Then try again.");
+  QTest::newRow("M3 no file") << "fileName" << ""
+                              << u"Please enter a valid output file name. Then try again."_s;
   QTest::newRow("M4 from date") << "fromDate" << "13/45/2026" << validDates;
   QTest::newRow("M4 to date") << "toDate" << "soon" << validDates;
 }
@@ -157,7 +146,7 @@ void CreateButtonTest::refusedChoicesShowTheirMessage() {
   fixture.create();
   QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
   QCOMPARE(fixture.lastMessage().icon, QMessageBox::Critical);
-  QCOMPARE(fixture.lastMessage().title, title);
+  QCOMPARE(fixture.lastMessage().title, messageTitle);
   QCOMPARE(fixture.lastMessage().text, message);
   QCOMPARE(fixture.quickBooks.requests.size(), std::size_t{1});  // only the chart of accounts
   QVERIFY(!std::filesystem::exists(fixture.outputFile.toStdString()));
@@ -191,9 +180,8 @@ void CreateButtonTest::unreadableCellsGiveTheWarningIcon() {
   fixture.create();
   QCOMPARE(fixture.lastMessage().icon, QMessageBox::Warning);
   QCOMPARE(fixture.lastMessage().text,
-           QStringLiteral("Created ") + fixture.outputFile +
-               QStringLiteral(" with 1 check record.\n\n"
-                              "Warning: check 1001: unreadable date, written blank"));
+           u"Created "_s + fixture.outputFile +
+               u" with 1 check record.\n\nWarning: check 1001: unreadable date, written blank"_s);
 }
 
 void CreateButtonTest::reviewFileTakesOnlyTheVisibleIdentifiers() {
@@ -203,9 +191,9 @@ void CreateButtonTest::reviewFileTakesOnlyTheVisibleIdentifiers() {
   fixture.start();
   fixture.create();
   QCOMPARE(fixture.lastMessage().text,
-           QStringLiteral("Created ") + fixture.outputFile +
-               QStringLiteral(" with 2 check records.\n\n"
-                              "Also created the file 'Positive Pay Review.csv' for your review."));
+           u"Created "_s + fixture.outputFile +
+               u" with 2 check records.\n\n"
+               u"Also created the file 'Positive Pay Review.csv' for your review."_s);
   const std::string review = readBytes(fixture.folder.file("Positive Pay Review.csv"));
   QVERIFY(review.find("987654") != std::string::npos);
   QVERIFY(review.find("hidden header") == std::string::npos);
@@ -215,16 +203,15 @@ void CreateButtonTest::aFileNameBeyondAsciiIsWrittenAndShownAsTyped() {
   CreateFixture fixture;
   fixture.start();
   const QString file =
-      QString::fromStdString(fixture.folder.path().string()) + QStringLiteral("/Zahlungen März.txt");
+      QString::fromStdString(fixture.folder.path().string()) + u"/Zahlungen März.txt"_s;
   fixture.control<QLineEdit>("fileName")->setText(file);
-  fixture.control<QLineEdit>("accountID")->setText(QStringLiteral("Kontö 1"));
+  fixture.control<QLineEdit>("accountID")->setText(u"Kontö 1"_s);
   fixture.create();
-  QCOMPARE(fixture.lastMessage().text,
-           QStringLiteral("Created ") + file + QStringLiteral(" with 2 check records."));
+  QCOMPARE(fixture.lastMessage().text, u"Created "_s + file + u" with 2 check records."_s);
   QVERIFY(std::filesystem::exists(std::filesystem::path(file.toStdU16String())));
   // The file name is kept as the computer's own path text, the identifier in Windows-1252.
-  QCOMPARE(getSetting(fixture.settings, "CheckingfileName", "").text, file.toStdString());
-  QCOMPARE(getSetting(fixture.settings, "CheckingaccountID", "").text, std::string("Kont\xF6 1"));
+  QCOMPARE(fixture.stored("CheckingfileName"), file.toStdString());
+  QCOMPARE(fixture.stored("CheckingaccountID"), std::string("Kont\xF6 1"));
 }
 
 QTEST_MAIN(CreateButtonTest)

@@ -15,6 +15,7 @@
 
 using namespace ppexport;
 using namespace ppexport::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 struct EditorFixture : WindowFixture {
@@ -35,14 +36,12 @@ struct EditorFixture : WindowFixture {
   Control* in(const QString& name) const {
     return editor->findChild<Control*>(name);
   }
-  QComboBox* field(int n) const { return in<QComboBox>(QStringLiteral("CustomField%1").arg(n)); }
-  QLineEdit* length(int n) const { return in<QLineEdit>(QStringLiteral("FieldLength%1").arg(n)); }
-  QLineEdit* name() const { return in<QLineEdit>(QStringLiteral("saveAsName")); }
-  QComboBox* dateFormat() const { return in<QComboBox>(QStringLiteral("dateFormat")); }
+  QComboBox* field(int n) const { return in<QComboBox>(u"CustomField%1"_s.arg(n)); }
+  QLineEdit* length(int n) const { return in<QLineEdit>(u"FieldLength%1"_s.arg(n)); }
+  QLineEdit* name() const { return in<QLineEdit>(u"saveAsName"_s); }
+  QComboBox* dateFormat() const { return in<QComboBox>(u"dateFormat"_s); }
+  // Clicks a button of the editor (the main window has a Save button too).
   void click(const char* button) const { in<QPushButton>(QLatin1String(button))->click(); }
-  std::string stored(const std::string& key) const {
-    return const_cast<MemorySettingsStore&>(settings).readSetting(key).value_or("<absent>");
-  }
 };
 
 // The user leaves a box for another control of the editor.
@@ -61,40 +60,24 @@ class CustomFormatEditorTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void addProposesADefaultName_data();
-  void addProposesADefaultName();
+  void addShowsTheDefaults();
   void theEditorHasEveryControl();
   void editLoadsTheStoredFormat();
-  void fieldAndDateValidatorsSetTheDateLength();
-  void lengthValidatorCorrectsTheBox_data();
-  void lengthValidatorCorrectsTheBox();
+  void validatorsRunWhenABoxIsLeft();
   void saveStoresTheFormatAndShowsItInTheBankList();
   void saveRefusesAnIncompleteFormat();
   void deleteRemovesTheFormat();
   void activationReloadsButAMessageDoesNot();
 };
 
-void CustomFormatEditorTest::addProposesADefaultName_data() {
-  QTest::addColumn<int>("stored");
-  QTest::addColumn<QString>("proposed");
-  QTest::newRow("none") << 0 << "Default";
-  QTest::newRow("one") << 1 << "Default 2";
-  QTest::newRow("two") << 2 << "Default 3";
-}
-
-void CustomFormatEditorTest::addProposesADefaultName() {
-  QFETCH(int, stored);
-  QFETCH(QString, proposed);
+// The proposed name with formats stored ("Default 2") is checked with the edit button.
+void CustomFormatEditorTest::addShowsTheDefaults() {
   EditorFixture fixture;
-  for (int n = 1; n <= stored; ++n) {
-    const std::string name = "Format " + std::to_string(n);
-    fixture.settings.saveSetting("Custom Format: " + name, name);
-  }
   fixture.openEditor();
-  QCOMPARE(fixture.name()->text(), proposed);
-  QCOMPARE(fixture.in<QLineEdit>(QStringLiteral("isVoidValue"))->text(), QStringLiteral("Yes"));
-  QCOMPARE(fixture.dateFormat()->currentText(), QStringLiteral("MM/DD/YYYY"));
-  QVERIFY(fixture.in<QRadioButton>(QStringLiteral("OptionCSV"))->isChecked());
+  QCOMPARE(fixture.name()->text(), u"Default"_s);
+  QCOMPARE(fixture.in<QLineEdit>(u"isVoidValue"_s)->text(), u"Yes"_s);
+  QCOMPARE(fixture.dateFormat()->currentText(), u"MM/DD/YYYY"_s);
+  QVERIFY(fixture.in<QRadioButton>(u"OptionCSV"_s)->isChecked());
   QVERIFY(fixture.length(1)->isHidden());
   QCOMPARE(fixture.field(1)->currentText(), QString());
 }
@@ -103,35 +86,28 @@ void CustomFormatEditorTest::theEditorHasEveryControl() {
   EditorFixture fixture;
   fixture.openEditor();
   app::CustomFormatWindow* editor = fixture.editor;
-  QCOMPARE(editor->objectName(), QStringLiteral("CustomFormat"));
-  QCOMPARE(editor->windowTitle(), QStringLiteral("Custom Format"));
+  QCOMPARE(editor->objectName(), u"CustomFormat"_s);
+  QCOMPARE(editor->windowTitle(), u"Custom Format"_s);
   QCOMPARE(editor->size(), QSize(530, 491));
-  QCOMPARE(fixture.in<QRadioButton>(QStringLiteral("OptionCSV"))->text(),
-           QStringLiteral("Comma Separated Values  (*.CSV)"));
-  QCOMPARE(fixture.in<QRadioButton>(QStringLiteral("OptionFixed"))->text(),
-           QStringLiteral("Fixed Length Fields (*.TXT)"));
+  QCOMPARE(fixture.in<QRadioButton>(u"OptionCSV"_s)->text(), u"Comma Separated Values  (*.CSV)"_s);
+  QCOMPARE(fixture.in<QRadioButton>(u"OptionFixed"_s)->text(), u"Fixed Length Fields (*.TXT)"_s);
   for (int n = 1; n <= 8; ++n) {
-    QCOMPARE(fixture.in<QLabel>(QStringLiteral("FieldLabel%1").arg(n))->text(),
-             QStringLiteral("Field %1").arg(n));
-    QCOMPARE(fixture.in<QLabel>(QStringLiteral("LengthLabel%1").arg(n))->text(),
-             QStringLiteral("Length"));
+    QCOMPARE(fixture.in<QLabel>(u"FieldLabel%1"_s.arg(n))->text(), u"Field %1"_s.arg(n));
+    QCOMPARE(fixture.in<QLabel>(u"LengthLabel%1"_s.arg(n))->text(), u"Length"_s);
     QCOMPARE(fixture.field(n)->count(), 8);
-    QCOMPARE(fixture.field(n)->itemText(7), QStringLiteral("Account Number"));
+    QCOMPARE(fixture.field(n)->itemText(7), u"Account Number"_s);
     QVERIFY(fixture.field(n)->isEditable());
   }
   QCOMPARE(fixture.field(1)->y() + 28, fixture.field(2)->y());  // rows 420 twips apart
   QCOMPARE(fixture.dateFormat()->count(), 15);
-  QCOMPARE(fixture.dateFormat()->itemText(14), QStringLiteral("YYYYMMDD"));
+  QCOMPARE(fixture.dateFormat()->itemText(14), u"YYYYMMDD"_s);
   for (const char* label : {"dateLabel", "VoidLabel", "saveAsLabel", "Label1"}) {
     QVERIFY2(fixture.in<QLabel>(QLatin1String(label)) != nullptr, label);
   }
-  QCOMPARE(fixture.in<QLabel>(QStringLiteral("saveAsLabel"))->text(),
-           QStringLiteral("Custom Format"));
-  QCOMPARE(fixture.in<QPushButton>(QStringLiteral("deleteFormat"))->text(),
-           QStringLiteral("Delete"));
-  QCOMPARE(fixture.in<QPushButton>(QStringLiteral("saveSettings"))->text(),
-           QStringLiteral("Save"));
-  QCOMPARE(fixture.in<QWidget>(QStringLiteral("Line1"))->geometry(), QRect(1, 428, 527, 1));
+  QCOMPARE(fixture.in<QLabel>(u"saveAsLabel"_s)->text(), u"Custom Format"_s);
+  QCOMPARE(fixture.in<QPushButton>(u"deleteFormat"_s)->text(), u"Delete"_s);
+  QCOMPARE(fixture.in<QPushButton>(u"saveSettings"_s)->text(), u"Save"_s);
+  QCOMPARE(fixture.in<QWidget>(u"Line1"_s)->geometry(), QRect(1, 428, 527, 1));
 }
 
 void CustomFormatEditorTest::editLoadsTheStoredFormat() {
@@ -147,73 +123,59 @@ void CustomFormatEditorTest::editLoadsTheStoredFormat() {
   store.saveSetting("PayrolldateFormat", "YYYYMMDD");
   store.saveSetting("PayrollOptionCSV", "False");
   store.saveSetting("PayrollOptionFixed", "True");
-  fixture.openEditor(QStringLiteral("Custom Format: Payroll"));
-  QCOMPARE(fixture.name()->text(), QStringLiteral("Payroll"));
-  QCOMPARE(fixture.field(1)->currentText(), QStringLiteral("Check Number"));
-  QCOMPARE(fixture.field(2)->currentText(), QStringLiteral("Amount"));
-  QCOMPARE(fixture.field(3)->currentText(), QStringLiteral("Stub text"));
-  QCOMPARE(fixture.length(2)->text(), QStringLiteral("12"));
-  QCOMPARE(fixture.in<QLineEdit>(QStringLiteral("isVoidValue"))->text(), QStringLiteral("V"));
-  QCOMPARE(fixture.dateFormat()->currentText(), QStringLiteral("YYYYMMDD"));
-  QVERIFY(fixture.in<QRadioButton>(QStringLiteral("OptionFixed"))->isChecked());
+  fixture.openEditor(u"Custom Format: Payroll"_s);
+  QCOMPARE(fixture.name()->text(), u"Payroll"_s);
+  QCOMPARE(fixture.field(1)->currentText(), u"Check Number"_s);
+  QCOMPARE(fixture.field(2)->currentText(), u"Amount"_s);
+  QCOMPARE(fixture.field(3)->currentText(), u"Stub text"_s);
+  QCOMPARE(fixture.length(2)->text(), u"12"_s);
+  QCOMPARE(fixture.in<QLineEdit>(u"isVoidValue"_s)->text(), u"V"_s);
+  QCOMPARE(fixture.dateFormat()->currentText(), u"YYYYMMDD"_s);
+  QVERIFY(fixture.in<QRadioButton>(u"OptionFixed"_s)->isChecked());
   QVERIFY(!fixture.length(1)->isHidden());
-  QVERIFY(!fixture.in<QLabel>(QStringLiteral("LengthLabel8"))->isHidden());
+  QVERIFY(!fixture.in<QLabel>(u"LengthLabel8"_s)->isHidden());
   // Choosing comma-separated hides the lengths.
-  fixture.in<QRadioButton>(QStringLiteral("OptionCSV"))->click();
+  fixture.in<QRadioButton>(u"OptionCSV"_s)->click();
   QVERIFY(fixture.length(1)->isHidden());
-  QVERIFY(fixture.in<QLabel>(QStringLiteral("LengthLabel1"))->isHidden());
+  QVERIFY(fixture.in<QLabel>(u"LengthLabel1"_s)->isHidden());
 }
 
-void CustomFormatEditorTest::fieldAndDateValidatorsSetTheDateLength() {
+// The validators' rules are the core's; here, that leaving a box runs the right one.
+void CustomFormatEditorTest::validatorsRunWhenABoxIsLeft() {
   EditorFixture fixture;
   fixture.openEditor();
-  fixture.field(3)->setEditText(QStringLiteral("Date"));
+  fixture.field(3)->setEditText(u"Date"_s);
   leave(fixture.field(3)->lineEdit());
-  QCOMPARE(fixture.length(3)->text(), QStringLiteral("10"));
-  fixture.dateFormat()->setEditText(QStringLiteral("YYYYMMDD"));
-  QCOMPARE(fixture.length(3)->text(), QStringLiteral("10"));  // not before the box is left
+  QCOMPARE(fixture.length(3)->text(), u"10"_s);
+  fixture.dateFormat()->setEditText(u"YYYYMMDD"_s);
+  QCOMPARE(fixture.length(3)->text(), u"10"_s);  // not before the box is left
   leave(fixture.dateFormat()->lineEdit());
-  QCOMPARE(fixture.length(3)->text(), QStringLiteral("8"));
+  QCOMPARE(fixture.length(3)->text(), u"8"_s);
   // Another field leaves its length alone.
-  fixture.field(4)->setEditText(QStringLiteral("Payee"));
-  fixture.length(4)->setText(QStringLiteral("30"));
+  fixture.field(4)->setEditText(u"Payee"_s);
+  fixture.length(4)->setText(u"30"_s);
   leave(fixture.field(4)->lineEdit());
-  QCOMPARE(fixture.length(4)->text(), QStringLiteral("30"));
-}
-
-void CustomFormatEditorTest::lengthValidatorCorrectsTheBox_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("corrected");
-  QTest::newRow("padded") << " 007 " << "7";
-  QTest::newRow("zero") << "0" << "";
-  QTest::newRow("letters") << "abc" << "";
-  QTest::newRow("negative") << "-12" << "12";
-  QTest::newRow("half to even") << "2.5" << "2";
-  QTest::newRow("beyond 32 bits") << " 99999999999 " << "99999999999";
-}
-
-void CustomFormatEditorTest::lengthValidatorCorrectsTheBox() {
-  QFETCH(QString, typed);
-  QFETCH(QString, corrected);
-  EditorFixture fixture;
-  fixture.openEditor();
-  fixture.in<QRadioButton>(QStringLiteral("OptionFixed"))->click();
-  fixture.length(5)->setText(typed);
-  leave(fixture.length(5));
-  QCOMPARE(fixture.length(5)->text(), corrected);
+  QCOMPARE(fixture.length(4)->text(), u"30"_s);
+  // A length box is corrected when left.
+  fixture.in<QRadioButton>(u"OptionFixed"_s)->click();
+  for (const auto& [typed, corrected] : {std::pair{" 007 ", "7"}, {"abc", ""}, {"-12", "12"}}) {
+    fixture.length(5)->setText(QLatin1String(typed));
+    leave(fixture.length(5));
+    QCOMPARE(fixture.length(5)->text(), QLatin1String(corrected));
+  }
 }
 
 void CustomFormatEditorTest::saveStoresTheFormatAndShowsItInTheBankList() {
   EditorFixture fixture;
   fixture.settings.saveSetting("Custom Format: Older", "Older");
   fixture.start();
-  fixture.control<QLineEdit>("fileName")->setText(QStringLiteral("/books/pay.txt"));
+  fixture.control<QLineEdit>("fileName")->setText(u"/books/pay.txt"_s);
   fixture.openEditor();
-  fixture.in<QRadioButton>(QStringLiteral("OptionFixed"))->click();
-  fixture.field(1)->setCurrentIndex(fixture.field(1)->findText(QStringLiteral("Check Number")));
-  fixture.length(1)->setText(QStringLiteral("10"));
-  fixture.field(2)->setEditText(QStringLiteral("Date"));  // its length follows the pattern on Save
-  fixture.name()->setText(QStringLiteral("  Payroll  "));
+  fixture.in<QRadioButton>(u"OptionFixed"_s)->click();
+  fixture.field(1)->setCurrentIndex(fixture.field(1)->findText(u"Check Number"_s));
+  fixture.length(1)->setText(u"10"_s);
+  fixture.field(2)->setEditText(u"Date"_s);  // its length follows the pattern on Save
+  fixture.name()->setText(u"  Payroll  "_s);
   fixture.click("saveSettings");
 
   QVERIFY(fixture.messages.shown.empty());
@@ -226,21 +188,21 @@ void CustomFormatEditorTest::saveStoresTheFormatAndShowsItInTheBankList() {
 
   auto* banks = fixture.control<QComboBox>("bankList");
   QCOMPARE(banks->count(), 37);
-  QCOMPARE(banks->itemText(1), QStringLiteral("Custom Format: Payroll"));
-  QCOMPARE(banks->currentText(), QStringLiteral("Custom Format: Payroll"));
-  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Edit"));
-  QVERIFY(!fixture.control<QWidget>("accountID")->isHidden());
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), QStringLiteral("/books/pay.txt"));
+  QCOMPARE(banks->itemText(1), u"Custom Format: Payroll"_s);
+  QCOMPARE(banks->currentText(), u"Custom Format: Payroll"_s);
+  QCOMPARE(fixture.text("editFormat"), u"Edit"_s);
+  QVERIFY(!fixture.hidden("accountID"));
+  QCOMPARE(fixture.text("fileName"), u"/books/pay.txt"_s);
   QTRY_VERIFY(fixture.window->customFormatEditor() == nullptr);
 
   // Edit it into a comma-separated format: the output file follows.
   fixture.openEditor();
-  QCOMPARE(fixture.name()->text(), QStringLiteral("Payroll"));
-  QCOMPARE(fixture.length(1)->text(), QStringLiteral("10"));
-  fixture.in<QRadioButton>(QStringLiteral("OptionCSV"))->click();
+  QCOMPARE(fixture.name()->text(), u"Payroll"_s);
+  QCOMPARE(fixture.length(1)->text(), u"10"_s);
+  fixture.in<QRadioButton>(u"OptionCSV"_s)->click();
   fixture.click("saveSettings");
   QCOMPARE(fixture.stored("PayrollOptionCSV"), std::string("True"));
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), QStringLiteral("/books/pay.csv"));
+  QCOMPARE(fixture.text("fileName"), u"/books/pay.csv"_s);
   QCOMPARE(banks->count(), 37);
 }
 
@@ -251,27 +213,27 @@ void CustomFormatEditorTest::saveRefusesAnIncompleteFormat() {
   QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
   QCOMPARE(fixture.messages.shown[0].icon, QMessageBox::Critical);
   QCOMPARE(fixture.messages.shown[0].text,
-           QStringLiteral("To save a custom format, specify at least one field."));
+           u"To save a custom format, specify at least one field."_s);
 
-  fixture.in<QRadioButton>(QStringLiteral("OptionFixed"))->click();
-  fixture.field(1)->setEditText(QStringLiteral("Payee"));
-  fixture.length(1)->setText(QStringLiteral("30"));
-  fixture.field(2)->setEditText(QStringLiteral("Amount"));
+  fixture.in<QRadioButton>(u"OptionFixed"_s)->click();
+  fixture.field(1)->setEditText(u"Payee"_s);
+  fixture.length(1)->setText(u"30"_s);
+  fixture.field(2)->setEditText(u"Amount"_s);
   fixture.click("saveSettings");
   QCOMPARE(fixture.messages.shown.size(), std::size_t{2});
   QCOMPARE(fixture.messages.shown[1].text,
-           QStringLiteral("To save a fixed length field custom format, specify the field length "
-                          "as a number for each field selected."));
+           u"To save a fixed length field custom format, specify the field length as a number for "
+           u"each field selected."_s);
   QVERIFY(fixture.settings.enumerate().empty());
   // The editor stays open with everything as entered.
   QVERIFY(fixture.window->customFormatEditor() != nullptr);
-  QCOMPARE(fixture.field(2)->currentText(), QStringLiteral("Amount"));
+  QCOMPARE(fixture.field(2)->currentText(), u"Amount"_s);
 
   // Only field 8 filled is enough for a comma-separated format.
-  fixture.in<QRadioButton>(QStringLiteral("OptionCSV"))->click();
+  fixture.in<QRadioButton>(u"OptionCSV"_s)->click();
   fixture.field(1)->setEditText(QString());
   fixture.field(2)->setEditText(QString());
-  fixture.field(8)->setEditText(QStringLiteral("Memo"));
+  fixture.field(8)->setEditText(u"Memo"_s);
   fixture.click("saveSettings");
   QCOMPARE(fixture.messages.shown.size(), std::size_t{2});
   QCOMPARE(fixture.stored("DefaultCustomField8"), std::string("Memo"));
@@ -282,21 +244,21 @@ void CustomFormatEditorTest::deleteRemovesTheFormat() {
   fixture.settings.saveSetting("Custom Format: Payroll", "Payroll");
   fixture.settings.saveSetting("PayrollCustomField1", "Payee");
   fixture.settings.saveSetting("Custom Format: Vendors", "Vendors");
-  fixture.openEditor(QStringLiteral("Custom Format: Payroll"));
+  fixture.openEditor(u"Custom Format: Payroll"_s);
   fixture.click("deleteFormat");
   QVERIFY(fixture.messages.shown.empty());
   QCOMPARE(fixture.stored("Custom Format: Payroll"), std::string("<absent>"));
   QCOMPARE(fixture.stored("PayrollCustomField1"), std::string("<absent>"));
   auto* banks = fixture.control<QComboBox>("bankList");
   QCOMPARE(banks->count(), 36);
-  QCOMPARE(banks->itemText(0), QStringLiteral("Custom Format: Vendors"));
+  QCOMPARE(banks->itemText(0), u"Custom Format: Vendors"_s);
   QCOMPARE(banks->currentText(), QString());
-  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Add"));
+  QCOMPARE(fixture.text("editFormat"), u"Add"_s);
   QTRY_VERIFY(fixture.window->customFormatEditor() == nullptr);
 
   // A name with spaces around it removes nothing, yet the editor closes.
-  fixture.openEditor(QStringLiteral("Custom Format: Vendors"));
-  fixture.name()->setText(QStringLiteral(" Vendors "));
+  fixture.openEditor(u"Custom Format: Vendors"_s);
+  fixture.name()->setText(u" Vendors "_s);
   fixture.click("deleteFormat");
   QCOMPARE(fixture.stored("Custom Format: Vendors"), std::string("Vendors"));
   QTRY_VERIFY(fixture.window->customFormatEditor() == nullptr);
@@ -306,7 +268,7 @@ void CustomFormatEditorTest::activationReloadsButAMessageDoesNot() {
   EditorFixture fixture;
   fixture.settings.saveSetting("Custom Format: Payroll", "Payroll");
   fixture.settings.saveSetting("PayrollCustomField1", "Payee");
-  fixture.openEditor(QStringLiteral("Custom Format: Payroll"));
+  fixture.openEditor(u"Custom Format: Payroll"_s);
   fixture.field(1)->setEditText(QString());
   fixture.click("saveSettings");  // refused: no field
   QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
@@ -316,7 +278,7 @@ void CustomFormatEditorTest::activationReloadsButAMessageDoesNot() {
   // Going to the main window and back discards what was not saved.
   sendToWindow(fixture.editor, QEvent::WindowDeactivate);
   sendToWindow(fixture.editor, QEvent::WindowActivate);
-  QCOMPARE(fixture.field(1)->currentText(), QStringLiteral("Payee"));
+  QCOMPARE(fixture.field(1)->currentText(), u"Payee"_s);
 }
 
 QTEST_MAIN(CustomFormatEditorTest)

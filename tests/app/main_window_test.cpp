@@ -3,11 +3,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "app/custom_format_window.h"
@@ -17,20 +15,8 @@
 
 using namespace ppexport;
 using namespace ppexport::testing;
+using namespace Qt::StringLiterals;
 using app::designRect;
-
-namespace {
-const QString title = QStringLiteral("Darodid IzezozezIzo Vizozav");
-
-QString textOf(QWidget* widget) {
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
-  if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-  return {};
-}
-}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -39,7 +25,6 @@ class MainWindowTest : public QObject {
   void controlsStandWhereTheyAreDesignedWithTheirCaptions_data();
   void controlsStandWhereTheyAreDesignedWithTheirCaptions();
   void identifierInputsAreHiddenUntilAFormatAsksForThem();
-  void captionCarriesTheVersion_data();
   void captionCarriesTheVersion();
   void startUpFillsTheAccountListWithActiveBankAccounts();
   void anAccountListErrorIsShownAndAddsNothing();
@@ -100,9 +85,9 @@ void MainWindowTest::controlsStandWhereTheyAreDesignedWithTheirCaptions() {
   QFETCH(QRect, twips);
   WindowFixture fixture;
   fixture.window = std::make_unique<app::ExportWindow>(fixture.services());
-  QWidget* control = fixture.window->findChild<QWidget*>(name);
+  QWidget* control = fixture.control(qPrintable(name));
   QVERIFY(control != nullptr);
-  QCOMPARE(textOf(control), text);
+  QCOMPARE(fixture.text(qPrintable(name)), text);
   QCOMPARE(control->geometry(),
            designRect(twips.left(), twips.top(), twips.width(), twips.height()));
   QCOMPARE(fixture.window->objectName(), QStringLiteral("export"));
@@ -116,40 +101,32 @@ void MainWindowTest::identifierInputsAreHiddenUntilAFormatAsksForThem() {
        {"remoteIDLabel", "remoteID", "remoteIDLabel2", "bankIDLabel", "bankID", "bankIDLabel2",
         "batchIDLabel", "batchID", "batchIDLabel2", "accountIDLabel", "accountID",
         "accountIDLabel2", "providedByLabel", "bankCodeLabel", "bankCode"}) {
-    QVERIFY2(fixture.control<QWidget>(name)->isHidden(), name);
+    QVERIFY2(fixture.hidden(name), name);
   }
-  QCOMPARE(fixture.control<QLabel>("bankIDLabel")->text(), QStringLiteral("BankID"));
-  QCOMPARE(fixture.control<QLabel>("remoteIDLabel2")->text(), QStringLiteral("*"));
-}
-
-void MainWindowTest::captionCarriesTheVersion_data() {
-  QTest::addColumn<QString>("version");
-  QTest::addColumn<QString>("caption");
-  QTest::newRow("first") << "1.0.0" << "Reruzur UderuridEve rozi Dozedud - 1.00";
-  QTest::newRow("revision 35") << "1.4.35" << "Reruzur UderuridEve rozi Dozedud - 1.35";
-  QTest::newRow("revision 7") << "2.1.7" << "Reruzur UderuridEve rozi Dozedud - 2.07";
+  expectTexts(fixture, {{"bankIDLabel", u"BankID"_s}, {"remoteIDLabel2", u"*"_s}});
 }
 
 void MainWindowTest::captionCarriesTheVersion() {
-  QFETCH(QString, version);
-  QFETCH(QString, caption);
-  QCOMPARE(app::windowCaption(version.toStdString()), caption);
+  const std::pair<const char*, QString> cases[] = {
+      {"1.0.0", u"Reruzur UderuridEve rozi Dozedud - 1.00"_s},
+      {"1.4.35", u"Reruzur UderuridEve rozi Dozedud - 1.35"_s},
+      {"2.1.7", u"Reruzur UderuridEve rozi Dozedud - 2.07"_s}};
+  for (const auto& [version, caption] : cases) QCOMPARE(app::windowCaption(version), caption);
 }
 
 void MainWindowTest::startUpFillsTheAccountListWithActiveBankAccounts() {
   WindowFixture fixture;
   app::ExportWindow& window = fixture.start();
-  QCOMPARE(window.windowTitle(), QStringLiteral("Reruzur UderuridEve rozi Dozedud - 1.00"));
+  QCOMPARE(window.windowTitle(), u"Reruzur UderuridEve rozi Dozedud - 1.00"_s);
   auto* accounts = fixture.control<QComboBox>("myAccount");
   QCOMPARE(accounts->count(), 2);
-  QCOMPARE(accounts->itemText(0), QStringLiteral("Checking"));
-  QCOMPARE(accounts->itemText(1), QStringLiteral("Savings"));
-  QCOMPARE(fixture.control<QLabel>("Label5")->text(),
-           QStringLiteral("Fill out the fields below to create a ZurududoZer file."));
+  QCOMPARE(accounts->itemText(0), u"Checking"_s);
+  QCOMPARE(accounts->itemText(1), u"Savings"_s);
+  QCOMPARE(fixture.text("Label5"), u"Fill out the fields below to create a ZurududoZer file."_s);
   QVERIFY(fixture.messages.shown.empty());
   QCOMPARE(fixture.quickBooks.requests.front().reportName, std::string("qbCOA"));
-  QCOMPARE(window.fileDialogSettings().title, QStringLiteral("Enter a file name"));
-  QCOMPARE(window.fileDialogSettings().filter, QStringLiteral("TXT Files (*.txt)"));
+  QCOMPARE(window.fileDialogSettings().title, u"Enter a file name"_s);
+  QCOMPARE(window.fileDialogSettings().filter, u"TXT Files (*.txt)"_s);
 }
 
 void MainWindowTest::anAccountListErrorIsShownAndAddsNothing() {
@@ -162,7 +139,7 @@ void MainWindowTest::anAccountListErrorIsShownAndAddsNothing() {
   QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
   const ShownMessage& shown = fixture.messages.shown.front();
   QCOMPARE(shown.icon, QMessageBox::Critical);
-  QCOMPARE(shown.title, title);
+  QCOMPARE(shown.title, messageTitle);
   QCOMPARE(shown.text,
            QStringLiteral("An error occoured when trying to get the account list from QuickBooks:"
                           "\n\nAn error occurred while attempting to find a running copy of "
@@ -179,28 +156,25 @@ void MainWindowTest::bankListHasCustomFormatsFirst() {
   fixture.start();
   auto* banks = fixture.control<QComboBox>("bankList");
   QCOMPARE(banks->count(), 37);
-  QCOMPARE(banks->itemText(0), QStringLiteral("Custom Format: Payroll"));
-  QCOMPARE(banks->itemText(1), QStringLiteral("Custom Format: Vendors"));
-  QCOMPARE(banks->itemText(2), QStringLiteral("American Bank - MD"));
-  QCOMPARE(banks->itemText(36), QStringLiteral("Generic Bank Format"));
+  QCOMPARE(banks->itemText(0), u"Custom Format: Payroll"_s);
+  QCOMPARE(banks->itemText(1), u"Custom Format: Vendors"_s);
+  QCOMPARE(banks->itemText(2), u"American Bank - MD"_s);
+  QCOMPARE(banks->itemText(36), u"Generic Bank Format"_s);
 }
 
 void MainWindowTest::firstRunDefaults() {
   WindowFixture fixture;
   fixture.start();
-  QCOMPARE(fixture.control<QComboBox>("myAccount")->currentText(),
-           QStringLiteral("<choose an account>"));
-  QCOMPARE(fixture.control<QComboBox>("bankList")->currentText(),
-           QStringLiteral("<choose an bank>"));
-  QCOMPARE(fixture.control<QLineEdit>("autoDateRangeDays")->text(), QStringLiteral("90"));
+  expectTexts(fixture, {{"myAccount", u"<choose an account>"_s},
+                        {"bankList", u"<choose an bank>"_s},
+                        {"autoDateRangeDays", u"90"_s},
+                        {"fileName", fixture.defaultOutputFile()},
+                        {"fromDate", u"12/15/2025"_s},
+                        {"toDate", u"3/15/2026"_s},
+                        {"bankCode", u"<pick a bank code>"_s},
+                        {"editFormat", u"Add"_s}});
   QCOMPARE(fixture.control<QCheckBox>("autoDateRange")->checkState(), Qt::Checked);
   QCOMPARE(fixture.control<QCheckBox>("createReviewFile")->checkState(), Qt::Unchecked);
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), fixture.defaultOutputFile());
-  QCOMPARE(fixture.control<QLineEdit>("fromDate")->text(), QStringLiteral("12/15/2025"));
-  QCOMPARE(fixture.control<QLineEdit>("toDate")->text(), QStringLiteral("3/15/2026"));
-  QCOMPARE(fixture.control<QComboBox>("bankCode")->currentText(),
-           QStringLiteral("<pick a bank code>"));
-  QCOMPARE(fixture.control<QPushButton>("editFormat")->text(), QStringLiteral("Add"));
   // The output file waits for editing, the caret after its last character.
   auto* file = fixture.control<QLineEdit>("fileName");
   QCOMPARE(file->cursorPosition(), file->text().size());
@@ -210,42 +184,36 @@ void MainWindowTest::firstRunDefaults() {
 
 void MainWindowTest::switchingAccountsLoadsThatAccountsValues() {
   WindowFixture fixture;
-  MemorySettingsStore& store = fixture.settings;
-  store.saveSetting("SavingsbankList", "Wells Fargo ARP - Standard");
-  store.saveSetting("SavingsremoteID", "R1");
-  store.saveSetting("SavingsbankID", "B2");
-  store.saveSetting("SavingsbatchID", "77");
-  store.saveSetting("SavingsaccountID", "123456");
-  store.saveSetting("SavingsfileName", "/books/savings.txt");
-  store.saveSetting("SavingsautoDateRangeDays", "30");
-  store.saveSetting("SavingsautoDateRange", "1");
-  store.saveSetting("SavingscreateReviewFile", "1");
+  for (const auto& [key, value] :
+       {std::pair{"bankList", "Wells Fargo ARP - Standard"}, {"remoteID", "R1"}, {"bankID", "B2"},
+        {"batchID", "77"}, {"accountID", "123456"}, {"fileName", "/books/savings.txt"},
+        {"autoDateRangeDays", "30"}, {"autoDateRange", "1"}, {"createReviewFile", "1"}}) {
+    fixture.settings.saveSetting(std::string("Savings") + key, value);
+  }
   fixture.start();
   auto* accounts = fixture.control<QComboBox>("myAccount");
   accounts->setCurrentIndex(1);
   emit accounts->activated(1);
 
-  QCOMPARE(getSetting(store, "myAccount", "").text, std::string("Savings"));
-  QCOMPARE(fixture.control<QComboBox>("bankList")->currentText(),
-           QStringLiteral("Wells Fargo ARP - Standard"));
-  QCOMPARE(fixture.control<QLineEdit>("remoteID")->text(), QStringLiteral("R1"));
-  QCOMPARE(fixture.control<QLineEdit>("bankID")->text(), QStringLiteral("B2"));
-  QCOMPARE(fixture.control<QLineEdit>("batchID")->text(), QStringLiteral("77"));
-  QCOMPARE(fixture.control<QLineEdit>("accountID")->text(), QStringLiteral("123456"));
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), QStringLiteral("/books/savings.txt"));
-  QCOMPARE(fixture.control<QLineEdit>("fromDate")->text(), QStringLiteral("2/13/2026"));
+  QCOMPARE(fixture.stored("myAccount"), std::string("Savings"));
+  expectTexts(fixture, {{"bankList", u"Wells Fargo ARP - Standard"_s},
+                        {"remoteID", u"R1"_s},
+                        {"bankID", u"B2"_s},
+                        {"batchID", u"77"_s},
+                        {"accountID", u"123456"_s},
+                        {"fileName", u"/books/savings.txt"_s},
+                        {"fromDate", u"2/13/2026"_s}});
   QCOMPARE(fixture.control<QCheckBox>("createReviewFile")->checkState(), Qt::Checked);
-  QVERIFY(!fixture.control<QLineEdit>("batchID")->isHidden());
+  QVERIFY(!fixture.hidden("batchID"));
 
   // Back to Checking: its own (default) values, and the Savings edits are not saved.
-  fixture.control<QLineEdit>("remoteID")->setText(QStringLiteral("edited"));
+  fixture.control<QLineEdit>("remoteID")->setText(u"edited"_s);
   accounts->setCurrentIndex(0);
-  QCOMPARE(fixture.control<QComboBox>("bankList")->currentText(),
-           QStringLiteral("<choose an bank>"));
-  QCOMPARE(fixture.control<QLineEdit>("remoteID")->text(), QString());
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(), fixture.defaultOutputFile());
-  QCOMPARE(getSetting(store, "SavingsremoteID", "").text, std::string("R1"));
-  QCOMPARE(getSetting(store, "myAccount", "").text, std::string("Checking"));
+  expectTexts(fixture, {{"bankList", u"<choose an bank>"_s},
+                        {"remoteID", QString()},
+                        {"fileName", fixture.defaultOutputFile()}});
+  QCOMPARE(fixture.stored("SavingsremoteID"), std::string("R1"));
+  QCOMPARE(fixture.stored("myAccount"), std::string("Checking"));
 }
 
 void MainWindowTest::typingAnAccountStoresEachPrefix() {
@@ -255,14 +223,13 @@ void MainWindowTest::typingAnAccountStoresEachPrefix() {
   auto* accounts = fixture.control<QComboBox>("myAccount");
   accounts->setFocus();
   accounts->lineEdit()->selectAll();
-  QTest::keyClicks(accounts->lineEdit(), QStringLiteral("Sav"));
-  QCOMPARE(accounts->currentText(), QStringLiteral("Sav"));
-  QCOMPARE(getSetting(fixture.settings, "myAccount", "").text, std::string("Sav"));
-  QCOMPARE(fixture.control<QComboBox>("bankList")->currentText(), QStringLiteral("HSBC"));
-  QTest::keyClicks(accounts->lineEdit(), QStringLiteral("ings"));
-  QCOMPARE(getSetting(fixture.settings, "myAccount", "").text, std::string("Savings"));
-  QCOMPARE(fixture.control<QComboBox>("bankList")->currentText(),
-           QStringLiteral("<choose an bank>"));
+  QTest::keyClicks(accounts->lineEdit(), u"Sav"_s);
+  QCOMPARE(accounts->currentText(), u"Sav"_s);
+  QCOMPARE(fixture.stored("myAccount"), std::string("Sav"));
+  QCOMPARE(fixture.text("bankList"), u"HSBC"_s);
+  QTest::keyClicks(accounts->lineEdit(), u"ings"_s);
+  QCOMPARE(fixture.stored("myAccount"), std::string("Savings"));
+  QCOMPARE(fixture.text("bankList"), u"<choose an bank>"_s);
 }
 
 void MainWindowTest::aLastAccountNoLongerListedIsRestoredAsText() {
@@ -271,9 +238,9 @@ void MainWindowTest::aLastAccountNoLongerListedIsRestoredAsText() {
   fixture.settings.saveSetting("Closed AccountbankList", "Regions Bank");
   fixture.start();
   auto* accounts = fixture.control<QComboBox>("myAccount");
-  QCOMPARE(accounts->currentText(), QStringLiteral("Closed Account"));
+  QCOMPARE(accounts->currentText(), u"Closed Account"_s);
   QCOMPARE(accounts->findText(accounts->currentText()), -1);
-  QCOMPARE(fixture.control<QComboBox>("bankList")->currentText(), QStringLiteral("Regions Bank"));
+  QCOMPARE(fixture.text("bankList"), u"Regions Bank"_s);
 }
 
 void MainWindowTest::checkBoxRefusesAStoredTrue() {
@@ -301,8 +268,7 @@ void MainWindowTest::automaticRangeOffRestoresTheSavedDates() {
   fixture.settings.saveSetting("CheckingfromDate", "1/1/2026");
   fixture.start();
   QCOMPARE(fixture.control<QCheckBox>("autoDateRange")->checkState(), Qt::Unchecked);
-  QCOMPARE(fixture.control<QLineEdit>("fromDate")->text(), QStringLiteral("1/1/2026"));
-  QCOMPARE(fixture.control<QLineEdit>("toDate")->text(), QStringLiteral("3/15/2026"));
+  expectTexts(fixture, {{"fromDate", u"1/1/2026"_s}, {"toDate", u"3/15/2026"_s}});
 }
 
 void MainWindowTest::automaticDateRangeFollowsTheDaysBox() {
@@ -341,8 +307,7 @@ void MainWindowTest::fileDialogStartsOnTheSavedFileOnlyWhileItExists() {
   app::ExportWindow& window = fixture.start();
   QCOMPARE(window.fileDialogSettings().initialFileName, QString::fromStdString(existing));
   fixture.control<QComboBox>("myAccount")->setCurrentIndex(1);
-  QCOMPARE(fixture.control<QLineEdit>("fileName")->text(),
-           QString::fromStdString(fixture.folder.file("gone.txt")));
+  QCOMPARE(fixture.text("fileName"), QString::fromStdString(fixture.folder.file("gone.txt")));
   QCOMPARE(window.fileDialogSettings().initialFileName, QString::fromStdString(existing));
 }
 
@@ -365,13 +330,13 @@ void MainWindowTest::browseKeepsTextFilesAndAddsTheExtension() {
     QCOMPARE(file->text(), QString::fromLatin1(c.shown));
   }
   QVERIFY(fixture.messages.shown.empty());
-  QCOMPARE(fixture.files.asked.back().title, QStringLiteral("Enter a file name"));
+  QCOMPARE(fixture.files.asked.back().title, u"Enter a file name"_s);
   // The first dialog opened in the folder of the default output file, which does not exist
   // here; a folder that exists is offered.
   QCOMPARE(fixture.files.asked.front().startFolder, QString());
   file->setText(QString::fromStdString(fixture.folder.file("bank.txt")));
   fixture.files.setNextCancel();
-  fixture.control<QPushButton>("Select")->click();
+  fixture.click("Select");
   QCOMPARE(fixture.files.asked.back().startFolder,
            QString::fromStdString(fixture.folder.path().string()));
 }
@@ -382,17 +347,17 @@ void MainWindowTest::browseCancelAndFailure() {
   auto* file = fixture.control<QLineEdit>("fileName");
   const QString before = file->text();
   fixture.files.setNextCancel();
-  fixture.control<QPushButton>("Select")->click();
+  fixture.click("Select");
   QCOMPARE(file->text(), before);
   QVERIFY(fixture.messages.shown.empty());
 
-  fixture.files.setNextFailure(32755, QStringLiteral("The dialog could not be shown"));
-  fixture.control<QPushButton>("Select")->click();
+  fixture.files.setNextFailure(32755, u"The dialog could not be shown"_s);
+  fixture.click("Select");
   QCOMPARE(file->text(), before);
   QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
   QCOMPARE(fixture.messages.shown[0].text,
-           QStringLiteral("Error 32755 choosing file.\nThe dialog could not be shown"));
-  QCOMPARE(fixture.messages.shown[0].title, title);
+           u"Error 32755 choosing file.\nThe dialog could not be shown"_s);
+  QCOMPARE(fixture.messages.shown[0].title, messageTitle);
 }
 
 void MainWindowTest::saveAndCloseSaveTheCloseBoxDoesNot() {
@@ -401,39 +366,36 @@ void MainWindowTest::saveAndCloseSaveTheCloseBoxDoesNot() {
   auto* accounts = fixture.control<QComboBox>("myAccount");
   accounts->setCurrentIndex(0);
   auto* banks = fixture.control<QComboBox>("bankList");
-  banks->setCurrentIndex(banks->findText(QStringLiteral("Bank of America")));
-  fixture.control<QLineEdit>("remoteID")->setText(QStringLiteral("HDR"));
-  fixture.control<QLineEdit>("accountID")->setText(QStringLiteral("4711"));
+  banks->setCurrentIndex(banks->findText(u"Bank of America"_s));
+  fixture.control<QLineEdit>("remoteID")->setText(u"HDR"_s);
+  fixture.control<QLineEdit>("accountID")->setText(u"4711"_s);
 
   fixture.window->close();  // the close box
-  QCOMPARE(getSetting(fixture.settings, "CheckingbankList", "absent").text,
-           std::string("absent"));
+  QCOMPARE(fixture.stored("CheckingbankList"), std::string("<absent>"));
 
-  fixture.control<QPushButton>("saveSettings")->click();
-  QCOMPARE(getSetting(fixture.settings, "CheckingbankList", "").text,
-           std::string("Bank of America"));
-  QCOMPARE(getSetting(fixture.settings, "CheckingremoteID", "").text, std::string("HDR"));
-  QCOMPARE(getSetting(fixture.settings, "CheckingautoDateRange", "").text, std::string("1"));
-  QCOMPARE(getSetting(fixture.settings, "CheckingcreateReviewFile", "").text, std::string("0"));
-  QCOMPARE(getSetting(fixture.settings, "CheckingbankCode", "").text,
-           std::string("<pick a bank code>"));
   // Every account key is stored in the window's order, after the last account.
+  fixture.click("saveSettings");
   const SettingsEntries entries = fixture.settings.enumerate();
-  std::vector<std::string> keys;
-  for (const auto& [key, value] : entries) keys.push_back(key);
-  const std::vector<std::string> expected{
-      "myAccount",         "CheckingbankList",       "CheckingfromDate",
-      "CheckingtoDate",    "CheckingfileName",       "CheckingautoDateRangeDays",
-      "CheckingautoDateRange", "CheckingremoteID",   "CheckingbatchID",
-      "CheckingbankID",    "CheckingaccountID",      "CheckingbankCode",
-      "CheckingcreateReviewFile"};
-  QCOMPARE(keys, expected);
+  const SettingsEntries expected{{"myAccount", "Checking"},
+                                 {"CheckingbankList", "Bank of America"},
+                                 {"CheckingfromDate", "12/15/2025"},
+                                 {"CheckingtoDate", "3/15/2026"},
+                                 {"CheckingfileName", fixture.defaultOutputFile().toStdString()},
+                                 {"CheckingautoDateRangeDays", "90"},
+                                 {"CheckingautoDateRange", "1"},
+                                 {"CheckingremoteID", "HDR"},
+                                 {"CheckingbatchID", ""},
+                                 {"CheckingbankID", ""},
+                                 {"CheckingaccountID", "4711"},
+                                 {"CheckingbankCode", "<pick a bank code>"},
+                                 {"CheckingcreateReviewFile", "0"}};
+  QCOMPARE(entries, expected);
 
   fixture.window->show();
-  fixture.control<QLineEdit>("accountID")->setText(QStringLiteral("4712"));
-  fixture.control<QPushButton>("Command1")->click();
+  fixture.control<QLineEdit>("accountID")->setText(u"4712"_s);
+  fixture.click("Command1");
   QVERIFY(!fixture.window->isVisible());
-  QCOMPARE(getSetting(fixture.settings, "CheckingaccountID", "").text, std::string("4712"));
+  QCOMPARE(fixture.stored("CheckingaccountID"), std::string("4712"));
 }
 
 void MainWindowTest::helpOpensTheInstructionsOrSaysWhy() {
@@ -454,8 +416,8 @@ void MainWindowTest::helpOpensTheInstructionsOrSaysWhy() {
   QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
   QCOMPARE(fixture.messages.shown[0].icon, QMessageBox::Critical);
   QCOMPARE(fixture.messages.shown[0].text,
-           QStringLiteral("Did not find the documentation file.\n\n"
-                          "Please open the document file ''Instructions.doc'' manually."));
+           u"Did not find the documentation file.\n\n"
+           u"Please open the document file ''Instructions.doc'' manually."_s);
   QVERIFY(!enabledWhileOpening);
   QVERIFY(busyWhileOpening);
   QVERIFY(help->isEnabled());
@@ -474,9 +436,8 @@ void MainWindowTest::helpOpensTheInstructionsOrSaysWhy() {
   help->click();
   QCOMPARE(fixture.messages.shown.size(), std::size_t{2});
   QCOMPARE(fixture.messages.shown[1].text,
-           QStringLiteral("Unable to launch MS Word. Please open the documentation file manually "
-                          "from ") +
-               QString::fromStdString(fixture.folder.path().string()) + QStringLiteral("."));
+           u"Unable to launch MS Word. Please open the documentation file manually from "_s +
+               QString::fromStdString(fixture.folder.path().string()) + u"."_s);
   QVERIFY(help->isEnabled());
 }
 
@@ -487,24 +448,22 @@ void MainWindowTest::editButtonOpensTheEditorWithTheFormatName() {
   app::ExportWindow& window = fixture.start();
   auto* banks = fixture.control<QComboBox>("bankList");
   auto* edit = fixture.control<QPushButton>("editFormat");
-  QCOMPARE(edit->text(), QStringLiteral("Add"));
+  QCOMPARE(edit->text(), u"Add"_s);
   edit->click();
   QVERIFY(window.customFormatEditor() != nullptr);
-  auto* name = window.customFormatEditor()->findChild<QLineEdit*>(QStringLiteral("saveAsName"));
-  QCOMPARE(name->text(), QStringLiteral("Default 2"));
+  auto* name = window.customFormatEditor()->findChild<QLineEdit*>(u"saveAsName"_s);
+  QCOMPARE(name->text(), u"Default 2"_s);
   window.customFormatEditor()->close();
   QTRY_VERIFY(window.customFormatEditor() == nullptr);
 
   banks->setCurrentIndex(0);
-  QCOMPARE(edit->text(), QStringLiteral("Edit"));
+  QCOMPARE(edit->text(), u"Edit"_s);
   edit->click();
   QVERIFY(window.customFormatEditor() != nullptr);
-  name = window.customFormatEditor()->findChild<QLineEdit*>(QStringLiteral("saveAsName"));
-  QCOMPARE(name->text(), QStringLiteral("Payroll"));
-  QCOMPARE(window.customFormatEditor()
-               ->findChild<QComboBox*>(QStringLiteral("CustomField1"))
-               ->currentText(),
-           QStringLiteral("Payee"));
+  name = window.customFormatEditor()->findChild<QLineEdit*>(u"saveAsName"_s);
+  QCOMPARE(name->text(), u"Payroll"_s);
+  QCOMPARE(window.customFormatEditor()->findChild<QComboBox*>(u"CustomField1"_s)->currentText(),
+           u"Payee"_s);
   // The editor does not block the main window.
   QVERIFY(!window.customFormatEditor()->isModal());
   QVERIFY(window.isEnabled());

@@ -1,5 +1,12 @@
 #include "window_fixture.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
 #include "support/reports.h"
 
 namespace ppexport::testing {
@@ -66,6 +73,30 @@ app::ExportWindow& WindowFixture::start() {
 
 QString WindowFixture::defaultOutputFile() const {
   return QString::fromStdString(folder.file("Documents/PositivePayExport.txt"));
+}
+
+QString WindowFixture::text(const char* name) const {
+  QWidget* widget = control(name);
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
+  if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText();
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+  return widget == nullptr ? QStringLiteral("<no control>") : QString();
+}
+
+void WindowFixture::click(const char* button) const { control<QAbstractButton>(button)->click(); }
+
+std::string WindowFixture::stored(const std::string& key) const {
+  return const_cast<MemorySettingsStore&>(settings).readSetting(key).value_or("<absent>");
+}
+
+void expectTexts(const WindowFixture& fixture,
+                 std::initializer_list<std::pair<const char*, QString>> expected) {
+  for (const auto& [name, text] : expected) {
+    const QString label = QLatin1String(name) + QStringLiteral(": ");
+    QCOMPARE(label + fixture.text(name), label + text);
+  }
 }
 
 }  // namespace ppexport::testing

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -57,8 +58,17 @@ class RecordingViewer final : public app::DocumentViewer {
   std::function<void()> whileOpening;
 };
 
+struct WindowFixture;
+
 // The chart of accounts of the fake company: Checking and Savings are active bank accounts.
 std::string chartOfAccounts();
+
+// The title of every message the window shows.
+inline const QString messageTitle = QStringLiteral("Darodid IzezozezIzo Vizozav");
+
+// Compares each named control's text, naming the control when one differs.
+void expectTexts(const WindowFixture& fixture,
+                 std::initializer_list<std::pair<const char*, QString>> expected);
 
 struct WindowFixture {
   TempFolder folder;
@@ -78,10 +88,16 @@ struct WindowFixture {
   // Builds the window and runs its start-up.
   app::ExportWindow& start();
 
-  template <typename Control>
+  template <typename Control = QWidget>
   Control* control(const char* name) const {
     return window->findChild<Control*>(QLatin1String(name));
   }
+  // What a control shows: a label's, button's or frame's caption, a box's text, a list's choice.
+  QString text(const char* name) const;
+  bool hidden(const char* name) const { return control(name)->isHidden(); }
+  void click(const char* button) const;
+  // A stored setting as it stands, "<absent>" when there is none.
+  std::string stored(const std::string& key) const;
   // The default output file of an account without a saved one.
   QString defaultOutputFile() const;
 };

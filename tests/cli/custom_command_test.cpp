@@ -2,43 +2,24 @@
 // the settings live in the registry.
 #ifndef _WIN32
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "support/reports.h"
+#include "support/run_program.h"
 #include "support/temp_folder.h"
 
 namespace ppexport {
 namespace {
 
+using testing::ProgramRun;
 using testing::TempFolder;
 
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string quoted(const std::string& argument) {
-  std::string text = "'";
-  for (char c : argument) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return text + "'";
-}
-
 // Runs the program with its own settings file in folder.
-ProgramRun ppexport(const TempFolder& folder, const std::vector<std::string>& arguments) {
-  std::string command = quoted(PPEXPORT_BINARY) + " --settings " + quoted(folder.file("s.sqlite"));
-  for (const std::string& argument : arguments) command += " " + quoted(argument);
-  command += " >" + quoted(folder.file("out")) + " 2>" + quoted(folder.file("err"));
-  ProgramRun run;
-  const int status = std::system(command.c_str());
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = testing::readBytes(folder.file("out"));
-  run.err = testing::readBytes(folder.file("err"));
-  return run;
+ProgramRun ppexport(const TempFolder& folder, std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), {"--settings", folder.file("s.sqlite")});
+  return testing::runPpexport(arguments);
 }
 
 // Save refuses with the editor's messages, and bad usage says why; either way exit status 2.
@@ -62,7 +43,7 @@ TEST(CustomCommand, refusalsAndUsageErrors) {
   for (const auto& [arguments, err] : cases) {
     TempFolder folder;
     ProgramRun run = ppexport(folder, arguments);
-    EXPECT_EQ(run.status, 2) << arguments.back();
+    EXPECT_EQ(run.exitStatus, 2) << arguments.back();
     EXPECT_EQ(err.empty() ? run.err : err, run.err);
     EXPECT_NE(run.err, "");
     EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "");
@@ -75,9 +56,9 @@ TEST(CustomCommand, saveShowListAndDelete) {
       ppexport(folder, {"custom", "save", " Pay roll ", "--fixed", "--field", "Date:3", "--field",
                         "Check Number: 007 ", "--field", "", "--field", "Amount:-10.5",
                         "--date-format", "MMDDYY", "--void-value", "V"});
-  EXPECT_EQ(saved.status, 0) << saved.err;
+  EXPECT_EQ(saved.exitStatus, 0) << saved.err;
   EXPECT_EQ(saved.out, "Saved \"Custom Format: Pay roll\".\n");
-  EXPECT_EQ(ppexport(folder, {"custom", "save", "Other", "--csv", "--field", "Memo"}).status, 0);
+  EXPECT_EQ(ppexport(folder, {"custom", "save", "Other", "--csv", "--field", "Memo"}).exitStatus, 0);
   EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "Pay roll\nOther\n");
   EXPECT_EQ(ppexport(folder, {"custom", "show", "Pay roll"}).out,
             "Name: Pay roll\n"
@@ -91,12 +72,12 @@ TEST(CustomCommand, saveShowListAndDelete) {
             "Is Void value: V\n");
 
   // Saving again keeps what is not given.
-  EXPECT_EQ(ppexport(folder, {"custom", "save", "Pay roll", "--csv"}).status, 0);
+  EXPECT_EQ(ppexport(folder, {"custom", "save", "Pay roll", "--csv"}).exitStatus, 0);
   const std::string shown = ppexport(folder, {"custom", "show", "Pay roll"}).out;
   EXPECT_NE(shown.find("Output: comma-separated\nField 1: Date, length 6\n"), std::string::npos);
 
   ProgramRun kept = ppexport(folder, {"custom", "delete", " Pay roll"});
-  EXPECT_EQ(kept.status, 0);
+  EXPECT_EQ(kept.exitStatus, 0);
   EXPECT_EQ(kept.out, "There is no custom format named \" Pay roll\"; nothing was deleted.\n");
   EXPECT_EQ(ppexport(folder, {"custom", "list"}).out, "Pay roll\nOther\n");
   EXPECT_EQ(ppexport(folder, {"custom", "delete", "Pay roll"}).out,
@@ -124,12 +105,12 @@ TEST(CustomCommand, aSavedFormatWritesTheConvertedFile) {
                                      "Check Number:6", "--field", "Payee:10", "--field",
                                      "Amount:10"};
     save.insert(save.end(), c.output.begin(), c.output.end());
-    EXPECT_EQ(ppexport(folder, save).status, 0);
+    EXPECT_EQ(ppexport(folder, save).exitStatus, 0);
     ProgramRun converted = ppexport(
         folder, {"convert", "--checks", folder.file("checks.txt"), "--vendors",
                  folder.file("vendors.txt"), "--bank", "Custom Format: Acme", "--output",
                  folder.file("acme.txt")});
-    EXPECT_EQ(converted.status, 0) << converted.err;
+    EXPECT_EQ(converted.exitStatus, 0) << converted.err;
     EXPECT_EQ(testing::readBytes(folder.file("acme.txt")), c.line + "\r\n");
   }
 }

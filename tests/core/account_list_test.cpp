@@ -39,7 +39,7 @@ std::string chart(const std::vector<std::string>& lines) {
   return text;
 }
 
-TEST(GetAccountList, takesActiveBankAccountsInChartOrder) {
+TEST(GetAccountList, asksForTheChartAndTakesActiveBankAccountsInItsOrder) {
   struct Case {
     const char* what;
     std::string report;
@@ -67,19 +67,14 @@ TEST(GetAccountList, takesActiveBankAccountsInChartOrder) {
     EXPECT_EQ(list.accounts, c.accounts);
     EXPECT_EQ(list.exportResult, "Success");
     EXPECT_EQ(list.errorMessage, "");
+    // The chart of accounts, into checks.txt, with the fixed dates and no options.
+    EXPECT_EQ(connection.last.reportName, "qbCOA");
+    EXPECT_EQ(connection.last.outputPath, temp.file("checks.txt"));
+    EXPECT_EQ(connection.last.delimiter, "\x01");
+    EXPECT_EQ(connection.last.from, (Date{2010, 1, 1}));
+    EXPECT_EQ(connection.last.to, (Date{2010, 1, 1}));
+    for (const std::string& option : connection.last.options) EXPECT_EQ(option, "");
   }
-}
-
-TEST(GetAccountList, asksForTheChartOfAccountsIntoChecksTxt) {
-  TempFolder temp;
-  ScriptedConnection connection("", "Success");
-  getAccountList(connection, temp.path().string());
-  EXPECT_EQ(connection.last.reportName, "qbCOA");
-  EXPECT_EQ(connection.last.outputPath, temp.file("checks.txt"));
-  EXPECT_EQ(connection.last.delimiter, "\x01");
-  EXPECT_EQ(connection.last.from, (Date{2010, 1, 1}));
-  EXPECT_EQ(connection.last.to, (Date{2010, 1, 1}));
-  for (const std::string& option : connection.last.options) EXPECT_EQ(option, "");
 }
 
 TEST(GetAccountList, aFailedExportAddsNothingAndGivesTheMessage) {

@@ -98,20 +98,35 @@ TEST(CreateOperation, reviewFileTakesOnlyVisibleIdentifiers) {
   EXPECT_EQ(review.find("hidden text"), std::string::npos);
 }
 
-TEST(CreateOperation, oneRecordAndNoWriterCounts) {
-  CreateFixture fixture;
-  fixture.quickBooks.reports["qbTransactionListGeneral"] = testing::reportText(
-      {{"Document Number", "Name", "Date", "Bill 1", "Name Type", "Amount", "Cleared",
-        "Description"},
-       {"7", "A", "12/01/2026", "", "Vendor", "-1.00", "Uncleared", ""}});
-  fixture.request.createReviewFile = true;
-  EXPECT_EQ(createFile(fixture.request, fixture.services).message.text,
-            "Created " + fixture.request.fileName +
-                " with 1 check record.\r\n\r\nAlso created the file 'Positive Pay Review.csv' for "
-                "your review.");
-  fixture.request.bankListText = "custom format: Payroll";
-  CreateOutcome none = createFile(fixture.request, fixture.services);
-  EXPECT_EQ(none.message.text, "Created " + fixture.request.fileName + " with 0 check records.");
+TEST(CreateOperation, countsWarningsAndReviewFileInTheMessage) {
+  const std::string review =
+      "\r\n\r\nAlso created the file 'Positive Pay Review.csv' for your review.";
+  struct Case {
+    const char* date;
+    bool createReviewFile;
+    std::string bankListText;
+    MessageIcon icon;
+    std::string message;  // after the file name
+  } cases[] = {
+      {"12/01/2026", true, "Regions Bank", MessageIcon::Information, " with 1 check record." + review},
+      // No writer for the name: nothing counted and no review file either.
+      {"12/01/2026", true, "custom format: Payroll", MessageIcon::Information,
+       " with 0 check records."},
+      {"someday", false, "Regions Bank", MessageIcon::Warning,
+       " with 1 check record.\r\n\r\nWarning: check 7: unreadable date, written blank"},
+  };
+  for (const Case& c : cases) {
+    CreateFixture fixture;
+    fixture.quickBooks.reports["qbTransactionListGeneral"] = testing::reportText(
+        {{"Document Number", "Name", "Date", "Bill 1", "Name Type", "Amount", "Cleared",
+          "Description"},
+         {"7", "A", c.date, "", "Vendor", "-1.00", "Uncleared", ""}});
+    fixture.request.createReviewFile = c.createReviewFile;
+    fixture.request.bankListText = c.bankListText;
+    CreateOutcome outcome = createFile(fixture.request, fixture.services);
+    EXPECT_EQ(outcome.message.icon, c.icon);
+    EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName + c.message);
+  }
 }
 
 TEST(CreateOperation, anExportErrorIsShownAndNoStaleReportIsRead) {
@@ -141,19 +156,6 @@ TEST(CreateOperation, aBankFileThatCannotBeWrittenIsNotReportedAsCreated) {
   EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
   EXPECT_EQ(outcome.message.text.rfind("Could not create " + fixture.request.fileName + ".\r\n\r\n", 0),
             0u);
-}
-
-TEST(CreateOperation, warningsFollowTheMessageWithTheWarningIcon) {
-  CreateFixture fixture;
-  fixture.quickBooks.reports["qbTransactionListGeneral"] = testing::reportText(
-      {{"Document Number", "Name", "Date", "Bill 1", "Name Type", "Amount", "Cleared",
-        "Description"},
-       {"7", "A", "someday", "", "Vendor", "-1.00", "Uncleared", ""}});
-  CreateOutcome outcome = createFile(fixture.request, fixture.services);
-  EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
-  EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName +
-                                      " with 1 check record.\r\n\r\nWarning: check 7: unreadable "
-                                      "date, written blank");
 }
 
 }  // namespace

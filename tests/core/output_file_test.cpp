@@ -40,30 +40,24 @@ TEST(OutputFile, writesUnderAUtf8NameExactly) {
   EXPECT_EQ(readBytes(folder.file(name)), "1001\r\n");
 }
 
-TEST(OutputFile, replacesAnEarlierFileAndLeavesNothingElse) {
-  TempFolder folder;
-  const std::string target = folder.file("out.txt");
-  writeBytes(target, std::string(5000, 'x'));
-  {
-    OutputFile file(target);
-    file.writeLine("a");
-    file.writeLine("");
-    ASSERT_TRUE(file.commit()) << file.failure();
+// Committed, the new lines replace the earlier file; abandoned, the earlier file stays. Either
+// way no temporary file is left beside it.
+TEST(OutputFile, replacesTheEarlierFileOnlyWhenCommitted) {
+  for (bool commit : {true, false}) {
+    TempFolder folder;
+    const std::string target = folder.file("out.txt");
+    writeBytes(target, std::string(5000, 'x'));
+    {
+      OutputFile file(target);
+      file.writeLine("a");
+      file.writeLine("");
+      if (commit) {
+        ASSERT_TRUE(file.commit()) << file.failure();
+      }
+    }
+    EXPECT_EQ(readBytes(target), commit ? "a\r\n\r\n" : std::string(5000, 'x'));
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
   }
-  EXPECT_EQ(readBytes(target), "a\r\n\r\n");
-  EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
-}
-
-TEST(OutputFile, anAbandonedFileLeavesTheEarlierOneAndNoTemporaryFile) {
-  TempFolder folder;
-  const std::string target = folder.file("out.txt");
-  writeBytes(target, "earlier\r\n");
-  {
-    OutputFile file(target);
-    file.writeLine("half");
-  }
-  EXPECT_EQ(readBytes(target), "earlier\r\n");
-  EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
 }
 
 TEST(OutputFile, refusesAFolderAndAMissingFolder) {
