@@ -92,9 +92,7 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
                                         visible.batchId ? inputs.batchId : ""};
     const bool reviewed =
         writeReviewFile(checks, vendorIndex, options.output, identifiers, inputs.now).count != 0;
-    message += "\r\n\r\n";
-    message += reviewed ? "Also created the file 'Positive Pay Review.csv' for your review."
-                        : "But could not create 'Positive Pay Review.csv' for your review.";
+    message = createdWithReviewMessage(message, reviewed);
   }
   console.print(console.out, withWarnings(message, result.warnings));
   return done;

@@ -102,10 +102,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
     const ReviewResult review =
         writeReviewFile(checks, vendors, request.fileName, identifiers, inputs.now);
     outcome.reviewFileWritten = review.count != 0;
-    text += std::string(lineBreak) + std::string(lineBreak);
-    text += outcome.reviewFileWritten
-                ? "Also created the file 'Positive Pay Review.csv' for your review."
-                : "But could not create 'Positive Pay Review.csv' for your review.";
+    text = createdWithReviewMessage(text, outcome.reviewFileWritten);
   }
   notes.insert(notes.end(), written.warnings.begin(), written.warnings.end());
   outcome.message.text = withWarnings(text, notes);

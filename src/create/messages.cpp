@@ -10,6 +10,15 @@ std::string createdMessage(std::string_view fileName, int count) {
   return message;
 }
 
+std::string createdWithReviewMessage(std::string_view createdMessage, bool reviewFileWritten) {
+  std::string message(createdMessage);
+  message += lineBreak;
+  message += lineBreak;
+  message += reviewFileWritten ? "Also created the file 'Positive Pay Review.csv' for your review."
+                               : "But could not create 'Positive Pay Review.csv' for your review.";
+  return message;
+}
+
 std::string couldNotCreateMessage(std::string_view fileName, std::string_view reason) {
   std::string message = "Could not create ";
   message += fileName;

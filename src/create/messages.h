@@ -13,6 +13,9 @@ inline constexpr std::string_view lineBreak = "\r\n";
 // "Created <file> with <count> check record(s)."
 std::string createdMessage(std::string_view fileName, int count);
 
+// The created message followed by an empty line and what became of the review file.
+std::string createdWithReviewMessage(std::string_view createdMessage, bool reviewFileWritten);
+
 // "Could not create <file>." followed by an empty line and the reason.
 std::string couldNotCreateMessage(std::string_view fileName, std::string_view reason);
 
