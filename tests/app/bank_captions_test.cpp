@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <tuple>
 
 #include "app/design_measures.h"
 #include "window_fixture.h"
@@ -45,27 +46,40 @@ class BankCaptionsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void everyBuiltInFormatShowsItsInputs_data();
   void everyBuiltInFormatShowsItsInputs();
   void layoutFollowsTheFormatAlone();
   void bankCodeListsAreFilledAndReset();
   void aTextThatMatchesNothingHidesTheIdentifiers();
-  void customFormatsShowTheAccountNumberAndSwitchTheExtension_data();
   void customFormatsShowTheAccountNumberAndSwitchTheExtension();
 };
 
-void BankCaptionsTest::everyBuiltInFormatShowsItsInputs_data() {
-  QTest::addColumn<QString>("remote");
-  QTest::addColumn<QString>("bank");
-  QTest::addColumn<QString>("batch");
-  QTest::addColumn<QString>("account");
-  QTest::addColumn<QString>("bankCode");
-  QTest::addColumn<QString>("note");
-  auto row = [](const char* name, const char* remote, const char* bank, const char* batch,
-                const char* account, const char* bankCode, const char* note) {
-    QTest::newRow(name) << QString::fromLatin1(remote) << QString::fromLatin1(bank)
-                        << QString::fromLatin1(batch) << QString::fromLatin1(account)
-                        << QString::fromLatin1(bankCode) << QString::fromLatin1(note);
+// Each row: the captions of remote, bank, batch and account ID and of the bank code, "" where the
+// input is hidden, " *" where starred; then the note.
+void BankCaptionsTest::everyBuiltInFormatShowsItsInputs() {
+  WindowFixture fixture;
+  fixture.start();
+  QCOMPARE(fixture.control<QComboBox>("bankList")->count(), 35);
+  auto row = [&](const char* name, const char* remote, const char* bank, const char* batch,
+                 const char* account, const char* bankCode, const char* note) {
+    // From a format that shows everything, so that every input has to be set.
+    chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
+    chooseBank(fixture, QString::fromLatin1(name));
+    const QString expected = QStringList{QString::fromLatin1(name), QLatin1String(remote),
+                                         QLatin1String(bank), QLatin1String(batch),
+                                         QLatin1String(account), QLatin1String(bankCode),
+                                         QLatin1String(note), u"Add"_s}.join(u'|');
+    auto* noteLabel = fixture.control<QLabel>("providedByLabel");
+    const QString actual =
+        QStringList{QString::fromLatin1(name),
+                    shown(fixture, "remoteID", "remoteIDLabel", "remoteIDLabel2"),
+                    shown(fixture, "bankID", "bankIDLabel", "bankIDLabel2"),
+                    shown(fixture, "batchID", "batchIDLabel", "batchIDLabel2"),
+                    shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"),
+                    shown(fixture, "bankCode", "bankCodeLabel", nullptr),
+                    noteLabel->isHidden() ? QString() : noteLabel->text(),
+                    fixture.text("editFormat")}
+            .join(u'|');
+    QCOMPARE(actual, expected);
   };
   for (const char* name :
        {"Capital One Bank", "Branch Banking & Trust Company", "Founders Bank & Trust - MI",
@@ -106,30 +120,6 @@ void BankCaptionsTest::everyBuiltInFormatShowsItsInputs_data() {
       "* Value provided to you by CitiBank");
   row("Royal Bank of Canada", "", "Transit Number *", "", "Account Number *", "",
       "* Value provided to you by Royal Bank of Canada");
-}
-
-void BankCaptionsTest::everyBuiltInFormatShowsItsInputs() {
-  QFETCH(QString, remote);
-  QFETCH(QString, bank);
-  QFETCH(QString, batch);
-  QFETCH(QString, account);
-  QFETCH(QString, bankCode);
-  QFETCH(QString, note);
-  WindowFixture fixture;
-  fixture.start();
-  QCOMPARE(fixture.control<QComboBox>("bankList")->count(), 35);
-  // From a format that shows everything, so that every input has to be set.
-  chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
-  chooseBank(fixture, QString::fromLatin1(QTest::currentDataTag()));
-
-  QCOMPARE(shown(fixture, "remoteID", "remoteIDLabel", "remoteIDLabel2"), remote);
-  QCOMPARE(shown(fixture, "bankID", "bankIDLabel", "bankIDLabel2"), bank);
-  QCOMPARE(shown(fixture, "batchID", "batchIDLabel", "batchIDLabel2"), batch);
-  QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"), account);
-  QCOMPARE(shown(fixture, "bankCode", "bankCodeLabel", nullptr), bankCode);
-  auto* noteLabel = fixture.control<QLabel>("providedByLabel");
-  QCOMPARE(noteLabel->isHidden() ? QString() : noteLabel->text(), note);
-  QCOMPARE(fixture.text("editFormat"), u"Add"_s);
 }
 
 // Some formats move or widen inputs; each format's layout stands whatever format came before.
@@ -230,37 +220,34 @@ void BankCaptionsTest::aTextThatMatchesNothingHidesTheIdentifiers() {
   QVERIFY(fixture.hidden("bankID"));
 }
 
-void BankCaptionsTest::customFormatsShowTheAccountNumberAndSwitchTheExtension_data() {
-  QTest::addColumn<QString>("optionCSV");
-  QTest::addColumn<QString>("before");
-  QTest::addColumn<QString>("after");
-  QTest::newRow("comma-separated .txt") << "True" << "/books/pay.txt" << "/books/pay.csv";
-  QTest::newRow("comma-separated .TXT") << "True" << "/books/PAY.TXT" << "/books/PAY.csv";
-  QTest::newRow("option missing counts as CSV") << "" << "/books/pay.txt" << "/books/pay.csv";
-  QTest::newRow("fixed-length .CSV") << "False" << "/books/pay.CSV" << "/books/pay.txt";
-  QTest::newRow("fixed-length .txt stays") << "False" << "/books/pay.txt" << "/books/pay.txt";
-  QTest::newRow("other extension stays") << "True" << "/books/pay.dat" << "/books/pay.dat";
-}
-
+// Choosing a custom format gives the output file the extension of its layout: comma-separated
+// (also when the option was never stored) turns .txt into .csv, fixed-length turns .csv into .txt.
 void BankCaptionsTest::customFormatsShowTheAccountNumberAndSwitchTheExtension() {
-  QFETCH(QString, optionCSV);
-  QFETCH(QString, before);
-  QFETCH(QString, after);
+  const std::tuple<const char*, QString, QString> cases[] = {
+      {nullptr, u"/books/pay.txt"_s, u"/books/pay.csv"_s},
+      {"True", u"/books/pay.txt"_s, u"/books/pay.csv"_s},
+      {"True", u"/books/PAY.TXT"_s, u"/books/PAY.csv"_s},
+      {"False", u"/books/pay.CSV"_s, u"/books/pay.txt"_s},
+      {"False", u"/books/pay.txt"_s, u"/books/pay.txt"_s},
+      {"True", u"/books/pay.dat"_s, u"/books/pay.dat"_s},
+  };
   WindowFixture fixture;
   fixture.settings.saveSetting("Custom Format: Payroll", "Payroll");
-  if (!optionCSV.isEmpty()) fixture.settings.saveSetting("PayrollOptionCSV", optionCSV.toStdString());
   fixture.start();
-  chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
-  fixture.control<QLineEdit>("fileName")->setText(before);
-  chooseBank(fixture, u"Custom Format: Payroll"_s);
-
-  QCOMPARE(fixture.text("fileName"), after);
-  QCOMPARE(fixture.text("editFormat"), u"Edit"_s);
-  QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"), u"Account Number"_s);
-  for (const char* hidden : {"remoteID", "bankID", "batchID", "providedByLabel", "bankCode"}) {
-    QVERIFY2(fixture.hidden(hidden), hidden);
+  for (const auto& [optionCSV, before, after] : cases) {
+    if (optionCSV != nullptr) fixture.settings.saveSetting("PayrollOptionCSV", optionCSV);
+    chooseBank(fixture, u"TD Bank Canada CFP - 80 Byte"_s);
+    fixture.control<QLineEdit>("fileName")->setText(before);
+    chooseBank(fixture, u"Custom Format: Payroll"_s);
+    QCOMPARE(fixture.text("fileName"), after);
+    QCOMPARE(fixture.text("editFormat"), u"Edit"_s);
+    QCOMPARE(shown(fixture, "accountID", "accountIDLabel", "accountIDLabel2"),
+             u"Account Number"_s);
+    for (const char* hidden : {"remoteID", "bankID", "batchID", "providedByLabel", "bankCode"}) {
+      QVERIFY2(fixture.hidden(hidden), hidden);
+    }
+    QCOMPARE(fixture.text("bankIDLabel"), u"Bank ID"_s);
   }
-  QCOMPARE(fixture.text("bankIDLabel"), u"Bank ID"_s);
 }
 
 QTEST_MAIN(BankCaptionsTest)

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "support/reports.h"
 #include "window_fixture.h"
@@ -60,12 +61,9 @@ class CreateButtonTest : public QObject {
 
  private slots:
   void writesTheFileWithTheButtonDisabledAndThePointerBusy();
-  void refusedChoicesShowTheirMessage_data();
   void refusedChoicesShowTheirMessage();
   void anExportErrorIsShown();
-  void unreadableCellsGiveTheWarningIcon();
-  void reviewFileTakesOnlyTheVisibleIdentifiers();
-  void aFileNameBeyondAsciiIsWrittenAndShownAsTyped();
+  void eachOutcomeShowsItsMessageAndIcon();
 };
 
 void CreateButtonTest::writesTheFileWithTheButtonDisabledAndThePointerBusy() {
@@ -108,50 +106,47 @@ void CreateButtonTest::writesTheFileWithTheButtonDisabledAndThePointerBusy() {
   QCOMPARE(checks.options[12], std::string("Checking"));
 }
 
-void CreateButtonTest::refusedChoicesShowTheirMessage_data() {
-  QTest::addColumn<QString>("control");
-  QTest::addColumn<QString>("text");
-  QTest::addColumn<QString>("message");
+// Each refused choice is entered in turn and put back after; the account comes last, as typing
+// one loads that account's settings.
+void CreateButtonTest::refusedChoicesShowTheirMessage() {
   const QString pickBank = u"Please pick a valid bank from the list of banks. Then try again."_s;
-  const QString pickAccount =
-      u"Please pick a valid account from the list of bank accounts. Then try again."_s;
   const QString validDates = QStringLiteral(
       "Please pick a valid bank account, enter valid from/to dates, anmd enter a valid export "
       "filename. Then try again.");
-  QTest::newRow("M1 no bank") << "bankList" << "<choose an bank>" << pickBank;
-  QTest::newRow("M1 typed bank") << "bankList" << "Regions" << pickBank;
-  QTest::newRow("M1 empty bank") << "bankList" << "" << pickBank;
-  QTest::newRow("M2 account not listed") << "myAccount" << "Check" << pickAccount;
-  QTest::newRow("M3 no file") << "fileName" << ""
-                              << u"Please enter a valid output file name. Then try again."_s;
-  QTest::newRow("M4 from date") << "fromDate" << "13/45/2026" << validDates;
-  QTest::newRow("M4 to date") << "toDate" << "soon" << validDates;
-}
-
-void CreateButtonTest::refusedChoicesShowTheirMessage() {
-  QFETCH(QString, control);
-  QFETCH(QString, text);
-  QFETCH(QString, message);
+  const std::tuple<const char*, QString, QString> cases[] = {
+      {"bankList", u"<choose an bank>"_s, pickBank},  // M1
+      {"bankList", u"Regions"_s, pickBank},
+      {"bankList", QString(), pickBank},
+      {"fileName", QString(), u"Please enter a valid output file name. Then try again."_s},  // M3
+      {"fromDate", u"13/45/2026"_s, validDates},  // M4
+      {"toDate", u"soon"_s, validDates},
+      {"myAccount", u"Check"_s,  // M2: this account has a bank and a file too
+       u"Please pick a valid account from the list of bank accounts. Then try again."_s},
+  };
   CreateFixture fixture;
-  // Typing an account loads its settings: this one has a bank and a file too.
   fixture.settings.saveSetting("CheckbankList", "Regions Bank");
   fixture.start();
   fixture.control<QCheckBox>("autoDateRange")->setChecked(false);
-  QWidget* widget = fixture.window->findChild<QWidget*>(control);
-  if (auto* list = qobject_cast<QComboBox*>(widget)) {
-    list->setEditText(text);
-  } else {
-    static_cast<QLineEdit*>(widget)->setText(text);
+  std::size_t shown = 0;
+  for (const auto& [control, text, message] : cases) {
+    QWidget* widget = fixture.control(control);
+    auto* list = qobject_cast<QComboBox*>(widget);
+    auto enter = [&](const QString& text) {
+      list ? list->setEditText(text) : static_cast<QLineEdit*>(widget)->setText(text);
+    };
+    const QString before = fixture.text(control);
+    enter(text);
+    fixture.create();
+    QCOMPARE(fixture.messages.shown.size(), ++shown);
+    QCOMPARE(fixture.lastMessage().icon, QMessageBox::Critical);
+    QCOMPARE(fixture.lastMessage().title, messageTitle);
+    QCOMPARE(fixture.lastMessage().text, message);
+    QCOMPARE(fixture.quickBooks.requests.size(), std::size_t{1});  // only the chart of accounts
+    QVERIFY(!std::filesystem::exists(fixture.outputFile.toStdString()));
+    QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    enter(before);
   }
-  fixture.create();
-  QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
-  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Critical);
-  QCOMPARE(fixture.lastMessage().title, messageTitle);
-  QCOMPARE(fixture.lastMessage().text, message);
-  QCOMPARE(fixture.quickBooks.requests.size(), std::size_t{1});  // only the chart of accounts
-  QVERIFY(!std::filesystem::exists(fixture.outputFile.toStdString()));
-  QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
-  QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
 void CreateButtonTest::anExportErrorIsShown() {
@@ -170,47 +165,48 @@ void CreateButtonTest::anExportErrorIsShown() {
   QVERIFY(fixture.control<QPushButton>("myCreate")->isEnabled());
 }
 
-void CreateButtonTest::unreadableCellsGiveTheWarningIcon() {
-  CreateFixture fixture;
-  fixture.quickBooks.reports["qbTransactionListGeneral"] = reportText(
-      {{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
-        "Description", "is Source", "Amount"},
-       {"1", "1001", "Uncleared", "someday", "Acme", "Vendor", "", "", "True", "-10.00"}});
-  fixture.start();
-  fixture.create();
-  QCOMPARE(fixture.lastMessage().icon, QMessageBox::Warning);
-  QCOMPARE(fixture.lastMessage().text,
-           u"Created "_s + fixture.outputFile +
-               u" with 1 check record.\n\nWarning: check 1001: unreadable date, written blank"_s);
-}
-
-void CreateButtonTest::reviewFileTakesOnlyTheVisibleIdentifiers() {
+// One account, created three times: with the review file (the hidden header stays out of it),
+// then under a name beyond ASCII, then from a report with an unreadable date.
+void CreateButtonTest::eachOutcomeShowsItsMessageAndIcon() {
   CreateFixture fixture;
   fixture.settings.saveSetting("CheckingremoteID", "hidden header");
   fixture.settings.saveSetting("CheckingcreateReviewFile", "1");
   fixture.start();
-  fixture.create();
-  QCOMPARE(fixture.lastMessage().text,
-           u"Created "_s + fixture.outputFile +
-               u" with 2 check records.\n\n"
-               u"Also created the file 'Positive Pay Review.csv' for your review."_s);
+  const QString accented =
+      QString::fromStdString(fixture.folder.path().string()) + u"/Zahlungen März.txt"_s;
+  const std::tuple<std::function<void()>, QMessageBox::Icon, QString> cases[] = {
+      {[] {}, QMessageBox::Information,
+       u"Created "_s + fixture.outputFile +
+           u" with 2 check records.\n\n"
+           u"Also created the file 'Positive Pay Review.csv' for your review."_s},
+      {[&] {
+         fixture.click("createReviewFile");
+         fixture.control<QLineEdit>("fileName")->setText(accented);
+         fixture.control<QLineEdit>("accountID")->setText(u"Kontö 1"_s);
+       },
+       QMessageBox::Information, u"Created "_s + accented + u" with 2 check records."_s},
+      {[&] {
+         fixture.quickBooks.reports["qbTransactionListGeneral"] = reportText(
+             {{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
+               "Description", "is Source", "Amount"},
+              {"1", "1001", "Uncleared", "someday", "Acme", "Vendor", "", "", "True", "-10.00"}});
+       },
+       QMessageBox::Warning,
+       u"Created "_s + accented +
+           u" with 1 check record.\n\nWarning: check 1001: unreadable date, written blank"_s},
+  };
+  for (const auto& [change, icon, text] : cases) {
+    change();
+    fixture.create();
+    QCOMPARE(fixture.lastMessage().icon, icon);
+    QCOMPARE(fixture.lastMessage().text, text);
+  }
   const std::string review = readBytes(fixture.folder.file("Positive Pay Review.csv"));
   QVERIFY(review.find("987654") != std::string::npos);
   QVERIFY(review.find("hidden header") == std::string::npos);
-}
-
-void CreateButtonTest::aFileNameBeyondAsciiIsWrittenAndShownAsTyped() {
-  CreateFixture fixture;
-  fixture.start();
-  const QString file =
-      QString::fromStdString(fixture.folder.path().string()) + u"/Zahlungen März.txt"_s;
-  fixture.control<QLineEdit>("fileName")->setText(file);
-  fixture.control<QLineEdit>("accountID")->setText(u"Kontö 1"_s);
-  fixture.create();
-  QCOMPARE(fixture.lastMessage().text, u"Created "_s + file + u" with 2 check records."_s);
-  QVERIFY(std::filesystem::exists(std::filesystem::path(file.toStdU16String())));
+  QVERIFY(std::filesystem::exists(std::filesystem::path(accented.toStdU16String())));
   // The file name is kept as the computer's own path text, the identifier in Windows-1252.
-  QCOMPARE(fixture.stored("CheckingfileName"), file.toStdString());
+  QCOMPARE(fixture.stored("CheckingfileName"), accented.toStdString());
   QCOMPARE(fixture.stored("CheckingaccountID"), std::string("Kont\xF6 1"));
 }
 

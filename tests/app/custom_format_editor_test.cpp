@@ -89,25 +89,32 @@ void CustomFormatEditorTest::theEditorHasEveryControl() {
   QCOMPARE(editor->objectName(), u"CustomFormat"_s);
   QCOMPARE(editor->windowTitle(), u"Custom Format"_s);
   QCOMPARE(editor->size(), QSize(530, 491));
-  QCOMPARE(fixture.in<QRadioButton>(u"OptionCSV"_s)->text(), u"Comma Separated Values  (*.CSV)"_s);
-  QCOMPARE(fixture.in<QRadioButton>(u"OptionFixed"_s)->text(), u"Fixed Length Fields (*.TXT)"_s);
+  // Each control's caption and its place in twips.
+  auto row = [&](const QString& name, const QString& text, QRect twips) {
+    QWidget* control = fixture.in<QWidget>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    expectDesigned(control, name, text, twips);
+  };
+  row(u"OptionCSV"_s, u"Comma Separated Values  (*.CSV)"_s, {480, 840, 3480, 315});
+  row(u"OptionFixed"_s, u"Fixed Length Fields (*.TXT)"_s, {4080, 840, 3480, 315});
   for (int n = 1; n <= 8; ++n) {
-    QCOMPARE(fixture.in<QLabel>(u"FieldLabel%1"_s.arg(n))->text(), u"Field %1"_s.arg(n));
-    QCOMPARE(fixture.in<QLabel>(u"LengthLabel%1"_s.arg(n))->text(), u"Length"_s);
+    const int top = 1380 + (n - 1) * 420;
+    row(u"FieldLabel%1"_s.arg(n), u"Field %1"_s.arg(n), {180, top + 45, 1200, 255});
+    row(u"CustomField%1"_s.arg(n), QString(), {1440, top, 3000, 315});
+    row(u"LengthLabel%1"_s.arg(n), u"Length"_s, {4680, top + 45, 720, 255});
     QCOMPARE(fixture.field(n)->count(), 8);
     QCOMPARE(fixture.field(n)->itemText(7), u"Account Number"_s);
     QVERIFY(fixture.field(n)->isEditable());
   }
-  QCOMPARE(fixture.field(1)->y() + 28, fixture.field(2)->y());  // rows 420 twips apart
+  row(u"dateLabel"_s, u"Date Format"_s, {180, 4905, 1200, 255});
+  row(u"VoidLabel"_s, u"Is Void Value"_s, {180, 5325, 1200, 255});
+  row(u"saveAsLabel"_s, u"Custom Format"_s, {180, 5745, 1200, 255});
+  row(u"Line1"_s, QString(), {15, 6420, 7905, 15});
+  row(u"deleteFormat"_s, u"Delete"_s, {4920, 6660, 1215, 375});
+  row(u"saveSettings"_s, u"Save"_s, {6360, 6660, 1215, 375});
+  QVERIFY(fixture.in<QLabel>(u"Label1"_s) != nullptr);
   QCOMPARE(fixture.dateFormat()->count(), 15);
   QCOMPARE(fixture.dateFormat()->itemText(14), u"YYYYMMDD"_s);
-  for (const char* label : {"dateLabel", "VoidLabel", "saveAsLabel", "Label1"}) {
-    QVERIFY2(fixture.in<QLabel>(QLatin1String(label)) != nullptr, label);
-  }
-  QCOMPARE(fixture.in<QLabel>(u"saveAsLabel"_s)->text(), u"Custom Format"_s);
-  QCOMPARE(fixture.in<QPushButton>(u"deleteFormat"_s)->text(), u"Delete"_s);
-  QCOMPARE(fixture.in<QPushButton>(u"saveSettings"_s)->text(), u"Save"_s);
-  QCOMPARE(fixture.in<QWidget>(u"Line1"_s)->geometry(), QRect(1, 428, 527, 1));
 }
 
 void CustomFormatEditorTest::editLoadsTheStoredFormat() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/design_measures.h"
 #include "support/reports.h"
 
 namespace ppexport::testing {
@@ -75,14 +76,23 @@ QString WindowFixture::defaultOutputFile() const {
   return QString::fromStdString(folder.file("Documents/PositivePayExport.txt"));
 }
 
-QString WindowFixture::text(const char* name) const {
-  QWidget* widget = control(name);
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text();
-  if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+QString textOf(const QWidget* widget) {
+  if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+  if (auto* box = qobject_cast<const QLineEdit*>(widget)) return box->text();
+  if (auto* list = qobject_cast<const QComboBox*>(widget)) return list->currentText();
+  if (auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
   return widget == nullptr ? QStringLiteral("<no control>") : QString();
+}
+
+void expectDesigned(const QWidget* control, const QString& name, const QString& text, QRect twips) {
+  const QString label = name + QStringLiteral(": ");
+  QCOMPARE(label + textOf(control), label + text);
+  auto place = [&label](QRect r) {
+    return label + QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+  };
+  QCOMPARE(place(control->geometry()),
+           place(app::designRect(twips.x(), twips.y(), twips.width(), twips.height())));
 }
 
 void WindowFixture::click(const char* button) const { control<QAbstractButton>(button)->click(); }

@@ -3,6 +3,7 @@
 // store, a fixed clock, and dialogs that answer at once and remember what they were shown.
 
 #include <QMessageBox>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <deque>
@@ -66,6 +67,12 @@ std::string chartOfAccounts();
 // The title of every message the window shows.
 inline const QString messageTitle = QStringLiteral("Darodid IzezozezIzo Vizozav");
 
+// What a control shows: a label's, button's or frame's caption, a box's text, a list's choice.
+QString textOf(const QWidget* widget);
+
+// Compares a control's text and its place with its design place in twips, naming the control.
+void expectDesigned(const QWidget* control, const QString& name, const QString& text, QRect twips);
+
 // Compares each named control's text, naming the control when one differs.
 void expectTexts(const WindowFixture& fixture,
                  std::initializer_list<std::pair<const char*, QString>> expected);
@@ -92,8 +99,7 @@ struct WindowFixture {
   Control* control(const char* name) const {
     return window->findChild<Control*>(QLatin1String(name));
   }
-  // What a control shows: a label's, button's or frame's caption, a box's text, a list's choice.
-  QString text(const char* name) const;
+  QString text(const char* name) const { return textOf(control(name)); }
   bool hidden(const char* name) const { return control(name)->isHidden(); }
   void click(const char* button) const;
   // A stored setting as it stands, "<absent>" when there is none.
