@@ -89,7 +89,8 @@ void expectDesigned(const QWidget* control, const QString& name, const QString& 
   const QString label = name + QStringLiteral(": ");
   QCOMPARE(label + textOf(control), label + text);
   auto place = [&label](QRect r) {
-    return label + QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return label +
+           QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
   };
   QCOMPARE(place(control->geometry()),
            place(app::designRect(twips.x(), twips.y(), twips.width(), twips.height())));
