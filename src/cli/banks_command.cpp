@@ -12,9 +12,13 @@ namespace ppexport::cli {
 void addBanksCommand(CLI::App& app, Session& session, Console& console) {
   CLI::App* command = app.add_subcommand("banks", "List the bank formats, custom formats first");
   command->callback([&session, &console] {
-    for (const std::string& entry : bankList(session.settings())) {
-      console.print(console.out, entry);
+    SettingsStore* settings = session.settings();
+    // A settings file named where settings live in the registry is a usage error (said already).
+    if (settings == nullptr) {
+      console.status = badUsage;
+      return;
     }
+    for (const std::string& entry : bankList(settings)) console.print(console.out, entry);
     console.status = done;
   });
 }
