@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "support/run_program.h"
+#include "support/scoped_variable.h"
 #include "support/temp_folder.h"
 
 namespace ppexport {
@@ -12,6 +13,8 @@ using testing::runPpexport;
 
 struct CommandLine {
   testing::TempFolder folder;
+  // The report files go to TEMP; tests running side by side must not share them.
+  testing::ScopedVariable reportFolder{"TEMP", folder.path().string()};
   std::string settings = folder.file("settings.sqlite");
   std::string company = std::string(PPEXPORT_SOURCE_DIR) + "/data/sample-company.json";
 
