@@ -6,6 +6,7 @@
 #include "quickbooks/check_fields.h"
 #include "quickbooks/export_errors.h"
 #include "quickbooks/report_export.h"
+#include "quickbooks/report_folder_lock.h"
 #include "quickbooks/report_table.h"
 #include "settings/environment.h"
 
@@ -55,6 +56,8 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
       pathInFolder(services.reportFolder, std::string(vendorReportFileName));
   const Date from = *regional().toDate(request.fromDate);
   const Date to = *regional().toDate(request.toDate);
+  // No other copy of the program may export between this export and the reading of its report.
+  std::optional<ReportFolderLock> reportsLock(std::in_place, services.reportFolder);
   const std::string exported = exportReportAfresh(
       *services.quickBooks,
       checkReportRequest(from, to, checkReport, checkReportColumns(request.bankListText),
@@ -71,6 +74,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   exportReportAfresh(*services.quickBooks, vendorListRequest(vendorReport));
   ReportTable vendorTable;
   readReportFile(vendorReport, fieldSeparator, vendorTable);
+  reportsLock.reset();
   const VendorIndex vendors(vendorTable);
 
   WriterInputs inputs;

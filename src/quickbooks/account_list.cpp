@@ -2,6 +2,7 @@
 
 #include "quickbooks/export_errors.h"
 #include "quickbooks/report_export.h"
+#include "quickbooks/report_folder_lock.h"
 #include "quickbooks/report_table.h"
 #include "settings/environment.h"
 
@@ -10,9 +11,13 @@ namespace ppexport {
 AccountList getAccountList(QuickBooksConnection& connection, const std::string& tempFolder) {
   AccountList list;
   const std::string path = pathInFolder(tempFolder, std::string(checkReportFileName));
-  list.exportResult = exportReportAfresh(connection, chartOfAccountsRequest(path));
   ReportTable chart;
-  readReportFile(path, fieldSeparator, chart);
+  {
+    // No other copy of the program may export between this export and its reading.
+    ReportFolderLock reportsLock(tempFolder);
+    list.exportResult = exportReportAfresh(connection, chartOfAccountsRequest(path));
+    readReportFile(path, fieldSeparator, chart);
+  }
   if (list.exportResult != exportSucceeded) {
     list.errorMessage = accountListErrorMessage(list.exportResult);
     return list;
