@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/identifier_options.h"
 #include "cli/session.h"
 #include "create/bank_inputs.h"
 #include "create/review_file.h"
@@ -23,7 +24,7 @@ struct ConvertOptions {
   std::string vendors;
   std::string bank;
   std::string output;
-  std::string bankId, accountId, remoteId, batchId, bankCode;
+  IdentifierOptions<std::string> identifiers;
   bool review = false;
 };
 
@@ -67,11 +68,11 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   inputs.checks = &checks;
   inputs.vendors = &vendorIndex;
   inputs.fileName = options.output;
-  inputs.bankId = utf8ToWindows1252(options.bankId);
-  inputs.accountId = utf8ToWindows1252(options.accountId);
-  inputs.remoteId = utf8ToWindows1252(options.remoteId);
-  inputs.batchId = utf8ToWindows1252(options.batchId);
-  inputs.bankCode = utf8ToWindows1252(options.bankCode);
+  inputs.bankId = utf8ToWindows1252(options.identifiers.bankId);
+  inputs.accountId = utf8ToWindows1252(options.identifiers.accountId);
+  inputs.remoteId = utf8ToWindows1252(options.identifiers.remoteId);
+  inputs.batchId = utf8ToWindows1252(options.identifiers.batchId);
+  inputs.bankCode = utf8ToWindows1252(options.identifiers.bankCode);
   inputs.now = clock->now();
   inputs.settings = session.settings();
   const std::string bank = utf8ToWindows1252(options.bank);
@@ -108,11 +109,7 @@ void addConvertCommand(CLI::App& app, Session& session, Console& console) {
   command->add_option("--bank", options->bank, "Bank format name, or \"Custom Format: \" + name")
       ->required();
   command->add_option("--output", options->output, "Bank file to write")->required();
-  command->add_option("--bank-id", options->bankId, "Bank ID");
-  command->add_option("--account-id", options->accountId, "Account number");
-  command->add_option("--remote-id", options->remoteId, "Remote ID");
-  command->add_option("--batch-id", options->batchId, "Batch or plan number");
-  command->add_option("--bank-code", options->bankCode, "Bank code text");
+  addIdentifierOptions(*command, options->identifiers);
   command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
   command->callback([options, &session, &console] {
     console.status = convert(*options, session, console);

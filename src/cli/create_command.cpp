@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/identifier_options.h"
 #include "cli/session.h"
 #include "create/bank_inputs.h"
 #include "create/create_operation.h"
@@ -21,7 +22,7 @@ namespace ppexport::cli {
 namespace {
 struct CreateOptions {
   std::optional<std::string> account, bank, from, to, output;
-  std::optional<std::string> bankId, accountId, remoteId, batchId, bankCode;
+  IdentifierOptions<std::optional<std::string>> identifiers;
   bool review = false;
   bool noReview = false;
 };
@@ -52,11 +53,11 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   saved.bankList = givenOr(options.bank, stored.bankList);
   // The file name is a path of this computer and stays as given.
   saved.fileName = options.output ? *options.output : stored.fileName;
-  saved.remoteID = givenOr(options.remoteId, stored.remoteID);
-  saved.batchID = givenOr(options.batchId, stored.batchID);
-  saved.bankID = givenOr(options.bankId, stored.bankID);
-  saved.accountID = givenOr(options.accountId, stored.accountID);
-  saved.bankCode = givenOr(options.bankCode, stored.bankCode);
+  saved.remoteID = givenOr(options.identifiers.remoteId, stored.remoteID);
+  saved.batchID = givenOr(options.identifiers.batchId, stored.batchID);
+  saved.bankID = givenOr(options.identifiers.bankId, stored.bankID);
+  saved.accountID = givenOr(options.identifiers.accountId, stored.accountID);
+  saved.bankCode = givenOr(options.identifiers.bankCode, stored.bankCode);
   if (options.review) saved.createReviewFile = "1";
   if (options.noReview) saved.createReviewFile = "0";
   // Dates not given follow the account's automatic range when it is on, as the window shows them.
@@ -124,11 +125,7 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_option("--from", options->from, "First check date");
   command->add_option("--to", options->to, "Last check date");
   command->add_option("--output", options->output, "Bank file to write");
-  command->add_option("--bank-id", options->bankId, "Bank ID");
-  command->add_option("--account-id", options->accountId, "Account number");
-  command->add_option("--remote-id", options->remoteId, "Remote ID");
-  command->add_option("--batch-id", options->batchId, "Batch or plan number");
-  command->add_option("--bank-code", options->bankCode, "Bank code text");
+  addIdentifierOptions(*command, options->identifiers);
   CLI::Option* review =
       command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
   command->add_flag("--no-review", options->noReview, "Do not write the review file")
