@@ -10,13 +10,7 @@
 #include "text/file_names.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "text/windows_api.h"
 #elif defined(__APPLE__)
 #include <mach-o/dyld.h>
 #endif

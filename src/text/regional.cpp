@@ -11,13 +11,7 @@
 #ifndef _WIN32_WINNT
 #define _WIN32_WINNT 0x0601  // GetLocaleInfoEx needs Windows Vista or later
 #endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "text/windows_api.h"
 #endif
 
 namespace ppexport {

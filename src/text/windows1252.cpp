@@ -3,13 +3,7 @@
 #include <cstddef>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "text/windows_api.h"
 #else
 #include <cerrno>
 #include <iconv.h>
