@@ -1,0 +1,43 @@
+#pragma once
+// What the main window and the editor do alike as top-level windows: their class, their size for
+// a client area in twips, the program icon at their DPI, the keyboard's default button, and the
+// control that has the focus when the user comes back to them.
+
+#include "text/windows_api.h"
+#include "win32/gdi_owners.h"
+#include "window/controls.h"
+
+namespace ppexport::win32 {
+
+// A fixed-size window with a caption, a close box and a minimise box, as a dialog has. It does
+// not clip its controls: the frame "Date Range" draws only its edge, and the window paints the
+// ground inside it.
+inline constexpr DWORD topLevelStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Registers a window class of the program once: dialog background, arrow pointer, the
+// procedure.
+void registerWindowClass(const wchar_t* className, WNDPROC procedure);
+
+// The size of the window whose client area is clientSize (twips) at dpi.
+SIZE windowSizeFor(window::Size clientSize, DWORD style, unsigned dpi);
+
+// Gives window the program icon at the sizes its DPI asks for; the owners keep the icons.
+void setProgramIcons(HWND window, unsigned dpi, IconOwner& big, IconOwner& small);
+
+// Remembers, when the window stops being the active one, which of its controls had the focus,
+// and gives the focus back when it becomes active again (the first control the keyboard reaches
+// when that one is gone).
+class FocusKeeper {
+ public:
+  void deactivated(HWND window);
+  void activated(HWND window, HWND firstTabStop);
+
+ private:
+  HWND control_ = nullptr;
+};
+
+// The control that Enter presses: the push button that has the focus, else the window's default
+// button. The answer to DM_GETDEFID.
+LRESULT defaultButton(HWND window, int defaultButtonId);
+
+}  // namespace ppexport::win32

@@ -1,0 +1,217 @@
+// The main window under Wine: start-up on the stand-in company, the inputs of bank formats, Create,
+// a refusal, and the keyboard.
+
+#include "text/windows_api.h"  // windows.h, which commctrl.h needs first
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "settings/environment.h"
+#include "text/file_names.h"
+#include "win32/native_form.h"
+#include "window_fixture.h"
+
+namespace ppexport::testing {
+namespace {
+
+using window::ExportControl;
+using enum window::ExportControl;
+
+TEST_F(WindowTest, StartsOnTheStandInCompany) {
+  EXPECT_EQ(text(main()), "Reruzur UderuridEve rozi Dozedud - 1.05");
+  EXPECT_EQ(entries(control(myAccount)),
+            (std::vector<std::string>{"Checking", "Payroll Account", "Savings", "Petty Cash"}));
+  EXPECT_EQ(text(control(Label5)), "Fill out the fields below to create a ZurududoZer file.");
+  const std::vector<std::string> banks = entries(control(bankList));
+  ASSERT_EQ(banks.size(), 35U);
+  EXPECT_EQ(banks.front(), "American Bank - MD");
+  EXPECT_EQ(banks.back(), "Generic Bank Format");
+  EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()),
+            std::vector<std::string>{});
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
+// The inputs a bank format asks for: the visible identifier boxes with their captions and stars,
+// the note, and the bank-code list, each where the model puts it.
+struct BankInputs {
+  std::string bank;
+  std::vector<std::pair<ExportControl, std::string>> captions;  // shown captions, in order
+  std::vector<ExportControl> stars;
+  std::string note;  // "" hidden
+  std::size_t bankCodes = 0;
+};
+
+TEST_F(WindowTest, AccountAndBankFormatShowTheirInputs) {
+  const BankInputs cases[] = {
+      {"Generic Bank Format",
+       {{remoteIDLabel, "Header Line"}, {accountIDLabel, "Account Number"}},
+       {remoteIDLabel2},
+       "* Value provided to you by your bank"},
+      {"TD Bank Canada CFP - 80 Byte",
+       {{remoteIDLabel, "CFP Acct Name"},
+        {bankIDLabel, "CDA Acct #[7]"},
+        {batchIDLabel, "Branch Tansit #[5]"},
+        {accountIDLabel, "CFP Acct #[5]"}},
+       {remoteIDLabel2, bankIDLabel2, batchIDLabel2, accountIDLabel2},
+       "* Values provided to you by TD Bank Canada. Number lengths are shown in [brackets]."},
+      {"Wachovia", {{accountIDLabel, "Acct. Num"}, {bankCodeLabel, "Bank Num"}}, {}, "", 12},
+      {"Citibank - Standard Positive Pay",
+       {{remoteIDLabel, "Co. Name"}, {accountIDLabel, "Acct. Num"}, {bankCodeLabel, "Bank Code"}},
+       {remoteIDLabel2},
+       "* Your Company/Account name as known to Citibank",
+       12},
+      {"Jonah Bank of Wyoming", {}, {}, ""},
+  };
+  const ExportControl allCaptions[] = {remoteIDLabel, bankIDLabel, batchIDLabel, accountIDLabel,
+                                       bankCodeLabel};
+  const ExportControl allStars[] = {remoteIDLabel2, bankIDLabel2, batchIDLabel2, accountIDLabel2};
+  chooseEntry(control(myAccount), "Payroll Account");
+  for (const BankInputs& inputs : cases) {
+    SCOPED_TRACE(inputs.bank);
+    chooseEntry(control(bankList), inputs.bank);
+    EXPECT_EQ(text(control(bankList)), inputs.bank);
+    for (ExportControl caption : allCaptions) {
+      const auto shown = std::find_if(inputs.captions.begin(), inputs.captions.end(),
+                                      [caption](const auto& c) { return c.first == caption; });
+      const HWND box = control(static_cast<ExportControl>(window::controlIndex(caption) + 1));
+      EXPECT_EQ(visible(control(caption)), shown != inputs.captions.end());
+      EXPECT_EQ(visible(box), shown != inputs.captions.end());
+      if (shown != inputs.captions.end()) {
+        EXPECT_EQ(text(control(caption)), shown->second);
+      }
+    }
+    for (ExportControl star : allStars) {
+      const bool wanted =
+          std::find(inputs.stars.begin(), inputs.stars.end(), star) != inputs.stars.end();
+      EXPECT_EQ(visible(control(star)), wanted) << window::controlIndex(star);
+    }
+    EXPECT_EQ(visible(control(providedByLabel)), !inputs.note.empty());
+    if (!inputs.note.empty()) {
+      EXPECT_EQ(text(control(providedByLabel)), inputs.note);
+    }
+    if (inputs.bankCodes > 0) {
+      EXPECT_EQ(entries(control(bankCode)).size(), inputs.bankCodes);
+      EXPECT_EQ(text(control(bankCode)), "<pick a bank code>");
+    }
+    EXPECT_EQ(text(control(editFormat)), "Add");
+    // Everything else, places included, as the model holds it.
+    EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()),
+              std::vector<std::string>{});
+  }
+}
+
+// A Create with the choices of one case: the driver script runs the native command line with the
+// same choices (written beside the files as its options) and compares the files byte for byte.
+struct CreateChoices {
+  std::string bank;
+  std::vector<std::pair<ExportControl, std::string>> boxes;
+  std::string bankCode;
+  std::vector<std::string> nativeOptions;
+};
+
+TEST_F(WindowTest, CreateWritesTheBankFileOfTheChoices) {
+  const std::string output = environmentValue("PPEXPORT_WINDOW_TEST_OUTPUT");
+  if (output.empty()) GTEST_SKIP() << "PPEXPORT_WINDOW_TEST_OUTPUT names no folder";
+  const CreateChoices cases[] = {
+      {"Generic Bank Format",
+       {{remoteID, "HARBOR MARINE SUPPLY"}, {accountID, "987654321"}},
+       "",
+       {"--remote-id", "HARBOR MARINE SUPPLY", "--account-id", "987654321"}},
+      {"Wells Fargo ARP - Standard",
+       {{remoteID, "HMS"}, {bankID, "1234"}, {batchID, "42"}, {accountID, "4417829035"}},
+       "",
+       {"--remote-id", "HMS", "--bank-id", "1234", "--batch-id", "42", "--account-id",
+        "4417829035"}},
+      {"Citibank - Standard Positive Pay",
+       {{remoteID, "HARBOR MARINE SUPPLY"}, {accountID, "55123"}},
+       "001 - NYB - New York Metro",
+       {"--remote-id", "HARBOR MARINE SUPPLY", "--account-id", "55123", "--bank-code",
+        "001 - NYB - New York Metro"}},
+  };
+  int number = 0;
+  for (const CreateChoices& choices : cases) {
+    SCOPED_TRACE(choices.bank);
+    const std::string folder = pathInFolder(output, std::to_string(++number));
+    std::filesystem::create_directories(filePath(folder));
+    const std::string bankFile = pathInFolder(folder, "bank.txt");
+
+    chooseEntry(control(myAccount), "Checking");
+    chooseEntry(control(bankList), choices.bank);
+    if (SendMessageW(control(autoDateRange), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+      click(control(autoDateRange));
+    }
+    typeInto(control(fromDate), "1/1/2024");
+    typeInto(control(toDate), "3/31/2024");
+    for (const auto& [box, value] : choices.boxes) typeInto(control(box), value);
+    if (!choices.bankCode.empty()) chooseEntry(control(bankCode), choices.bankCode);
+    typeInto(control(fileName), bankFile);
+    if (SendMessageW(control(createReviewFile), BM_GETCHECK, 0, 0) != BST_CHECKED) {
+      click(control(createReviewFile));
+    }
+    messages_.shown.clear();
+    click(control(myCreate));
+
+    ASSERT_EQ(messages_.shown.size(), 1U);
+    EXPECT_EQ(messages_.shown[0].icon, window::MessageBoxIcon::Information);
+    EXPECT_EQ(messages_.shown[0].title, "Darodid IzezozezIzo Vizozav");
+    EXPECT_TRUE(messages_.shown[0].text.starts_with("Created " + bankFile + " with "))
+        << messages_.shown[0].text;
+    EXPECT_TRUE(IsWindowEnabled(control(myCreate)));
+    EXPECT_FALSE(win32::Win32BusyPointer::busy());
+
+    std::ofstream options(filePath(pathInFolder(folder, "options")), std::ios::binary);
+    options << "--bank\n" << choices.bank << '\n';
+    for (const std::string& option : choices.nativeOptions) options << option << '\n';
+  }
+}
+
+TEST_F(WindowTest, RefusalIsShownInAMessageBox) {
+  chooseEntry(control(myAccount), "Checking");
+  typeInto(control(bankList), "<pick a bank for this account>");
+  typeInto(control(fileName), "refused.txt");
+  click(control(myCreate));
+  ASSERT_EQ(messages_.shown.size(), 1U);
+  EXPECT_EQ(messages_.shown[0],
+            (window::MessageBoxRequest{window::MessageBoxIcon::Critical,
+                                       "Darodid IzezozezIzo Vizozav",
+                                       "Please pick a valid bank from the list of banks. Then try "
+                                       "again."}));
+  EXPECT_FALSE(std::filesystem::exists(filePath("refused.txt")));
+  EXPECT_TRUE(IsWindowEnabled(control(myCreate)));
+}
+
+TEST_F(WindowTest, KeyboardMovesInTheDesignOrderAndEnterCreates) {
+  chooseEntry(control(myAccount), "Checking");
+  chooseEntry(control(bankList), "Generic Bank Format");
+  const ExportControl order[] = {myAccount, autoDateRange, autoDateRangeDays, fromDate, toDate,
+                                 bankList,  editFormat,    remoteID,          accountID, fileName,
+                                 Select,    createReviewFile, openDoc,       saveSettings,
+                                 Command1,  myCreate,      myAccount};
+  HWND current = control(myAccount);
+  for (std::size_t step = 1; step < std::size(order); ++step) {
+    current = GetNextDlgTabItem(main(), current, FALSE);
+    EXPECT_EQ(current, control(order[step])) << "after step " << step;
+    current = control(order[step]);
+  }
+  EXPECT_EQ(SendMessageW(main(), DM_GETDEFID, 0, 0),
+            MAKELRESULT(win32::NativeForm::firstControlId + window::controlIndex(myCreate),
+                        DC_HASDEFID));
+  EXPECT_EQ(GetWindowLongPtrW(control(myCreate), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+}
+
+TEST_F(WindowTest, EscapeClosesWithoutSaving) {
+  chooseEntry(control(myAccount), "Checking");
+  typeInto(control(remoteID), "NOT SAVED");
+  SetFocus(control(remoteID));
+  MSG escape{control(remoteID), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+  EXPECT_TRUE(window().dialogMessage(escape));
+  MSG pending;
+  while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE) != FALSE) DispatchMessageW(&pending);
+  EXPECT_TRUE(window().model().closed());
+  EXPECT_EQ(main(), nullptr);
+  EXPECT_FALSE(settings_.readSetting("CheckingremoteID").has_value());
+}
+
+}  // namespace
+}  // namespace ppexport::testing

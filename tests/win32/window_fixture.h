@@ -1,0 +1,93 @@
+#pragma once
+// The Windows window under test: the real main window and editor on the stand-in company named
+// by PPEXPORT_COMPANY, with an in-memory settings store and message boxes and a file dialog that
+// answer without blocking. The tests drive the controls with window messages, as the user's
+// clicks and keys would.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "create/clock.h"
+#include "create/help_document.h"
+#include "quickbooks/connection_choice.h"
+#include "settings/memory_store.h"
+#include "win32/busy_pointer.h"
+#include "win32/editor_window.h"
+#include "win32/main_window.h"
+
+namespace ppexport::testing {
+
+class RecordingMessageBoxes final : public window::MessageBoxes {
+ public:
+  void show(const window::MessageBoxRequest& message) override { shown.push_back(message); }
+  std::vector<window::MessageBoxRequest> shown;
+};
+
+class AnsweringFileChooser final : public window::FileChooser {
+ public:
+  window::FileChoice chooseFile(const window::FileDialogSettings& settings) override {
+    asked.push_back(settings);
+    return next;
+  }
+  window::FileChoice next;
+  std::vector<window::FileDialogSettings> asked;
+};
+
+class RecordingDocumentViewer final : public DocumentViewer {
+ public:
+  bool start() override { return true; }
+  void show(const std::string& path) override { shown.push_back(path); }
+  void close() override {}
+  std::vector<std::string> shown;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  HWND main() const { return window_->handle(); }
+  HWND control(window::ExportControl id) const { return window_->control(id); }
+  HWND editorControl(window::CustomFormatControl id) const {
+    return window_->editor().control(id);
+  }
+  win32::EditorWindow& editor() { return window_->editor(); }
+  // The native controls in the order of the models' controls.
+  std::vector<HWND> mainControls() const;
+  std::vector<HWND> editorControls() const;
+  win32::MainWindow& window() { return *window_; }
+
+  MemorySettingsStore settings_;
+  RecordingMessageBoxes messages_;
+  AnsweringFileChooser files_;
+  RecordingDocumentViewer documents_;
+  win32::Win32BusyPointer busy_;
+  std::unique_ptr<Clock> clock_;
+  QuickBooksChoice quickBooks_;
+  std::unique_ptr<win32::MainWindow> window_;
+};
+
+// What a control shows, as UTF-8.
+std::string text(HWND control);
+bool visible(HWND control);
+// The entries of a drop-down list.
+std::vector<std::string> entries(HWND list);
+// The control's place in its window's client area, in pixels.
+RECT placeInWindow(HWND control);
+// The design place of a model control (twips, frame included) in pixels at the window's DPI.
+RECT designPlace(const std::vector<window::Control>& controls, std::size_t index, HWND window);
+
+// The user's actions, as the controls report them to their window.
+void typeInto(HWND box, const std::string& text);
+void chooseEntry(HWND list, const std::string& entry);
+void click(HWND button);
+
+// Every control shows what its model holds: text, entries, check state, visibility, enabled
+// state and design place. Lists the differences.
+std::vector<std::string> differencesFromModel(const std::vector<window::Control>& model,
+                                              const std::vector<HWND>& controls, HWND window);
+
+}  // namespace ppexport::testing
