@@ -16,3 +16,5 @@ start_wine
 trap stop_wine EXIT
 ctest --preset windows 2>&1 | quiet_tests
 tests/windows/smoke.sh build/default build/windows
+# The Windows window, driven under Wine on a virtual X display.
+tests/win32/window-tests.sh build/default build/windows

@@ -5,8 +5,11 @@ set -euo pipefail
 # Debian packages the build and the tests need.
 PPEXPORT_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev ccache)
-# The Windows build: the MinGW-w64 cross compilers, GoogleTest's sources, and Wine to run the tests.
-PPEXPORT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64)
+# The Windows build: the MinGW-w64 cross compilers, GoogleTest's sources, and Wine to run the tests;
+# the window's tests also need a virtual X display and Wine's own Tahoma, the Windows dialog font.
+PPEXPORT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xvfb xauth)
+# Pictures: the icons drawn from data/icons/ppexport.svg and the screenshots of the windows.
+PPEXPORT_PICTURE_PACKAGES=(librsvg2-bin imagemagick x11-utils xdotool xvfb xauth)
 
 install_missing_packages() {
   local missing=()
@@ -48,10 +51,23 @@ start_wine() {
     "$WINE" wineboot --init </dev/null >/dev/null 2>&1 || true
     "$server" -w >/dev/null 2>&1 || true
   fi
+  wine_dialog_fonts
   "$server" -p >/dev/null 2>&1 || true
   # Brings up Wine's own services now, detached from any test's output: a service started by a
   # test would hold its output open for as long as the server stays up.
   "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+# Wine finds fonts-wine's Tahoma, the dialog font of Windows, and Marlett, which draws the caption
+# buttons, only in the prefix's own font folder; without them every dialog text is set in a wider
+# face than Windows shows.
+wine_dialog_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  for font in /usr/share/wine/fonts/{tahoma,tahomabd,marlett}.ttf; do
+    [ -f "$font" ] && [ ! -f "$fonts/$(basename "$font")" ] && cp "$font" "$fonts/"
+  done
+  return 0
 }
 
 stop_wine() {

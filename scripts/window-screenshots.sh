@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Pictures of the window for the documentation: the main window with three bank formats and a
-# custom format, and the custom format editor, on the sample company under a virtual X display.
-#   scripts/window-screenshots.sh [build folder]     (default build/default)
+# Pictures of the windows for the documentation, on the sample company under a virtual X display:
+#  - the Qt window (Linux): the main window with three bank formats and a custom format, and the
+#    custom format editor;
+#  - the Windows window under Wine: the main window with two bank formats, and the editor.
+#   scripts/window-screenshots.sh [native build folder] [Windows build folder]
+#                                  (default build/default and build/windows; a missing one is left out)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
+install_missing_packages "${PPEXPORT_PICTURE_PACKAGES[@]}"
 build="${1:-build/default}"
+windowsBuild="${2:-build/windows}"
 cli="$build/ppexport"
 gui="$build/src/app/ppexport-gui"
 out=docs/screenshots
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
+
+if [ -x "$gui" ]; then
 
 store() { PPEXPORT_SETTINGS="$work/$1.sqlite" "$cli" settings set "$2" "$3"; }
 shoot() {  # settings name, picture of the main window, [picture of the editor]
@@ -56,4 +64,9 @@ shoot generic main-window-generic-bank-format.png
 shoot td main-window-td-bank-canada.png
 shoot citibank main-window-citibank-standard.png
 shoot custom main-window-custom-format.png custom-format-editor.png
+fi
+
+if [ -f "$windowsBuild/src/win32/ppexport-gui.exe" ]; then
+  xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows-screenshots.sh "$windowsBuild" "$out"
+fi
 ls -1 "$out"

@@ -95,7 +95,10 @@ void NativeForm::create(HWND window, const std::vector<Control>& model) {
     // keys move between.
     const bool continuesOptions = control.kind == ControlKind::OptionButton && index > 0 &&
                                   model[index - 1].kind == ControlKind::OptionButton;
-    const DWORD style = WS_CHILD | kind.style | (continuesOptions ? 0 : WS_GROUP);
+    // Where controls overlap (a star beside its box reaches into the next caption), the one made
+    // first is drawn over the other.
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (continuesOptions ? 0 : WS_GROUP);
     HWND handle = CreateWindowExW(kind.extendedStyle, kind.className, L"", style, 0, 0, 0, 0,
                                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(
                                               firstControlId + static_cast<int>(index))),
@@ -109,6 +112,13 @@ void NativeForm::create(HWND window, const std::vector<Control>& model) {
     blank.visible = false;
     blank.place = {-1, -1, -1, -1};
     shown_.push_back(blank);
+  }
+  // A frame lies under the controls inside it: it draws only its edge and caption around them.
+  for (std::size_t index = 0; index < model.size(); ++index) {
+    if (model[index].kind == ControlKind::Frame) {
+      SetWindowPos(handles_[index], HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
   }
   setDialogFont();
   --updating_;

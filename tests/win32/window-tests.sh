@@ -16,12 +16,19 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
+source scripts/common.sh
+set +e
 wine="${WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}"
 server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
 export WINEPREFIX="${WINEPREFIX:-$(cd "$2" && pwd)/wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A Wine server started without this display would keep its desktop elsewhere.
-"$server" -k >/dev/null 2>&1 || true
-trap '"$server" -k >/dev/null 2>&1 || true' EXIT
+"$server" -k >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$wine" wineboot --init </dev/null >/dev/null 2>&1
+  "$server" -w >/dev/null 2>&1
+fi
+wine_dialog_fonts
+trap '"$server" -k >/dev/null 2>&1' EXIT
 
 now=2024-03-06T09:30
 company=data/sample-company.json

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Pictures of the Windows window under Wine, on the sample company: the main window with two bank
+# formats, and the custom format editor. Run by scripts/window-screenshots.sh on a virtual X
+# display (DISPLAY set), in a Wine prefix of its own whose windows Wine frames itself, with
+# caption and close box, as Windows would.
+#   scripts/windows-screenshots.sh WINDOWS_BUILD_FOLDER PICTURE_FOLDER
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+build="$1"
+out="$2"
+mkdir -p "$out"
+gui="$build/src/win32/ppexport-gui.exe"
+cli="$build/ppexport.exe"
+export WINEPREFIX="$PWD/$build/wine-pictures" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
+server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+settingsKey='HKCU\Software\VB and VBA Program Settings\Darodid IzezozezIzo Vizozav'
+trap '"$server" -k >/dev/null 2>&1 || true' EXIT
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
+  "$server" -w >/dev/null 2>&1 || true
+fi
+wine_dialog_fonts
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+
+# The settings of one picture: the earlier ones are cleared first.
+settings() {
+  "$wine" reg delete "$settingsKey" /f >/dev/null 2>&1 || true
+  local pair
+  for pair in "$@"; do "$wine" "$cli" settings set "${pair%%=*}" "${pair#*=}" >/dev/null; done
+}
+
+# The X window of the Win32 window whose title starts with $1, once it shows.
+window() {
+  local attempt id
+  for attempt in $(seq 100); do
+    for id in $(xwininfo -root -tree | grep -F "\"$1" | awk '{print $1}'); do
+      if xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.2
+  done
+  echo "no window \"$1\" appeared" >&2
+  return 1
+}
+
+# Starts the window, takes the picture of the main window, or with an editor picture given,
+# presses Add or Edit (at its design place, 6600 + 585 / 2 and 3420 + 375 / 2 twips) and takes
+# the editor's.
+shoot() {  # picture of the main window, [picture of the editor]
+  PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
+  local program=$! main editor
+  main="$(window "Reruzur UderuridEve rozi Dozedud")"
+  sleep 1
+  import -window "$main" "$out/$1"
+  if [ -n "${2:-}" ]; then
+    local frame client
+    client="$(xwininfo -id "$main" | awk '/Height/ {height = $2} END {print height}')"
+    # Wine draws the caption above the client area; the client area is 7395 twips high.
+    frame=$((client - 7395 / 15))
+    xdotool mousemove --window "$main" $(((6600 + 585 / 2) / 15)) $((frame + (3420 + 375 / 2) / 15)) click 1
+    editor="$(window "Custom Format")"
+    sleep 1
+    import -window "$editor" "$out/$2"
+  fi
+  kill "$program" 2>/dev/null || true
+  "$server" -k >/dev/null 2>&1 || true
+}
+
+settings myAccount=Checking "CheckingbankList=Generic Bank Format" \
+  "CheckingremoteID=HARBORVIEW BAKERY LLC POSITIVE PAY" CheckingaccountID=4417829035 \
+  'CheckingfileName=C:\Users\Bookkeeper\Documents\PositivePayExport.txt' \
+  CheckingcreateReviewFile=1
+shoot windows-main-window-generic-bank-format.png
+
+settings "myAccount=Payroll Account" "Payroll AccountbankList=TD Bank Canada CFP - 80 Byte" \
+  "Payroll AccountremoteID=HARBORVIEW BAKERY" "Payroll AccountbankID=1234567" \
+  "Payroll AccountbatchID=00412" "Payroll AccountaccountID=55123" \
+  'Payroll AccountfileName=C:\Users\Bookkeeper\Documents\td-payroll.txt'
+shoot windows-main-window-td-bank-canada.png
+
+settings myAccount=Checking "CheckingbankList=Custom Format: Payroll Export" \
+  CheckingaccountID=4417829035 'CheckingfileName=C:\Users\Bookkeeper\Documents\payroll.txt' \
+  "Custom Format: Payroll Export=Payroll Export" "Payroll ExportCustomField1=Check Number" \
+  "Payroll ExportCustomField2=Date" "Payroll ExportCustomField3=Payee" \
+  "Payroll ExportCustomField4=Amount" "Payroll ExportCustomField5=Is Void" \
+  "Payroll ExportFieldLength1=10" "Payroll ExportFieldLength2=8" "Payroll ExportFieldLength3=40" \
+  "Payroll ExportFieldLength4=12" "Payroll ExportFieldLength5=1" "Payroll ExportisVoidValue=V" \
+  "Payroll ExportdateFormat=YYYYMMDD" "Payroll ExportOptionCSV=False" \
+  "Payroll ExportOptionFixed=True"
+shoot windows-main-window-custom-format.png windows-custom-format-editor.png
