@@ -69,6 +69,34 @@ void fillList(HWND handle, const std::vector<std::string>& entries) {
     SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   }
 }
+// Where the caret stands in the box of a drop-down list that the user is typing into. Copying the
+// model into the list (a typed name that matches an entry selects it) must leave it there, not
+// select the whole text, so that the next key does not replace what was typed.
+struct TypingPlace {
+  bool typing = false;
+  std::wstring text;  // what the user typed
+  DWORD start = 0;
+  DWORD end = 0;
+};
+
+TypingPlace typingPlace(HWND list) {
+  TypingPlace place;
+  HWND focus = GetFocus();
+  place.typing = focus != nullptr && (focus == list || IsChild(list, focus) != FALSE);
+  if (place.typing) {
+    place.text = windowText(list);
+    SendMessageW(list, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&place.start),
+                 reinterpret_cast<LPARAM>(&place.end));
+  }
+  return place;
+}
+
+// Puts the caret back where the user left it, unless the model changed the text.
+void putBack(HWND list, const TypingPlace& place) {
+  if (place.typing && windowText(list) == place.text) {
+    SendMessageW(list, CB_SETEDITSEL, 0, MAKELPARAM(place.start, place.end));
+  }
+}
 }  // namespace
 
 std::wstring windowText(HWND window) {
@@ -131,7 +159,9 @@ void NativeForm::update(const std::vector<Control>& model) {
     const Control& wanted = model[index];
     Control& shown = shown_[index];
     HWND handle = handles_[index];
+    TypingPlace typing;
     if (isList(wanted)) {
+      typing = typingPlace(handle);
       if (shown.entries != wanted.entries) {
         fillList(handle, wanted.entries);
         shown.entries = wanted.entries;
@@ -145,6 +175,7 @@ void NativeForm::update(const std::vector<Control>& model) {
     // Boxes are compared with what they show, which the user may have typed since.
     setText(handle, wanted.text);
     shown.text = wanted.text;
+    putBack(handle, typing);
     if ((wanted.kind == ControlKind::CheckBox || wanted.kind == ControlKind::OptionButton) &&
         SendMessageW(handle, BM_GETCHECK, 0, 0) != wanted.checked) {
       SendMessageW(handle, BM_SETCHECK, static_cast<WPARAM>(wanted.checked), 0);

@@ -9,6 +9,8 @@
 
 #include "settings/environment.h"
 #include "text/file_names.h"
+#include "text/wide_text.h"
+#include "win32/dpi.h"
 #include "win32/native_form.h"
 #include "window_fixture.h"
 
@@ -99,6 +101,30 @@ TEST_F(WindowTest, AccountAndBankFormatShowTheirInputs) {
     EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()),
               std::vector<std::string>{});
   }
+}
+
+// The design's twips become pixels at the screen's DPI: 96 unless the driver script set another
+// (PPEXPORT_EXPECTED_DPI), and the dialog font is 8 points at that DPI.
+TEST_F(WindowTest, DesignPlacesAndFontFollowTheDpi) {
+  const std::string expected = environmentValue("PPEXPORT_EXPECTED_DPI");
+  const int dpi = expected.empty() ? 96 : std::stoi(expected);
+  EXPECT_EQ(win32::windowDpi(main()), static_cast<unsigned>(dpi));
+  RECT client{};
+  GetClientRect(main(), &client);
+  EXPECT_EQ(client.right, MulDiv(7425, dpi, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(7395, dpi, 1440));
+  const RECT account = placeInWindow(control(myAccount));
+  EXPECT_EQ(account.left, MulDiv(1200, dpi, 1440));
+  EXPECT_EQ(account.top, MulDiv(1200, dpi, 1440));
+  EXPECT_EQ(account.right, MulDiv(1200 + 5730, dpi, 1440));
+  // Inside the frame "Date Range" (360, 1800): the From box at 840, 840.
+  const RECT from = placeInWindow(control(fromDate));
+  EXPECT_EQ(from.left, MulDiv(360 + 840, dpi, 1440));
+  EXPECT_EQ(from.top, MulDiv(1800 + 840, dpi, 1440));
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(Label6), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -MulDiv(8, dpi, 72));
 }
 
 // A Create with the choices of one case: the driver script runs the native command line with the
@@ -198,6 +224,25 @@ TEST_F(WindowTest, KeyboardMovesInTheDesignOrderAndEnterCreates) {
             MAKELRESULT(win32::NativeForm::firstControlId + window::controlIndex(myCreate),
                         DC_HASDEFID));
   EXPECT_EQ(GetWindowLongPtrW(control(myCreate), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+}
+
+TEST_F(WindowTest, TypingAnAccountNameKeepsTheCaretAfterIt) {
+  HWND account = control(myAccount);
+  SetFocus(account);
+  for (const std::string typed : {"Check", "Checking", "Checking2"}) {
+    SetWindowTextW(account, widen(typed).c_str());
+    const auto end = static_cast<WORD>(typed.size());
+    SendMessageW(account, CB_SETEDITSEL, 0, MAKELPARAM(end, end));
+    SendMessageW(main(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(account), CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(account));
+    EXPECT_EQ(text(account), typed);
+    DWORD start = 0;
+    DWORD stop = 0;
+    SendMessageW(account, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&stop));
+    EXPECT_EQ(start, end) << typed;
+    EXPECT_EQ(stop, end) << typed;
+  }
 }
 
 TEST_F(WindowTest, EscapeClosesWithoutSaving) {

@@ -40,6 +40,15 @@ failed=0
 PPEXPORT_COMPANY="$company" PPEXPORT_NOW="$now" PPEXPORT_WINDOW_TEST_OUTPUT="$work/windows" \
   "$wine" "$tests" --gtest_brief=1 </dev/null || failed=1
 
+# The same windows on a screen of 144 DPI (150 percent): the design places scale with it.
+dpiKey='HKCU\Control Panel\Desktop'
+"$wine" reg add "$dpiKey" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+PPEXPORT_COMPANY="$company" PPEXPORT_NOW="$now" PPEXPORT_EXPECTED_DPI=144 \
+  "$wine" "$tests" --gtest_brief=1 \
+  --gtest_filter='WindowTest.DesignPlaces*:WindowTest.AccountAndBankFormat*:WindowTest.EditorSaves*' \
+  </dev/null || failed=1
+"$wine" reg delete "$dpiKey" /v LogPixels /f >/dev/null 2>&1
+
 # Each Create of the window left its choices as command-line options beside its files.
 compared=0
 for options in "$work"/windows/*/options; do
