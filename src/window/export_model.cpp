@@ -4,14 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "create/bank_codes.h"
 #include "create/bank_inputs.h"
 #include "create/create_operation.h"
 #include "create/format_dispatch.h"
 #include "create/help_document.h"
 #include "create/messages.h"
-#include "formats/bank_list.h"
-#include "quickbooks/account_list.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"

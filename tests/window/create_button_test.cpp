@@ -103,7 +103,8 @@ TEST(CreateButton, RefusedChoicesShowTheirMessage) {
       {bankList, "<choose an bank>", pickBank},
       {bankList, "Regions", pickBank},
       {bankList, "", pickBank},
-      {window::ExportControl::fileName, "", "Please enter a valid output file name. Then try again."},
+      {window::ExportControl::fileName, "",
+       "Please enter a valid output file name. Then try again."},
       {fromDate, "13/45/2026", validDates},
       {toDate, "soon", validDates},
       {myAccount, "Check",  // this account has a bank and a file too
@@ -126,23 +127,6 @@ TEST(CreateButton, RefusedChoicesShowTheirMessage) {
     fixture.type(id, before);
   }
   EXPECT_EQ(fixture.messages.shown.size(), std::size(cases));
-}
-
-TEST(CreateButton, AnExportErrorIsShown) {
-  CreateFixture fixture;
-  fixture.start();
-  fixture.quickBooks.failure =
-      "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
-      "If Quickbooks is not running, please start QuickBooks.\r\n\r\nError: 429 : gone\r\n";
-  fixture.click(myCreate);
-  EXPECT_EQ(fixture.lastMessage(),
-            (window::MessageBoxRequest{
-                MessageBoxIcon::Critical, messageTitle,
-                "An error occoured when creating the export file:\nAn error occurred while "
-                "attempting to find a running copy of QuickBooks.\nIf Quickbooks is not running, "
-                "please start QuickBooks.\n\nError: 429 : gone\n"}));
-  EXPECT_FALSE(fixture.written());
-  EXPECT_TRUE(fixture.control(myCreate).enabled);
 }
 
 // One account, created three times: with the review file (the hidden header stays out of it),

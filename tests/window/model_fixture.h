@@ -21,7 +21,10 @@ namespace ppexport::testing {
 
 class RecordingMessageBoxes final : public window::MessageBoxes {
  public:
-  void show(const window::MessageBoxRequest& message) override;
+  void show(const window::MessageBoxRequest& message) override {
+    shown.push_back(message);
+    if (whileShown) whileShown();
+  }
   std::vector<window::MessageBoxRequest> shown;
   std::function<void()> whileShown;  // what a test wants to see while a message is up
 };
@@ -30,12 +33,15 @@ class RecordingMessageBoxes final : public window::MessageBoxes {
 class ScriptedFileChooser final : public window::FileChooser {
  public:
   window::FileChoice chooseFile(const window::FileDialogSettings& settings) override;
-  void setNextFileName(const std::string& path);
-  void setNextCancel();
-  void setNextFailure(int errorNumber, const std::string& description);
+  void setNextFileName(const std::string& path) { next_.push_back({Outcome::Chosen, path}); }
+  void setNextCancel() { next_.push_back({}); }
+  void setNextFailure(int number, const std::string& text) {
+    next_.push_back({Outcome::Failed, {}, number, text});
+  }
   std::vector<window::FileDialogSettings> asked;
 
  private:
+  using Outcome = window::FileChoice::Outcome;
   std::deque<window::FileChoice> next_;
 };
 
@@ -48,7 +54,10 @@ class CountingBusyPointer final : public window::BusyPointer {
 
 class RecordingViewer final : public DocumentViewer {
  public:
-  bool start() override;
+  bool start() override {
+    if (whileStarting) whileStarting();
+    return canStart;
+  }
   void show(const std::string& path) override { shown.push_back(path); }
   void close() override { ++closed; }
   bool canStart = true;
@@ -59,7 +68,9 @@ class RecordingViewer final : public DocumentViewer {
 
 class RecordingObserver final : public window::WindowObserver {
  public:
-  void refresh() override;
+  void refresh() override {
+    if (whileRefreshing) whileRefreshing();
+  }
   void focus(window::ExportControl control, bool caretAtEnd) override {
     focused.emplace_back(control, caretAtEnd);
   }
@@ -72,9 +83,6 @@ class RecordingObserver final : public window::WindowObserver {
   int mainWindowClosings = 0;
   std::function<void()> whileRefreshing;
 };
-
-// The chart of accounts of the fake company: Checking and Savings are active bank accounts.
-std::string chartOfAccounts();
 
 // The title of every message the windows show.
 inline const std::string messageTitle = "Darodid IzezozezIzo Vizozav";
@@ -94,6 +102,7 @@ struct ModelFixture {
   RecordingObserver observer;
   std::unique_ptr<window::ExportModel> model;
 
+  // The chart of accounts of the fake company: Checking and Savings are active bank accounts.
   ModelFixture();
   window::WindowServices services();
   // Makes the model and runs its start-up.
