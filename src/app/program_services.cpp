@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/text_conversion.h"
+#include "create/help_document.h"
 #include "quickbooks/report_export.h"
 #include "settings/environment.h"
 
@@ -38,7 +39,8 @@ WindowServices ProgramServices::windowServices() {
   services.messages = &messages_;
   services.files = &files_;
   services.documents = &documents_;
-  services.programFolder = QCoreApplication::applicationDirPath();
+  services.programFolder = fromPath(helpDocumentFolder(
+      toPath(QCoreApplication::applicationDirPath()), instructionsDocument));
   services.version = PPEXPORT_VERSION;
   if (quickBooks_->sampleCompany) services.notices << fromCore(sampleCompanyNotice());
   if (!store_.error.empty()) {
