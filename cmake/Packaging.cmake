@@ -20,16 +20,15 @@ if(WIN32)
     set(defines -DVERSION=${PROJECT_VERSION} "-DDISPLAY_NAME=${PPEXPORT_DISPLAY_NAME}"
         -DOUTFILE=${installer} -DCLI_EXE=$<TARGET_FILE:ppexport> -DINSTRUCTIONS=${instructions})
     set(programs ppexport)
+    set(icon ${PPEXPORT_ICONS_DIR}/ppexport.ico)
     if(TARGET ppexport-gui)
       list(APPEND defines -DGUI_EXE=$<TARGET_FILE:ppexport-gui>)
       list(APPEND programs ppexport-gui)
     endif()
-    if(EXISTS ${PPEXPORT_ICONS_DIR}/ppexport.ico)
-      list(APPEND defines -DICON=${PPEXPORT_ICONS_DIR}/ppexport.ico)
-    endif()
+    list(APPEND defines -DICON=${icon})
     add_custom_command(OUTPUT ${installer}
       COMMAND ${PPEXPORT_MAKENSIS} -V2 -INPUTCHARSET UTF8 ${defines} ${installer_script}
-      DEPENDS ${programs} ${installer_script} ${instructions}
+      DEPENDS ${programs} ${installer_script} ${instructions} ${icon}
       COMMENT "ppexport-setup-${PROJECT_VERSION}.exe"
       VERBATIM)
     add_custom_target(installer DEPENDS ${installer})
@@ -45,7 +44,7 @@ window=$<TARGET_EXISTS:ppexport-gui>
   return()
 endif()
 
-# The desktop entry, the AppStream metainfo, the icon and the man page.
+# The desktop entry, the AppStream metainfo, the icon (the check picture) and the man page.
 set(PPEXPORT_APP_ID "org.ppexport.ppexport")
 set(generated ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${PPEXPORT_PACKAGING_DIR}/linux/ppexport.desktop.in
@@ -60,15 +59,24 @@ if(TARGET ppexport-gui)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 foreach(size 48 128 256)
-  if(EXISTS ${PPEXPORT_ICONS_DIR}/ppexport-${size}.png)
-    install(FILES ${PPEXPORT_ICONS_DIR}/ppexport-${size}.png RENAME ppexport.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-  endif()
+  install(FILES ${PPEXPORT_ICONS_DIR}/ppexport-${size}.png RENAME ppexport.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-if(EXISTS ${PPEXPORT_ICONS_DIR}/ppexport.svg)
-  install(FILES ${PPEXPORT_ICONS_DIR}/ppexport.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The drawing holds the window's picture above the square program icon; the scalable icon is the
+# same drawing framed on the icon's square.
+file(READ ${PPEXPORT_ICONS_DIR}/ppexport.svg drawing)
+set(drawing_frame [[width="140" height="200" viewBox="0 0 140 200"]])
+string(FIND "${drawing}" "${drawing_frame}" frame_at)
+if(frame_at EQUAL -1)
+  message(FATAL_ERROR "data/icons/ppexport.svg no longer has the frame ${drawing_frame}: "
+                      "frame the scalable icon anew in cmake/Packaging.cmake")
 endif()
+string(REPLACE "${drawing_frame}" [[width="140" height="140" viewBox="0 60 140 140"]]
+       drawing "${drawing}")
+file(CONFIGURE OUTPUT ${generated}/ppexport.svg CONTENT "${drawing}" @ONLY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PPEXPORT_ICONS_DIR}/ppexport.svg)
+install(FILES ${generated}/ppexport.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Man pages are installed compressed, without a time stamp in the gzip header.
 execute_process(COMMAND gzip -9nc INPUT_FILE ${generated}/ppexport.1

@@ -89,6 +89,11 @@ for size in 48 128 256; do
   equal "the ${size}-pixel icon's size" "$dimensions" "${size}x${size}"
 done
 
+# The scalable icon is framed on a square, the icon part of the program's drawing.
+frame="$(grep -o 'width="[0-9.]*" height="[0-9.]*"' \
+  "$root/usr/share/icons/hicolor/scalable/apps/ppexport.svg" | head -1)"
+equal "the scalable icon's frame" "$frame" "$(sed -E 's/width="([0-9.]*)".*/width="\1" height="\1"/' <<<"$frame")"
+
 # 3. Validators.
 check "desktop-file-validate" desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 if command -v appstreamcli >/dev/null; then
