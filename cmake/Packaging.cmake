@@ -99,19 +99,19 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "ppexport maintainers <maintainers@ppexport.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "issued-check (positive pay) files for your bank")
 # The summary comes first; CPack indents these lines and marks the empty one.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A bank that offers positive pay matches every check presented for
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+A bank that offers positive pay matches every check presented for
 payment against a file of the checks the company issued. ppexport asks
 QuickBooks to export the checks of a bank account, picks the ones to report
 (uncleared checks and voided ones) and writes that file in the bank's own
 layout: 35 built-in bank formats and custom formats, with a review file.
 
 This package holds the window, ppexport-gui, and the command line, ppexport.
-Where QuickBooks cannot run, a sample company plays it.")
+Where QuickBooks cannot run, a sample company plays it.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
