@@ -72,6 +72,8 @@ present "the installed files" "${programs[@]}"
 cmp -s "$folder/Instructions.doc" "$instructions" && pass || fail "Instructions.doc differs"
 if [ "$window" = 1 ]; then
   present "the Start menu shortcut" "$shortcut"
+  LC_ALL=C grep -qa 'ppexport-gui\.exe' "$shortcut" 2>/dev/null && pass ||
+    fail "the shortcut does not lead to ppexport-gui.exe"
 else
   absent "a shortcut without a window" "$shortcut"
 fi
