@@ -17,15 +17,24 @@ if(WIN32)
     set(installer ${CMAKE_BINARY_DIR}/ppexport-setup-${PROJECT_VERSION}.exe)
     set(installer_script ${PPEXPORT_PACKAGING_DIR}/windows/installer.nsi)
     set(instructions ${CMAKE_SOURCE_DIR}/docs/Instructions.rtf)
-    set(defines -DVERSION=${PROJECT_VERSION} "-DDISPLAY_NAME=${PPEXPORT_DISPLAY_NAME}"
-        -DOUTFILE=${installer} -DCLI_EXE=$<TARGET_FILE:ppexport> -DINSTRUCTIONS=${instructions})
-    set(programs ppexport)
     set(icon ${PPEXPORT_ICONS_DIR}/ppexport.ico)
+    set(defines -DVERSION=${PROJECT_VERSION} "-DDISPLAY_NAME=${PPEXPORT_DISPLAY_NAME}"
+        -DOUTFILE=${installer} -DINSTRUCTIONS=${instructions} -DICON=${icon})
+    # The installer takes the programs without their debugging information.
+    set(programs)
+    foreach(program ppexport ppexport-gui)
+      if(TARGET ${program})
+        set(stripped ${CMAKE_BINARY_DIR}/packaging/${program}.exe)
+        add_custom_command(OUTPUT ${stripped}
+          COMMAND ${CMAKE_STRIP} -o ${stripped} $<TARGET_FILE:${program}>
+          DEPENDS ${program} VERBATIM)
+        list(APPEND programs ${stripped})
+      endif()
+    endforeach()
+    list(APPEND defines -DCLI_EXE=${CMAKE_BINARY_DIR}/packaging/ppexport.exe)
     if(TARGET ppexport-gui)
-      list(APPEND defines -DGUI_EXE=$<TARGET_FILE:ppexport-gui>)
-      list(APPEND programs ppexport-gui)
+      list(APPEND defines -DGUI_EXE=${CMAKE_BINARY_DIR}/packaging/ppexport-gui.exe)
     endif()
-    list(APPEND defines -DICON=${icon})
     add_custom_command(OUTPUT ${installer}
       COMMAND ${PPEXPORT_MAKENSIS} -V2 -INPUTCHARSET UTF8 ${defines} ${installer_script}
       DEPENDS ${programs} ${installer_script} ${instructions} ${icon}
