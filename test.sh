@@ -3,11 +3,23 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
-install_missing_packages "${PPEXPORT_WINDOWS_PACKAGES[@]}"
+install_missing_packages "${PPEXPORT_WINDOWS_PACKAGES[@]}" "${PPEXPORT_PACKAGE_PACKAGES[@]}"
 configure_and_build default
 # Only failures and the summary: a passing test prints nothing.
 quiet_tests() { grep -vE '^ +Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed ' || true; }
 ctest --preset default -j "$(nproc)" 2>&1 | quiet_tests
+
+# A command's output only when it fails.
+quietly() {
+  local output status=0
+  output="$("$@" 2>&1)" || status=$?
+  [ "$status" -eq 0 ] || echo "$output"
+  return "$status"
+}
+
+echo "--- Debian package"
+quietly cpack --preset default
+tests/linux/debian-package.sh build/default/packaging/package.vars
 
 # The Windows build, cross-compiled, with its tests and the smoke test under Wine.
 echo "--- Windows (MinGW-w64 cross build, tests under Wine)"
@@ -18,3 +30,7 @@ ctest --preset windows 2>&1 | quiet_tests
 tests/windows/smoke.sh build/default build/windows
 # The Windows window, driven under Wine on a virtual X display.
 tests/win32/window-tests.sh build/default build/windows
+
+echo "--- Windows installer"
+quietly cmake --build --preset windows --target installer
+tests/windows/installer.sh build/windows/packaging/installer.vars

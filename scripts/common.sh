@@ -5,11 +5,15 @@ set -euo pipefail
 # Debian packages the build and the tests need.
 PPEXPORT_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev ccache)
-# The Windows build: the MinGW-w64 cross compilers, GoogleTest's sources, and Wine to run the tests;
-# the window's tests also need a virtual X display and Wine's own Tahoma, the Windows dialog font.
-PPEXPORT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xvfb xauth)
+# The Windows build: the MinGW-w64 cross compilers, GoogleTest's sources, Wine to run the tests,
+# and NSIS for the installer; the window's tests also need a virtual X display and Wine's own
+# Tahoma, the Windows dialog font.
+PPEXPORT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xvfb xauth nsis)
 # Pictures: the icons drawn from data/icons/ppexport.svg and the screenshots of the windows.
 PPEXPORT_PICTURE_PACKAGES=(librsvg2-bin imagemagick x11-utils xdotool xvfb xauth)
+# The Debian package: CPack's dependency reckoning (dpkg-shlibdeps, file) and the validators of
+# the desktop entry and the metainfo.
+PPEXPORT_PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 
 install_missing_packages() {
   local missing=()

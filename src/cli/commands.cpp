@@ -17,6 +17,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   CLI::App app{"Writes the issued-check files that banks match presented checks against.",
                "ppexport"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("ppexport ") + PPEXPORT_VERSION,
+                       "Print the program's version and exit");
   GlobalOptions globals;
   app.add_option("--settings", globals.settingsFile, "Settings store file");
   app.add_option("--company", globals.companyFile, "Company file played instead of QuickBooks");
@@ -35,6 +37,9 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
+    return done;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
     return done;
   } catch (const CLI::ParseError& error) {
     err << "ppexport: " << error.what() << '\n';

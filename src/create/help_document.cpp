@@ -9,6 +9,20 @@
 
 namespace ppexport {
 
+std::string helpDocumentFolder(const std::string& programFolder,
+                               std::string_view documentName) try {
+  const std::filesystem::path folder = filePath(programFolder);
+  const std::filesystem::path dataFolder = folder / ".." / "share" / "ppexport";
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(folder / documentName, error) &&
+      std::filesystem::is_regular_file(dataFolder / documentName, error)) {
+    return fileName(dataFolder.lexically_normal());
+  }
+  return programFolder;
+} catch (...) {
+  return programFolder;  // a folder name the platform cannot convert
+}
+
 HelpOutcome openDocumentation(DocumentViewer& viewer, std::string_view programFolder,
                               std::string_view documentName) {
   if (!viewer.start()) return HelpOutcome::viewerUnavailable;

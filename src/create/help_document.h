@@ -27,6 +27,12 @@ enum class HelpOutcome {
   documentMissing,    // "Did not find the documentation file. ..."
 };
 
+// The folder that holds the document: the program's own folder when the document lies there (as
+// the Windows installer puts it), else the program's data folder ../share/ppexport when the
+// document lies there (as a Linux package puts it), else the program's folder, whose missing
+// document the Help button then reports. programFolder is UTF-8.
+std::string helpDocumentFolder(const std::string& programFolder, std::string_view documentName);
+
 // Starts the viewer and shows programFolder + separator + documentName when that file exists.
 HelpOutcome openDocumentation(DocumentViewer& viewer, std::string_view programFolder,
                               std::string_view documentName);

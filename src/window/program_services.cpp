@@ -1,5 +1,6 @@
 #include "window/program_services.h"
 
+#include "create/help_document.h"
 #include "quickbooks/report_export.h"
 #include "settings/environment.h"
 #include "window/window_text.h"
@@ -33,7 +34,7 @@ WindowServices ProgramServices::windowServices() const {
   services.quickBooks = quickBooks_->connection.get();
   services.clock = clock_.get();
   services.reportFolder = reportFolder();
-  services.programFolder = programFolder();
+  services.programFolder = helpDocumentFolder(programFolder(), helpDocumentName);
   services.version = PPEXPORT_VERSION;
   if (quickBooks_->sampleCompany) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,28 @@ TEST(HelpDocument, showsTheDocumentBesideTheProgram) {
   EXPECT_EQ(openDocumentation(viewer, programFolder, helpDocumentName), HelpOutcome::opened);
   EXPECT_EQ(viewer.steps, (std::vector<std::string>{
                               "start", "show " + pathInFolder(programFolder, "Instructions.doc")}));
+}
+
+// The Windows installer puts the document beside the programs, a Linux package in the data folder
+// beside the sample company; one beside the program wins.
+TEST(HelpDocument, folderIsBesideTheProgramElseTheInstalledDataFolder) {
+  struct Case {
+    bool besideProgram;
+    bool inDataFolder;
+    const char* expectedFolder;
+  };
+  for (const Case& c : {Case{true, true, "bin"}, Case{false, true, "share/ppexport"},
+                        Case{false, false, "bin"}}) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "bin");
+    std::filesystem::create_directories(folder.path() / "share" / "ppexport");
+    if (c.besideProgram) testing::writeBytes(folder.file("bin/Instructions.doc"), "doc");
+    if (c.inDataFolder) testing::writeBytes(folder.file("share/ppexport/Instructions.doc"), "doc");
+    const std::filesystem::path expected = folder.path() / c.expectedFolder;
+    EXPECT_EQ(helpDocumentFolder(fileName(folder.path() / "bin"), helpDocumentName),
+              fileName(expected.lexically_normal()))
+        << c.expectedFolder;
+  }
 }
 
 TEST(HelpDocument, eachFailureHasItsMessageAndLeavesNoViewerRunning) {
