@@ -95,7 +95,9 @@ void CreateButtonTest::writesTheFileWithTheButtonDisabledAndThePointerBusy() {
   QCOMPARE(fixture.lastMessage().icon, QMessageBox::Information);
   QCOMPARE(fixture.lastMessage().title, messageTitle);
   QCOMPARE(fixture.lastMessage().text,
-           u"Created "_s + fixture.outputFile + u" with 2 check records."_s);
+           u"Created "_s + fixture.outputFile +
+               u" with 2 check records.\n\nIssued checks: 2, total 30.00\n"
+               u"Voided checks: 0, total 0.00"_s);
   const std::string written = readBytes(fixture.outputFile.toStdString());
   QCOMPARE(fileLines(written).size(), std::size_t{2});
   QVERIFY(written.find("987654") != std::string::npos);
@@ -166,7 +168,8 @@ void CreateButtonTest::anExportErrorIsShown() {
 }
 
 // One account, created three times: with the review file (the hidden header stays out of it),
-// then under a name beyond ASCII, then from a report with an unreadable date.
+// then under a name beyond ASCII with an account number the bank cannot read as one, then from a
+// report with an unreadable date.
 void CreateButtonTest::eachOutcomeShowsItsMessageAndIcon() {
   CreateFixture fixture;
   fixture.settings.saveSetting("CheckingremoteID", "hidden header");
@@ -174,17 +177,19 @@ void CreateButtonTest::eachOutcomeShowsItsMessageAndIcon() {
   fixture.start();
   const QString accented =
       QString::fromStdString(fixture.folder.path().string()) + u"/Zahlungen März.txt"_s;
+  const QString totals = u"\n\nIssued checks: 2, total 30.00\nVoided checks: 0, total 0.00"_s;
   const std::tuple<std::function<void()>, QMessageBox::Icon, QString> cases[] = {
       {[] {}, QMessageBox::Information,
-       u"Created "_s + fixture.outputFile +
-           u" with 2 check records.\n\n"
-           u"Also created the file 'Positive Pay Review.csv' for your review."_s},
+       u"Created "_s + fixture.outputFile + u" with 2 check records."_s + totals +
+           u"\n\nAlso created the file 'Positive Pay Review.csv' for your review."_s},
       {[&] {
          fixture.click("createReviewFile");
          fixture.control<QLineEdit>("fileName")->setText(accented);
          fixture.control<QLineEdit>("accountID")->setText(u"Kontö 1"_s);
        },
-       QMessageBox::Information, u"Created "_s + accented + u" with 2 check records."_s},
+       QMessageBox::Warning,
+       u"Created "_s + accented + u" with 2 check records."_s + totals +
+           u"\n\nWarning: Account Number 'Kontö 1' is not a number."_s},
       {[&] {
          fixture.quickBooks.reports["qbTransactionListGeneral"] = reportText(
              {{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
@@ -193,7 +198,10 @@ void CreateButtonTest::eachOutcomeShowsItsMessageAndIcon() {
        },
        QMessageBox::Warning,
        u"Created "_s + accented +
-           u" with 1 check record.\n\nWarning: check 1001: unreadable date, written blank"_s},
+           u" with 1 check record.\n\nIssued checks: 1, total 10.00\n"
+           u"Voided checks: 0, total 0.00\n\n"
+           u"Warning: Account Number 'Kontö 1' is not a number.\n"
+           u"Warning: check 1001: unreadable date, written blank"_s},
   };
   for (const auto& [change, icon, text] : cases) {
     change();

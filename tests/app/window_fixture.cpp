@@ -73,7 +73,7 @@ app::ExportWindow& WindowFixture::start() {
 }
 
 QString WindowFixture::defaultOutputFile() const {
-  return QString::fromStdString(folder.file("Documents/PositivePayExport.txt"));
+  return QString::fromStdString(folder.path().string() + "/PositivePayExport.txt");
 }
 
 QString textOf(const QWidget* widget) {
