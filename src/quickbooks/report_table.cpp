@@ -79,11 +79,19 @@ std::uint64_t zeroBytes(std::uint64_t word) {
   return ~(((word & kLowSeven) + kLowSeven) | word | kLowSeven);
 }
 
+// How many bytes of a zeroBytes() result are marked: the marks moved to the low bit of each
+// byte and summed into the top byte by one multiplication.
+int bytesMarked(std::uint64_t marks) { return static_cast<int>(((marks >> 7) * kOnes) >> 56); }
+
 // Up to eight bytes of text with the first one lowest, on any machine; missing bytes are zero.
 std::uint64_t loadWord(const char* at, std::size_t available) {
+  std::uint64_t word = 0;
+  if (available >= 8 && std::endian::native == std::endian::little) {
+    std::memcpy(&word, at, sizeof word);
+    return word;
+  }
   unsigned char bytes[8] = {};
   std::memcpy(bytes, at, available < 8 ? available : 8);
-  std::uint64_t word = 0;
   if constexpr (std::endian::native == std::endian::little) {
     std::memcpy(&word, bytes, sizeof word);
   } else {
@@ -125,27 +133,24 @@ void ReportTable::splitRow(std::size_t row) const {
   const auto columns = static_cast<std::size_t>(columns_);
   splitCells_.assign(columns, CellSpan{});
   const std::size_t start = rowStarts_[row];
-  auto keep = [&](std::size_t column, std::size_t from, std::size_t to) {
-    const std::string_view field = trimSpaces(std::string_view(text_ + from, to - from));
-    if (field.empty()) return;
-    const auto offset = static_cast<std::size_t>(field.data() - text_) - start;
-    splitCells_[column] = {static_cast<std::uint32_t>(offset),
-                           static_cast<std::uint32_t>(offset + field.size())};
-  };
   if (isScanned(delimiter_)) {
+    // Each field from the character after the delimiter before it; trimmed when it is read.
     std::size_t column = 0;
     std::size_t from = start;
+    auto keep = [&](std::size_t to) {
+      splitCells_[column++] = {static_cast<std::uint32_t>(from - start),
+                               static_cast<std::uint32_t>(to - start)};
+      from = to + 1;
+    };
     const std::size_t end =
         scanLine(text_, start, size_, delimiter_[0], [&](std::size_t block, std::uint64_t bits) {
           while (bits != 0 && column < columns) {
-            const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(bits) >> 3);
-            keep(column++, from, at);
-            from = at + 1;
+            keep(block + static_cast<std::size_t>(std::countr_zero(bits) >> 3));
             bits &= bits - 1;
           }
         });
     // The last field of the line, unless the heading's fields were all found before it.
-    if (column < columns) keep(column, from, end);
+    if (column < columns) keep(end);
     return;
   }
   const std::string_view file(text_, size_);
@@ -169,8 +174,12 @@ std::string_view ReportTable::cell(int row, int column) const {
     splitRow_ = index;
   }
   const CellSpan& span = splitCells_[static_cast<std::size_t>(column - 1)];
-  if (span.to == span.from) return {};
-  return {text_ + rowStarts_[index] + span.from, span.to - span.from};
+  const char* from = text_ + rowStarts_[index] + span.from;
+  const char* to = text_ + rowStarts_[index] + span.to;
+  while (from < to && *from == ' ') ++from;
+  while (from < to && to[-1] == ' ') --to;
+  if (from == to) return {};
+  return {from, static_cast<std::size_t>(to - from)};
 }
 
 void ReportTable::clear() { *this = ReportTable(); }
@@ -219,7 +228,7 @@ class ReportTableBuilder {
         int delimiters = 0;
         const std::size_t end = scanLine(text_, position, size_, delimiter_[0],
                                          [&](std::size_t, std::uint64_t bits) {
-                                           delimiters += std::popcount(bits);
+                                           delimiters += bytesMarked(bits);
                                          });
         if (end > position && delimiters + 1 >= columns_) {
           position = end + 1;

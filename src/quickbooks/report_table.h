@@ -31,7 +31,7 @@ class ReportTable {
  private:
   friend class ReportTableBuilder;
 
-  // A cell of the row last split: where it starts and ends, counted from the row's start, trimmed.
+  // A field of the row last split: where it starts and ends, counted from the row's start.
   struct CellSpan {
     std::uint32_t from = 0;
     std::uint32_t to = 0;
