@@ -5,6 +5,18 @@
 
 namespace ppexport {
 
+namespace {
+// The memo of a void begins with "VOID" in any case.
+bool beginsWithVoid(std::string_view description) {
+  constexpr std::string_view kVoid = "VOID";
+  if (description.size() < kVoid.size()) return false;
+  for (std::size_t i = 0; i < kVoid.size(); ++i) {
+    if (upperCase(description[i]) != kVoid[i]) return false;
+  }
+  return true;
+}
+}  // namespace
+
 std::optional<CheckColumns> CheckColumns::find(const ReportTable& checks) {
   CheckColumns columns;
   columns.documentNumber = findColumn("Document Number", checks);
@@ -26,10 +38,23 @@ CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
                    const VendorIndex& vendors, int row)
     : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {
   amount_ = regional().toNumber(cell(columns.amount));
-  // An amount beyond what whole cents can hold is as unreadable as one that is not a number.
-  if (amount_ && !ppexport::amountInCents(*amount_, -100)) amount_.reset();
-  date_ = regional().toDate(cell(columns.date));
-  void_ = amount_ && *amount_ == 0 && upperCase(description().substr(0, 4)) == "VOID";
+  if (amount_) {
+    // An amount beyond what whole cents can hold is as unreadable as one that is not a number.
+    if (std::optional<std::int64_t> cents = ppexport::amountInCents(*amount_, -100)) {
+      registerCents_ = *cents;
+    } else {
+      amount_.reset();
+    }
+  }
+  void_ = amount_ && *amount_ == 0 && beginsWithVoid(description());
+}
+
+const std::optional<Date>& CheckRow::checkDate() const {
+  if (!dateRead_) {
+    date_ = regional().toDate(cell(columns_->date));
+    dateRead_ = true;
+  }
+  return date_;
 }
 
 bool CheckRow::hasCheckNumber() const {
@@ -51,9 +76,7 @@ bool CheckRow::qualifies(Selection selection) const {
 
 double CheckRow::voidAmount() const { return voidAmountFromMemo(description()); }
 
-std::int64_t CheckRow::registerCents() const {
-  return ppexport::amountInCents(registerAmount(), -100).value_or(0);
-}
+std::int64_t CheckRow::registerCents() const { return registerCents_; }
 
 std::int64_t CheckRow::amountInCents() const {
   if (void_) return ppexport::amountInCents(voidAmount(), 100).value_or(0);

@@ -57,8 +57,9 @@ class CheckRow {
 
   // The void flag: the amount reads as zero and the memo begins with "VOID" (any case).
   bool isVoid() const { return void_; }
-  // The check date; nothing when the "Date" cell is not a date.
-  const std::optional<Date>& checkDate() const { return date_; }
+  // The check date; nothing when the "Date" cell is not a date. Read when first asked for: rows
+  // that do not qualify never need it.
+  const std::optional<Date>& checkDate() const;
   bool amountReadable() const { return amount_.has_value(); }
   // The register amount; 0 when unreadable.
   double registerAmount() const { return amount_.value_or(0.0); }
@@ -81,7 +82,9 @@ class CheckRow {
   const VendorIndex* vendors_;
   int row_;
   std::optional<double> amount_;
-  std::optional<Date> date_;
+  std::int64_t registerCents_ = 0;
+  mutable std::optional<Date> date_;
+  mutable bool dateRead_ = false;
   bool void_ = false;
 };
 

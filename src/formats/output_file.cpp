@@ -21,6 +21,9 @@
 namespace ppexport {
 
 namespace {
+// Lines are handed to the system in blocks of this size.
+constexpr std::size_t kBlock = 256 * 1024;
+
 std::string systemReason(int error) {
   std::string reason = std::strerror(error);
   return reason.empty() ? "Unknown error " + std::to_string(error) : reason;
@@ -54,7 +57,9 @@ OutputFile::OutputFile(std::string target) : target_(std::move(target)) {
     return;
   }
   openTemporary();
-  if (file_ != nullptr) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+  // The lines are gathered in blocks here, so the C library need not buffer them again.
+  if (file_ != nullptr) std::setvbuf(file_, nullptr, _IONBF, 0);
+  buffer_.reserve(kBlock + 1024);
 }
 
 OutputFile::~OutputFile() {
@@ -68,10 +73,19 @@ void OutputFile::fail(const std::string& reason) {
 
 void OutputFile::writeLine(std::string_view line) {
   if (file_ == nullptr || !failure_.empty()) return;
-  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() ||
-      std::fwrite("\r\n", 1, 2, file_) != 2) {
+  buffer_.append(line);
+  buffer_.append("\r\n", 2);
+  if (buffer_.size() >= kBlock) writeBuffer();
+}
+
+void OutputFile::writeBuffer() {
+  if (buffer_.empty() || file_ == nullptr || !failure_.empty()) return;
+  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
     fail(systemReason(errno));
   }
+  written_ += buffer_.size();
+  buffer_.clear();
+  startWriteBack();
 }
 
 bool OutputFile::commit() {
@@ -79,6 +93,7 @@ bool OutputFile::commit() {
     fail("The file could not be opened.");
     return false;
   }
+  writeBuffer();
   if (std::fflush(file_) != 0) fail(systemReason(errno));
   if (failure_.empty()) flushToDisk();
   if (std::fclose(file_) != 0) fail(systemReason(errno));
@@ -122,6 +137,8 @@ void OutputFile::openTemporary() {
   fail("No temporary file name was free beside the file.");
 }
 
+void OutputFile::startWriteBack() {}
+
 bool OutputFile::flushToDisk() {
   const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)));
   if (handle == INVALID_HANDLE_VALUE || !FlushFileBuffers(handle)) {
@@ -161,6 +178,19 @@ void OutputFile::openTemporary() {
     fail(systemReason(errno));
     ::close(descriptor);
   }
+}
+
+// A large file starts going to disk while the rest is still being written, so that the flush at
+// the end has little left to wait for.
+void OutputFile::startWriteBack() {
+#ifdef __linux__
+  constexpr std::size_t kWriteBackStep = 8 * 1024 * 1024;
+  if (written_ - writeBackStarted_ >= kWriteBackStep) {
+    ::sync_file_range(::fileno(file_), static_cast<off_t>(writeBackStarted_),
+                      static_cast<off_t>(written_ - writeBackStarted_), SYNC_FILE_RANGE_WRITE);
+    writeBackStarted_ = written_;
+  }
+#endif
 }
 
 bool OutputFile::flushToDisk() {

@@ -28,6 +28,8 @@ class OutputFile {
 
  private:
   void fail(const std::string& reason);
+  void writeBuffer();
+  void startWriteBack();
   void openTemporary();
   bool flushToDisk();
   bool moveIntoPlace();
@@ -35,6 +37,9 @@ class OutputFile {
   std::string target_;
   std::string temporary_;
   std::FILE* file_ = nullptr;
+  std::string buffer_;  // lines not yet written: the file is written in large blocks
+  std::size_t written_ = 0;           // bytes handed to the system so far
+  std::size_t writeBackStarted_ = 0;  // of which the system was asked to start writing to disk
   std::string failure_;
   bool committed_ = false;
 };

@@ -18,9 +18,11 @@ void appendNumber(std::string& out, long value, int digits) {
 }
 
 void appendClean(std::string& out, std::string_view value) {
-  for (char c : value) {
-    const auto byte = static_cast<unsigned char>(c);
-    out.push_back(byte < 0x20 || byte == 0x7F ? ' ' : c);
+  const std::size_t from = out.size();
+  out.append(value);
+  for (std::size_t i = from; i < out.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(out[i]);
+    if (byte < 0x20 || byte == 0x7F) out[i] = ' ';
   }
 }
 

@@ -60,6 +60,9 @@ class IdentifierFields {
 // cut or filled, so a record is always exactly one line.
 class FixedRecord {
  public:
+  // Room for a whole record of the usual widths, so that building it allocates once.
+  FixedRecord() { line_.reserve(128); }
+
   // The value's last `width` characters after `width` zeros put in front: banks read these fields
   // as digits from the right, so a longer value keeps its last characters.
   FixedRecord& zeroFilled(std::string_view value, std::size_t width);

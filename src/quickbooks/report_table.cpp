@@ -1,29 +1,14 @@
 #include "quickbooks/report_table.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <utility>
 
-#include "text/file_names.h"
+#include "quickbooks/report_bytes.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
-
-std::string_view ReportTable::cell(int row, int column) const {
-  if (row < 1 || row > rows_ || column < 1 || column > columns_) return {};
-  const Cell& at = cells_[static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns_) +
-                          static_cast<std::size_t>(column - 1)];
-  return std::string_view(text_).substr(at.offset, at.length);
-}
-
-void ReportTable::clear() {
-  text_.clear();
-  cells_.clear();
-  rows_ = 0;
-  columns_ = 0;
-}
 
 namespace {
 
@@ -63,138 +48,242 @@ int countLineFields(std::string_view line, std::string_view delimiter) {
   return count;
 }
 
-std::size_t occurrences(std::string_view text, char character) {
-  std::size_t count = 0;
-  const char* at = text.data();
-  const char* end = text.data() + text.size();
-  while ((at = static_cast<const char*>(std::memchr(at, character, static_cast<std::size_t>(end - at)))) != nullptr) {
-    ++count;
-    ++at;
-  }
-  return count;
+// The end of the line that starts at `start` (its CR, or the end of the text) and where the next
+// one starts: a line ends at CR or CR LF; a lone LF belongs to the line.
+struct LineBounds {
+  std::size_t end;
+  std::size_t next;
+};
+
+LineBounds lineAt(std::string_view text, std::size_t start) {
+  const void* found = std::memchr(text.data() + start, '\r', text.size() - start);
+  if (found == nullptr) return {text.size(), text.size()};
+  const auto end = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+  std::size_t next = end + 1;
+  if (next < text.size() && text[next] == '\n') ++next;
+  return {end, next};
 }
 
-// Walks the lines of a report: a line ends at CR or CR LF; a lone LF belongs to the line.
-class LineReader {
- public:
-  explicit LineReader(std::string_view text) : text_(text) {}
-  bool atEnd() const { return position_ >= text_.size(); }
-  std::string_view next() {
-    std::size_t end = text_.find('\r', position_);
-    if (end == std::string_view::npos) end = text_.size();
-    std::string_view line = text_.substr(position_, end - position_);
-    position_ = end + 1;
-    if (position_ < text_.size() && text_[position_] == '\n') ++position_;
-    return line;
-  }
+// A delimiter that the line scan below looks for: one character that trimming leaves alone and
+// that never ends a line. Then splitting at every delimiter and trimming each field gives the
+// fields that splitting off the first field again and again gives.
+bool isScanned(std::string_view delimiter) {
+  return delimiter.size() == 1 && delimiter[0] != ' ' && delimiter[0] != '\r';
+}
 
- private:
-  std::string_view text_;
-  std::size_t position_ = 0;
-};
+// Eight bytes at once: 0x80 in every byte of the result where the word's byte is zero.
+constexpr std::uint64_t kOnes = 0x0101'0101'0101'0101u;
+constexpr std::uint64_t kLowSeven = 0x7F7F'7F7F'7F7F'7F7Fu;
+
+std::uint64_t zeroBytes(std::uint64_t word) {
+  return ~(((word & kLowSeven) + kLowSeven) | word | kLowSeven);
+}
+
+// How many bytes of a zeroBytes() result are marked: the marks moved to the low bit of each
+// byte and summed into the top byte by one multiplication.
+int bytesMarked(std::uint64_t marks) { return static_cast<int>(((marks >> 7) * kOnes) >> 56); }
+
+// Up to eight bytes of text with the first one lowest, on any machine; missing bytes are zero.
+std::uint64_t loadWord(const char* at, std::size_t available) {
+  std::uint64_t word = 0;
+  if (available >= 8 && std::endian::native == std::endian::little) {
+    std::memcpy(&word, at, sizeof word);
+    return word;
+  }
+  unsigned char bytes[8] = {};
+  std::memcpy(bytes, at, available < 8 ? available : 8);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&word, bytes, sizeof word);
+  } else {
+    for (int i = 7; i >= 0; --i) word = (word << 8) | bytes[i];
+  }
+  return word;
+}
+
+// Walks a line eight bytes at a time, one pass finding its delimiters and its end together.
+// visit(delimiters) gets each word's delimiter bits (0x80 at each delimiter byte) before the CR;
+// the result is the position of the line's CR, or limit.
+template <class Visit>
+std::size_t scanLine(const char* text, std::size_t start, std::size_t limit, char delimiter,
+                     Visit&& visit) {
+  const std::uint64_t delimiterPattern = kOnes * static_cast<unsigned char>(delimiter);
+  const std::uint64_t returnPattern = kOnes * static_cast<unsigned char>('\r');
+  for (std::size_t block = start; block < limit; block += 8) {
+    const std::size_t available = limit - block;
+    const std::uint64_t word = loadWord(text + block, available);
+    std::uint64_t returns = zeroBytes(word ^ returnPattern);
+    std::uint64_t delimiters = zeroBytes(word ^ delimiterPattern);
+    if (available < 8) {
+      const std::uint64_t inside = (std::uint64_t{1} << (8 * available)) - 1;
+      returns &= inside;
+      delimiters &= inside;
+    }
+    if (returns != 0) {
+      visit(block, delimiters & ((returns & (~returns + 1)) - 1));
+      return block + static_cast<std::size_t>(std::countr_zero(returns) >> 3);
+    }
+    if (delimiters != 0) visit(block, delimiters);
+  }
+  return limit;
+}
 
 }  // namespace
 
+void ReportTable::splitRow(std::size_t row) const {
+  const auto columns = static_cast<std::size_t>(columns_);
+  splitCells_.assign(columns, CellSpan{});
+  const std::size_t start = rowStarts_[row];
+  if (isScanned(delimiter_)) {
+    // Each field from the character after the delimiter before it; trimmed when it is read.
+    std::size_t column = 0;
+    std::size_t from = start;
+    auto keep = [&](std::size_t to) {
+      splitCells_[column++] = {static_cast<std::uint32_t>(from - start),
+                               static_cast<std::uint32_t>(to - start)};
+      from = to + 1;
+    };
+    const std::size_t end =
+        scanLine(text_, start, size_, delimiter_[0], [&](std::size_t block, std::uint64_t bits) {
+          while (bits != 0 && column < columns) {
+            keep(block + static_cast<std::size_t>(std::countr_zero(bits) >> 3));
+            bits &= bits - 1;
+          }
+        });
+    // The last field of the line, unless the heading's fields were all found before it.
+    if (column < columns) keep(end);
+    return;
+  }
+  const std::string_view file(text_, size_);
+  std::string_view rest = file.substr(start, lineAt(file, start).end - start);
+  for (std::size_t column = 0; column < columns; ++column) {
+    const ViewSplit split = splitFirst(rest, delimiter_);
+    if (!split.first.empty()) {
+      const auto offset = static_cast<std::size_t>(split.first.data() - text_) - start;
+      splitCells_[column] = {static_cast<std::uint32_t>(offset),
+                             static_cast<std::uint32_t>(offset + split.first.size())};
+    }
+    rest = split.rest;
+  }
+}
+
+std::string_view ReportTable::cell(int row, int column) const {
+  if (row < 1 || row > rows_ || column < 1 || column > columns_) return {};
+  const auto index = static_cast<std::size_t>(row - 1);
+  if (index != splitRow_) {
+    splitRow(index);
+    splitRow_ = index;
+  }
+  const CellSpan& span = splitCells_[static_cast<std::size_t>(column - 1)];
+  const char* from = text_ + rowStarts_[index] + span.from;
+  const char* to = text_ + rowStarts_[index] + span.to;
+  while (from < to && *from == ' ') ++from;
+  while (from < to && to[-1] == ' ') --to;
+  if (from == to) return {};
+  return {from, static_cast<std::size_t>(to - from)};
+}
+
+void ReportTable::clear() { *this = ReportTable(); }
+
 class ReportTableBuilder {
  public:
-  static void build(std::string text, std::string_view delimiter, ReportTable& table) {
-    // Cells are held as 32-bit offsets into the text; a larger file is not a report.
-    if (text.size() >= std::numeric_limits<std::uint32_t>::max() / 2) return;
-    LineReader headingReader(text);
-    const int columns = headingReader.atEnd() ? 0 : countFields(headingReader.next(), delimiter);
-    // An empty file, or a heading line without fields, gives the empty table that every lookup
-    // handles (each heading is then missing).
-    if (columns == 0) {
+  static void build(std::shared_ptr<ReportBytes> bytes, std::string_view delimiter,
+                    ReportTable& table) {
+    // Rows start at 32-bit offsets into the text; a larger file is not a report.
+    if (bytes->size() >= std::numeric_limits<std::uint32_t>::max() / 2) return;
+    ReportTable result;
+    result.text_ = bytes->data();
+    result.size_ = bytes->size();
+    result.bytes_ = std::move(bytes);
+    result.delimiter_ = delimiter;
+    if (!ReportTableBuilder(result).readRecords()) {
+      // An empty file, or a heading line without fields, gives the empty table that every
+      // lookup handles (each heading is then missing).
       table.clear();
       return;
     }
-
-    ReportTable result;
-    result.text_ = std::move(text);
-    result.columns_ = columns;
-    const std::string_view file(result.text_);
-    // Size the cells once. A record needs the heading's field count, so the cells are bounded both
-    // by lines times columns and by the number of delimiters in the file; the second count is
-    // needed only for odd files whose lines are far fewer bytes than the heading has columns.
-    const std::size_t lineCount = occurrences(file, '\r') + 1;
-    const std::size_t byColumns = lineCount * static_cast<std::size_t>(columns);
-    if (byColumns <= file.size()) {
-      result.cells_.reserve(byColumns);
-    } else if (delimiter.size() == 1) {
-      const std::size_t byDelimiters =
-          2 * occurrences(file, delimiter[0]) + lineCount + static_cast<std::size_t>(columns);
-      result.cells_.reserve(std::min(byColumns, byDelimiters));
-    }
-    std::string overflow;  // the joined text of records broken over several lines
-    std::string joined;
-
-    // Each record is one line, or several lines joined until they hold `columns` fields: a line
-    // break inside a text field splits that field, so the last field of one line and the first of
-    // the next are one field.
-    LineReader lines(file);
-    int records = 0;
-    while (!lines.atEnd()) {
-      ++records;
-      int fields = 0;
-      int linesRead = 0;
-      std::string_view record;
-      while (!lines.atEnd() && fields < columns) {
-        std::string_view line = lines.next();
-        if (linesRead == 0) {
-          record = line;
-        } else {
-          if (linesRead == 1) joined.assign(record);
-          joined.append(line);
-        }
-        ++linesRead;
-        fields += countLineFields(line, delimiter);
-        if (fields < columns) fields -= 1;
-      }
-      std::size_t base = static_cast<std::size_t>(record.data() - file.data());
-      if (linesRead > 1) {
-        base = file.size() + overflow.size();
-        overflow.append(joined);
-        record = joined;
-      }
-      std::string_view rest = record;
-      for (int column = 1; column <= columns; ++column) {
-        ViewSplit split = splitFirst(rest, delimiter);
-        ReportTable::Cell cell;
-        if (!split.first.empty()) {
-          cell.offset = static_cast<std::uint32_t>(
-              base + static_cast<std::size_t>(split.first.data() - record.data()));
-          cell.length = static_cast<std::uint32_t>(split.first.size());
-        }
-        result.cells_.push_back(cell);
-        rest = split.rest;
-      }
-    }
-    if (file.size() + overflow.size() >= std::numeric_limits<std::uint32_t>::max()) return;
-    result.text_.append(overflow);
-    result.rows_ = records;
     table = std::move(result);
   }
+
+ private:
+  explicit ReportTableBuilder(ReportTable& table)
+      : table_(table), text_(table.bytes_->data()), size_(table.size_),
+        delimiter_(table.delimiter_) {}
+
+  bool readRecords() {
+    const std::string_view file(text_, size_);
+    const int columns =
+        size_ == 0 ? 0 : countFields(file.substr(0, lineAt(file, 0).end), delimiter_);
+    if (columns == 0) return false;
+    table_.columns_ = columns;
+    columns_ = columns;
+    // Room for rows of 16 bytes and more; only the part in use is ever touched.
+    table_.rowStarts_.reserve(size_ / 16 + 16);
+
+    const bool scanned = isScanned(delimiter_);
+    std::size_t position = 0;
+    while (position < size_) {
+      table_.rowStarts_.push_back(static_cast<std::uint32_t>(position));
+      if (scanned) {
+        // The usual record: one line with at least as many fields as the heading.
+        int delimiters = 0;
+        const std::size_t end = scanLine(text_, position, size_, delimiter_[0],
+                                         [&](std::size_t, std::uint64_t bits) {
+                                           delimiters += bytesMarked(bits);
+                                         });
+        if (end > position && delimiters + 1 >= columns_) {
+          position = end + 1;
+          if (position < size_ && text_[position] == '\n') ++position;
+          continue;
+        }
+      }
+      position = joinRecord(position);
+    }
+    table_.rows_ = static_cast<int>(table_.rowStarts_.size());
+    return true;
+  }
+
+  // Reads the record that starts at `start` line by line, until its lines hold as many fields as
+  // the heading: a line break inside a text field splits that field, so the last field of one
+  // line and the first of the next are one field. The lines are moved together over the line
+  // breaks between them and the joined record gets a CR behind it, so that it reads as one line.
+  // Returns where the next record starts.
+  std::size_t joinRecord(std::size_t start) {
+    const std::string_view file(text_, size_);
+    int fields = 0;
+    int lines = 0;
+    std::size_t position = start;
+    std::size_t joinedEnd = start;
+    while (position < size_ && fields < columns_) {
+      const LineBounds line = lineAt(file, position);
+      const std::size_t length = line.end - position;
+      if (joinedEnd != position) std::memmove(text_ + joinedEnd, text_ + position, length);
+      fields += countLineFields(std::string_view(text_ + joinedEnd, length), delimiter_);
+      if (fields < columns_) fields -= 1;
+      joinedEnd += length;
+      position = line.next;
+      ++lines;
+    }
+    // Each line break dropped left at least one byte free behind the joined text.
+    if (lines > 1) text_[joinedEnd] = '\r';
+    return position;
+  }
+
+  ReportTable& table_;
+  char* text_;
+  std::size_t size_;
+  std::string_view delimiter_;
+  int columns_ = 0;
 };
 
 void readReportText(std::string text, std::string_view delimiter, ReportTable& table) {
-  ReportTableBuilder::build(std::move(text), delimiter, table);
+  ReportTableBuilder::build(ReportBytes::fromText(std::move(text)), delimiter, table);
 }
 
 void readReportFile(const std::string& path, std::string_view delimiter, ReportTable& table) {
   if (path.empty()) return;
-  std::FILE* file = openFile(path, "rb");
-  if (file == nullptr) return;
-  std::string text;
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    long size = std::ftell(file);
-    if (size > 0) text.reserve(static_cast<std::size_t>(size));
-    std::fseek(file, 0, SEEK_SET);
-  }
-  char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-  std::fclose(file);
-  readReportText(std::move(text), delimiter, table);
+  std::shared_ptr<ReportBytes> bytes = ReportBytes::fromFile(path);
+  if (bytes == nullptr) return;
+  ReportTableBuilder::build(std::move(bytes), delimiter, table);
 }
 
 FieldSplit splitFirstField(std::string_view text, std::string_view delimiter) {

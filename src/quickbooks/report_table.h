@@ -4,6 +4,7 @@
 // cells as the heading line has fields, each trimmed of spaces.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,26 +14,42 @@ namespace ppexport {
 // The field delimiter of every exported report. Fields are never quoted.
 inline constexpr std::string_view fieldSeparator = "\x01";
 
+class ReportBytes;
+
 class ReportTable {
  public:
   bool empty() const { return rows_ == 0; }
   int rows() const { return rows_; }
   int columns() const { return columns_; }
   // The cell in row, column (1-based); "" outside the table. Valid while the table lives.
+  // A row is split into its cells when one of them is first asked for, and the table keeps the
+  // cells of that one row until another row is asked for: a table is read from one thread.
   std::string_view cell(int row, int column) const;
 
   void clear();
 
  private:
   friend class ReportTableBuilder;
-  struct Cell {
-    std::uint32_t offset = 0;
-    std::uint32_t length = 0;
+
+  // A field of the row last split: where it starts and ends, counted from the row's start.
+  struct CellSpan {
+    std::uint32_t from = 0;
+    std::uint32_t to = 0;
   };
-  std::string text_;  // the file's bytes, and behind them the joined text of broken records
-  std::vector<Cell> cells_;
+  void splitRow(std::size_t row) const;
+
+  // The report's bytes; a record broken over lines is joined in place and ends with a CR.
+  std::shared_ptr<ReportBytes> bytes_;
+  const char* text_ = nullptr;
+  std::size_t size_ = 0;
+  std::string delimiter_;
+  // Where each row's record starts in the text: the table holds no more than this beside the
+  // report itself.
+  std::vector<std::uint32_t> rowStarts_;
   int rows_ = 0;
   int columns_ = 0;
+  mutable std::vector<CellSpan> splitCells_;
+  mutable std::size_t splitRow_ = static_cast<std::size_t>(-1);
 };
 
 // Fills table from the report file at path. A missing, empty or unreadable file leaves the table

@@ -135,8 +135,68 @@ std::optional<double> parseCleanNumber(std::string_view text, const Regional& co
 
 }  // namespace
 
+namespace {
+
+// A plain number as reports hold their amounts and check numbers ("-1,234.56", "0.00", "1001"):
+// an optional "-", digits with group separators between them, an optional decimal part. Its
+// digits as one whole number below 2^53, divided by a power of ten up to 10^22, give the correctly
+// rounded value at once: both are exact doubles and the division rounds only once.
+struct PlainNumber {
+  bool read = false;  // false: the text has another form, which the full numeric test decides
+  double value = 0.0;
+};
+
+PlainNumber plainNumber(std::string_view text, const Regional& conventions) {
+  const char decimal = conventions.decimalSeparator;
+  const char group = conventions.groupSeparator;
+  const std::string_view currency = conventions.currencySymbol;
+  // Conventions under which a plain number might read otherwise are left to the full test.
+  if (isDigit(decimal) || decimal == '-' || isDigit(group) || group == '-' ||
+      (!currency.empty() && (isDigit(currency[0]) || currency[0] == '-'))) {
+    return {};
+  }
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  if (negative) ++p;
+  if (p == end || !isDigit(*p)) return {};
+  std::uint64_t digits = 0;
+  int count = 0;
+  int decimals = 0;
+  for (; p < end; ++p) {
+    if (isDigit(*p)) {
+      digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+      ++count;
+    } else if (*p == decimal) {
+      break;
+    } else if (*p == group && group != '\0' && p + 1 < end && isDigit(p[1])) {
+      continue;  // a group separator between two digits
+    } else {
+      return {};
+    }
+    if (count > 18) return {};
+  }
+  if (p < end) {
+    for (++p; p < end; ++p) {
+      if (!isDigit(*p) || count >= 18) return {};
+      digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+      ++count;
+      ++decimals;
+    }
+  }
+  if (digits > (std::uint64_t{1} << 53) || decimals > 22) return {};
+  const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
+  return {true, negative ? -value : value};
+}
+
+}  // namespace
+
 std::optional<double> Regional::toNumber(std::string_view text) const {
   text = trimSpaces(text);
+  if (const PlainNumber plain = plainNumber(text, *this); plain.read) return plain.value;
   if (text.size() <= kStackBuffer) {
     std::array<char, kStackBuffer> buffer;
     return parseCleanNumber(text, *this, buffer.data());

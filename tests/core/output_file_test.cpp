@@ -60,6 +60,25 @@ TEST(OutputFile, replacesTheEarlierFileOnlyWhenCommitted) {
   }
 }
 
+// A large file is handed to the system in blocks; every line arrives whole and in order, across
+// the block ends too.
+TEST(OutputFile, writesAFileOfManyBlocksExactly) {
+  TempFolder folder;
+  const std::string target = folder.file("large.txt");
+  std::string expected;
+  {
+    OutputFile file(target);
+    for (int line = 0; line < 60000; ++line) {
+      const std::string text = std::string(static_cast<std::size_t>(line % 37), 'x') +
+                               std::to_string(line);
+      file.writeLine(text);
+      expected += text + "\r\n";
+    }
+    ASSERT_TRUE(file.commit()) << file.failure();
+  }
+  EXPECT_EQ(readBytes(target), expected);
+}
+
 TEST(OutputFile, refusesAFolderAndAMissingFolder) {
   TempFolder folder;
   for (const std::string& target : {folder.file(""), folder.file("missing/out.txt"),

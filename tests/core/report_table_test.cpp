@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "quickbooks/report_table.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
@@ -65,6 +70,9 @@ TEST(ReadReportFile, readsTheRecordsAsTheReportHoldsThem) {
        {{"Full Name", "Print on Checks"}, {"Blank", ""}, {"Next", "Next Co"}}},
       {"lines end in CR or CR LF, a lone LF stays in the line",
        "A\x01" "B\r1\x01line\nfeed\r\n2\x01z", {{"A", "B"}, {"1", "line\nfeed"}, {"2", "z"}}},
+      {"a record broken over three lines is joined",
+       "Num\x01Memo\x01" "Amount\r\n" "7\x01one\r\ntwo\r\nthree\x01-5.00\r\n" "8\x01m\x01-1.00\r\n",
+       {{"Num", "Memo", "Amount"}, {"7", "onetwothree", "-5.00"}, {"8", "m", "-1.00"}}},
       {"trailing empty fields of the heading are not columns",
        "A\x01" "B\x01 \r\n1\x01" "2\x01" "3\r\n", {{"A", "B"}, {"1", "2"}}},
   };
@@ -83,6 +91,102 @@ TEST(ReadReportFile, oddFilesReadWithoutCrashOrHang) {
   for (int i = 0; i < 100000; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
   ReportTable table = fromText(binary);
   EXPECT_LE(table.rows(), 100000);
+}
+
+// The reading rules spelled out line by line and field by field, to hold the reader, which scans
+// a word of bytes at a time and joins broken records in place, against.
+std::vector<std::vector<std::string>> readLineByLine(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t position = 0; position < text.size();) {
+    std::size_t end = text.find('\r', position);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(position, end - position));
+    position = end + 1;
+    if (position < text.size() && text[position] == '\n') ++position;
+  }
+  auto fieldsOf = [](const std::string& line) {
+    return line.empty() ? 0 : 1 + static_cast<int>(std::count(line.begin(), line.end(), '\x01'));
+  };
+  int columns = 0;
+  for (std::string rest = lines.empty() ? "" : lines[0]; !rest.empty();
+       rest = splitFirstField(rest, fieldSeparator).rest) {
+    ++columns;
+  }
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t next = 0; columns > 0 && next < lines.size();) {
+    std::string record;
+    for (int fields = 0; next < lines.size() && fields < columns;) {
+      record += lines[next];
+      fields += fieldsOf(lines[next++]);
+      if (fields < columns) fields -= 1;
+    }
+    rows.emplace_back();
+    for (int column = 0; column < columns; ++column) {
+      FieldSplit split = splitFirstField(record, fieldSeparator);
+      rows.back().push_back(split.first);
+      record = split.rest;
+    }
+  }
+  return rows;
+}
+
+// Reports of every shape at every alignment of delimiters and line ends to the eight-byte words
+// the reader scans: fields of all lengths, blank and spaced fields, lone LFs, CR and CR LF, short
+// lines that join, empty lines, a last line with or without its line end.
+TEST(ReadReportFile, readsEveryShapeOfReportAsTheLineByLineRulesDo) {
+  const std::vector<std::string> pieces = {"", " ", "a", "  spaced  ", "x\ny", "1,234.56",
+                                           "VOID: 12.00", "0123456", "abcdefghijklmnopq"};
+  const std::vector<std::string> ends = {"\r\n", "\r", "\r\n", "\n\r\n"};
+  std::uint64_t seed = 99;
+  auto next = [&seed](std::size_t below) {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<std::size_t>((seed >> 33) % below);
+  };
+  for (int report = 0; report < 3000; ++report) {
+    const std::size_t columns = 1 + next(6);
+    std::string text;
+    const std::size_t lines = 1 + next(12);
+    for (std::size_t line = 0; line < lines; ++line) {
+      // Mostly whole records, some short lines, some long ones, now and then an empty line.
+      const std::size_t kind = next(10);
+      std::size_t fields = kind < 6 ? columns : kind < 8 ? 1 + next(columns) : columns + next(3);
+      if (kind == 9 && line > 0) fields = 0;
+      for (std::size_t field = 0; field < fields; ++field) {
+        if (field > 0) text += '\x01';
+        text += line == 0 ? "H" + std::to_string(field) : pieces[next(pieces.size())];
+        text.append(next(3), ' ');
+      }
+      if (line + 1 < lines || next(2) == 0) text += ends[next(ends.size())];
+    }
+    SCOPED_TRACE(::testing::PrintToString(text));
+    const ReportTable table = fromText(text);
+    const auto expected = readLineByLine(text);
+    ASSERT_EQ(cellsOf(table), expected);
+    // Cells asked for out of order read the same.
+    for (int row = table.rows(); row >= 1; --row) {
+      for (int column = table.columns(); column >= 1; --column) {
+        ASSERT_EQ(table.cell(row, column), expected[static_cast<std::size_t>(row - 1)]
+                                                   [static_cast<std::size_t>(column - 1)]);
+      }
+    }
+  }
+}
+
+// A report read from its file reads as the same text in memory, also when the file ends exactly
+// at a page or word boundary without a line end.
+TEST(ReadReportFile, aFileReadsAsItsText) {
+  testing::TempFolder folder;
+  for (std::size_t size : {7u, 8u, 4095u, 4096u, 65536u, 100001u}) {
+    std::string text = "Num\x01Memo\x01" "Amount\r\n";
+    for (int row = 0; text.size() < size; ++row) {
+      text += std::to_string(row) + "\x01 memo " + std::to_string(row % 7) + "\x01-1.00\r\n";
+    }
+    text.resize(size);
+    testing::writeBytes(folder.file("checks.txt"), text);
+    ReportTable table;
+    readReportFile(folder.file("checks.txt"), fieldSeparator, table);
+    EXPECT_EQ(cellsOf(table), readLineByLine(text)) << size;
+  }
 }
 
 TEST(ReadReportFile, aMissingFileLeavesTheTableAsItWas) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "text/regional.h"
 
@@ -67,6 +71,66 @@ TEST(NumericTest, followsTheRegionalSeparatorsAndSymbol) {
   noCurrency.currencySymbol.clear();
   EXPECT_FALSE(noCurrency.isNumeric("$12"));
   EXPECT_EQ(noCurrency.toNumber("12"), 12.0);
+}
+
+// Plain amounts and check numbers take a shorter road than other numbers; it must land on the
+// same double that reading the digits without group separators does, at every length and scale.
+TEST(NumericTest, plainAmountsReadAsTheirDigitsDo) {
+  const Regional us = Regional::unitedStates();
+  std::vector<std::string> texts = {"9007199254740992", "9007199254740993", "900719925474099.3",
+                                    "999999999999999999", "0.0000000000000000000001",
+                                    "1.0000000000000000000001", "0.1", "0.7", "123456789.12",
+                                    "4503599627370497.5", "-0", "0.000", "1000000000000000000000"};
+  std::uint64_t seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    return seed >> 33;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    std::string digits = std::to_string(next() % 100000000) + std::to_string(next() % 100000000);
+    digits.erase(0, next() % digits.size());
+    const std::size_t point = next() % (digits.size() + 1);
+    if (point < digits.size() && next() % 4 != 0) digits.insert(point, ".");
+    texts.push_back((next() % 2 == 0 ? "-" : "") + digits);
+  }
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    double expected = 0.0;
+    const std::from_chars_result read =
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(read.ptr, text.data() + text.size());
+    const std::optional<double> value = us.toNumber(text);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(*value, expected);
+    EXPECT_EQ(std::signbit(*value), std::signbit(expected));
+    // The same number with group separators every three digits.
+    std::string grouped = text;
+    std::size_t units = grouped.find('.');
+    if (units == std::string::npos) units = grouped.size();
+    const std::size_t first = grouped[0] == '-' ? 1 : 0;
+    for (std::size_t at = units; at > first + 3; at -= 3) grouped.insert(at - 3, ",");
+    EXPECT_EQ(us.toNumber(grouped), value) << grouped;
+  }
+}
+
+// Where the regional symbols could make a plain-looking text read otherwise, the full test
+// decides: a currency symbol "-" is a currency symbol, not a sign.
+TEST(NumericTest, plainLookingTextsFollowUnusualConventions) {
+  Regional dashCurrency = Regional::unitedStates();
+  dashCurrency.currencySymbol = "-";
+  EXPECT_EQ(dashCurrency.toNumber("-12"), 12.0);
+  EXPECT_EQ(dashCurrency.toNumber("--12"), -12.0);
+
+  Regional noGroups = Regional::unitedStates();
+  noGroups.groupSeparator = '\0';
+  EXPECT_FALSE(noGroups.isNumeric("1,234"));
+  EXPECT_FALSE(noGroups.isNumeric(std::string("1\0" "234", 5)));
+
+  Regional commaDecimal = Regional::unitedStates();
+  commaDecimal.decimalSeparator = ',';
+  commaDecimal.groupSeparator = ',';
+  EXPECT_EQ(commaDecimal.toNumber("1,5"), 1.5);
+  EXPECT_FALSE(commaDecimal.isNumeric("1,234,5"));
 }
 
 }  // namespace
