@@ -153,6 +153,7 @@ void WindowBindingTest::createShowsTheBusyPointerAndTheDisabledButtonFirst() {
   fixture.settings.saveSetting("CheckingfileName", fixture.folder.file("march.txt"));
   fixture.quickBooks.reports["qbTransactionListGeneral"] =
       reportText({{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Amount"}});
+  fixture.quickBooks.reports["qbVendorNames"] = reportText({{"Full Name", "Print on Checks"}});
   WatchedQuickBooks quickBooks(fixture.quickBooks);
   window::WindowServices services = fixture.services();
   services.busy = &fixture.cursor;
