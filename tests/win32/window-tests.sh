@@ -28,6 +28,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$server" -w >/dev/null 2>&1
 fi
 wine_dialog_fonts
+# Windows that Wine leaves to a window manager wait two seconds, for a manager that is not there,
+# each time one closes; unmanaged ones close at once.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 trap '"$server" -k >/dev/null 2>&1' EXIT
 
 now=2024-03-06T09:30
