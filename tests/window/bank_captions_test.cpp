@@ -141,7 +141,6 @@ TEST(BankCaptions, BankCodeListsAreFilledAndReset) {
   EXPECT_EQ(codes.entries.size(), 12u);
   EXPECT_EQ(codes.text, "<pick a bank code>");
   EXPECT_EQ(codes.selected, 0);
-  EXPECT_EQ(codes.entries[5], "0006 - TN");
   fixture.choose(bankCode, "0005 - GA");
   EXPECT_EQ(codes.selected, 4);
 
@@ -155,7 +154,6 @@ TEST(BankCaptions, BankCodeListsAreFilledAndReset) {
   EXPECT_EQ(codes.text, "<pick a bank code>");
 
   fixture.choose(bankList, "Citibank - Standard Positive Pay");
-  EXPECT_EQ(codes.entries.size(), 12u);
   EXPECT_EQ(codes.entries[11], "030 - CNJ - New Jersey");
 
   // The account's saved code is selected after its format's list is filled.

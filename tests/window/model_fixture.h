@@ -6,9 +6,6 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "settings/memory_store.h"
 #include "support/fake_quickbooks.h"
