@@ -4,7 +4,7 @@
 #    custom format editor;
 #  - the Windows window under Wine: the main window with two bank formats, and the editor.
 #   scripts/window-screenshots.sh [native build folder] [Windows build folder]
-#                                  (default build/default and build/windows; a missing one is left out)
+# (default build/default and build/windows; a build without its window is left out)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh

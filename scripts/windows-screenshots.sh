@@ -62,7 +62,8 @@ shoot() {  # picture of the main window, [picture of the editor]
     client="$(xwininfo -id "$main" | awk '/Height/ {height = $2} END {print height}')"
     # Wine draws the caption above the client area; the client area is 7395 twips high.
     frame=$((client - 7395 / 15))
-    xdotool mousemove --window "$main" $(((6600 + 585 / 2) / 15)) $((frame + (3420 + 375 / 2) / 15)) click 1
+    xdotool mousemove --window "$main" $(((6600 + 585 / 2) / 15)) \
+      $((frame + (3420 + 375 / 2) / 15)) click 1
     editor="$(window "Custom Format")"
     sleep 1
     import -window "$editor" "$out/$2"

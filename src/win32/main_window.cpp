@@ -64,8 +64,8 @@ bool MainWindow::dialogMessage(MSG& message) {
   if (message.hwnd == nullptr) return false;
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   if (root == nullptr) return false;
-  if (root == window_ || root == editor_->handle()) return IsDialogMessageW(root, &message) != FALSE;
-  return false;
+  if (root != window_ && root != editor_->handle()) return false;
+  return IsDialogMessageW(root, &message) != FALSE;
 }
 
 void MainWindow::refresh() {

@@ -69,6 +69,7 @@ void fillList(HWND handle, const std::vector<std::string>& entries) {
     SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   }
 }
+
 // Where the caret stands in the box of a drop-down list that the user is typing into. Copying the
 // model into the list (a typed name that matches an entry selects it) must leave it there, not
 // select the whole text, so that the next key does not replace what was typed.

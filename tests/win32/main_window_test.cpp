@@ -127,6 +127,28 @@ TEST_F(WindowTest, DesignPlacesAndFontFollowTheDpi) {
   EXPECT_EQ(font.lfHeight, -MulDiv(8, dpi, 72));
 }
 
+class WindowWithNoticeTest : public WindowTest {
+ protected:
+  std::vector<std::string> notices() const override {
+    return {"Settings are not kept: the settings file cannot be written."};
+  }
+};
+
+TEST_F(WindowWithNoticeTest, StatusLineShowsTheNoticeUnderTheForm) {
+  EXPECT_TRUE(visible(control(statusLine)));
+  EXPECT_EQ(text(control(statusLine)),
+            "Settings are not kept: the settings file cannot be written.");
+  RECT client{};
+  GetClientRect(main(), &client);
+  const window::Size size = window().model().clientSize();
+  const unsigned dpi = win32::windowDpi(main());
+  EXPECT_GT(size.height, 7395);
+  EXPECT_EQ(client.bottom, win32::pixels(size.height, dpi));
+  EXPECT_LE(placeInWindow(control(statusLine)).bottom, client.bottom);
+  EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()),
+            std::vector<std::string>{});
+}
+
 // A Create with the choices of one case: the driver script runs the native command line with the
 // same choices (written beside the files as its options) and compares the files byte for byte.
 struct CreateChoices {

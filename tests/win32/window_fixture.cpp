@@ -35,6 +35,7 @@ void WindowTest::SetUp() {
   services.busy = &busy_;
   services.programFolder = programFolder();
   services.version = "1.0.5";
+  services.notices = notices();
   window_ = std::make_unique<win32::MainWindow>(services);
   ASSERT_TRUE(window_->open(SW_SHOWNOACTIVATE));
 }

@@ -48,6 +48,8 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // What the status line under the form tells for the whole run; none by default.
+  virtual std::vector<std::string> notices() const { return {}; }
 
   HWND main() const { return window_->handle(); }
   HWND control(window::ExportControl id) const { return window_->control(id); }
