@@ -263,10 +263,12 @@ std::string upperCase(std::string_view text) {
 }
 
 std::string_view trimSpaces(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && text[first] == ' ') ++first;
+  while (last > first && text[last - 1] == ' ') --last;
+  if (first == last) return {};
+  return text.substr(first, last - first);
 }
 
 std::string replaceControlCharacters(std::string_view text) {
