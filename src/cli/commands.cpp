@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/command_words.h"
 #include "cli/session.h"
 #include "create/messages.h"
 #include "text/windows1252.h"
@@ -17,6 +18,9 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   CLI::App app{"Writes the issued-check files that banks match presented checks against.",
                "ppexport"};
   app.require_subcommand(1);
+  // The global options may also stand after the command: every command hands on what it does not
+  // know itself.
+  app.fallthrough();
   GlobalOptions globals;
   app.add_option("--settings", globals.settingsFile, "Settings store file");
   app.add_option("--company", globals.companyFile, "Company file played instead of QuickBooks");
@@ -30,6 +34,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   addSettingsCommand(app, session, console);
   addCustomCommand(app, session, console);
 
+  if (std::optional<int> answered = answerCommandWords(app, arguments, console)) return *answered;
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
     app.parse(reversed);

@@ -53,6 +53,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   SettingsStore* settings = session.settings();
   if (clock == nullptr || settings == nullptr) return badUsage;
   QuickBooksConnection* quickBooks = session.quickBooks();
+  if (quickBooks == nullptr) return session.quickBooksFailure();
   const Date today = clock->now().date;
 
   // A bank format given by name must exist; a typed text in the window is its own matter.
@@ -159,6 +160,7 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--no-review", options->noReview, "Do not write the review file")
       ->excludes(review);
   command->add_flag("--json", options->json, "Print the result as one JSON object");
+  command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);
   });
