@@ -14,7 +14,7 @@ void addAccountsCommand(CLI::App& app, Session& session, Console& console) {
   command->callback([&session, &console] {
     QuickBooksConnection* quickBooks = session.quickBooks();
     if (quickBooks == nullptr) {
-      console.status = badUsage;
+      console.status = session.quickBooksFailure();
       return;
     }
     const AccountList accounts = getAccountList(*quickBooks, reportFolder());

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/command_words.h"
 #include "cli/session.h"
 #include "create/messages.h"
 #include "text/windows1252.h"
@@ -19,6 +20,9 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("ppexport ") + PPEXPORT_VERSION,
                        "Print the program's version and exit");
+  // The global options may also stand after the command: every command hands on what it does not
+  // know itself.
+  app.fallthrough();
   GlobalOptions globals;
   app.add_option("--settings", globals.settingsFile, "Settings store file");
   app.add_option("--company", globals.companyFile, "Company file played instead of QuickBooks");
@@ -32,6 +36,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   addSettingsCommand(app, session, console);
   addCustomCommand(app, session, console);
 
+  if (std::optional<int> answered = answerCommandWords(app, arguments, console)) return *answered;
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
     app.parse(reversed);

@@ -123,6 +123,7 @@ void addConvertCommand(CLI::App& app, Session& session, Console& console) {
   addIdentifierOptions(*command, options->identifiers);
   command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
   command->add_flag("--json", options->json, "Print the result as one JSON object");
+  command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = convert(*options, session, console);
   });

@@ -37,9 +37,13 @@ std::string givenOr(const std::optional<std::string>& given, const std::string& 
   return given ? utf8ToWindows1252(*given) : stored;
 }
 
+// A relative file name made whole, so that the window later writes the same file whatever its
+// current folder; a name from a root (a drive's root on Windows) stays as given.
 std::string absolutePath(const std::string& given) {
+  const std::filesystem::path path = filePath(given);
+  if (path.has_root_directory()) return given;
   std::error_code error;
-  const std::filesystem::path whole = std::filesystem::absolute(filePath(given), error);
+  const std::filesystem::path whole = std::filesystem::absolute(path, error);
   return error ? given : fileName(whole.lexically_normal());
 }
 
@@ -53,6 +57,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   SettingsStore* settings = session.settings();
   if (clock == nullptr || settings == nullptr) return badUsage;
   QuickBooksConnection* quickBooks = session.quickBooks();
+  if (quickBooks == nullptr) return session.quickBooksFailure();
   const Date today = clock->now().date;
 
   // A bank format given by name must exist; a typed text in the window is its own matter.
@@ -67,8 +72,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   AccountSettings saved = stored;
   saved.account = account;
   saved.bankList = givenOr(options.bank, stored.bankList);
-  // The file name is a path of this computer, stored whole so that the window later writes the
-  // same file whatever its current folder.
+  // The file name is a path of this computer, stored whole.
   saved.fileName = options.output ? absolutePath(*options.output) : stored.fileName;
   saved.remoteID = givenOr(options.identifiers.remoteId, stored.remoteID);
   saved.batchID = givenOr(options.identifiers.batchId, stored.batchID);
@@ -159,6 +163,7 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--no-review", options->noReview, "Do not write the review file")
       ->excludes(review);
   command->add_flag("--json", options->json, "Print the result as one JSON object");
+  command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);
   });

@@ -2,6 +2,8 @@
 // with its messages.
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <ostream>
 
@@ -35,11 +37,54 @@ SettingsStore* usableStore(Session& session, Console& console) {
 }
 
 // After an operation of store: false, with its reason printed, when it failed.
-bool succeeded(SettingsStore& store, Console& console) {
-  const std::string reason = store.lastError();
-  if (reason.empty()) return true;
-  console.print(console.err, "ppexport: " + reason);
+bool succeeded(SettingsStore& store, Session& session, Console& console) {
+  if (store.lastError().empty()) return true;
+  session.reportSettingsFailure(store);
   console.status = failed;
+  return false;
+}
+
+// "A, B or C", for the accepted values of a refusal.
+template <typename Names>
+std::string oneOf(const Names& names) {
+  std::string text;
+  for (std::size_t i = 0; i < std::size(names); ++i) {
+    if (i > 0) text += i + 1 == std::size(names) ? " or " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
+// The field named by text without regard to case, in the editor's spelling; nothing when none is.
+std::optional<std::string> fieldNamed(std::string_view text) {
+  for (std::string_view name : customFieldNames) {
+    if (upperCase(name) == upperCase(text)) return std::string(name);
+  }
+  return std::nullopt;
+}
+
+// A field or date format that the writers would not know would be stored and then give empty or
+// literal fields, so save takes only the editor's own choices (and an empty field position).
+bool refusesUnknownChoices(CustomOptions& options, Console& console) {
+  for (std::string& given : options.fields) {
+    const std::size_t colon = given.rfind(':');
+    const std::string name = given.substr(0, colon);
+    if (name.empty()) continue;
+    const std::optional<std::string> known = fieldNamed(utf8ToWindows1252(name));
+    if (!known) {
+      console.err << "ppexport: no custom format field named '" << name << "'; the fields are "
+                  << oneOf(customFieldNames) << ".\n";
+      return true;
+    }
+    given = *known + (colon == std::string::npos ? "" : given.substr(colon));
+  }
+  if (options.dateFormat &&
+      std::find(customDatePatterns.begin(), customDatePatterns.end(), *options.dateFormat) ==
+          customDatePatterns.end()) {
+    console.err << "ppexport: no date format '" << *options.dateFormat
+                << "'; the date formats are " << oneOf(customDatePatterns) << ".\n";
+    return true;
+  }
   return false;
 }
 
@@ -51,7 +96,7 @@ void list(Session& session, Console& console) {
   SettingsStore* store = usableStore(session, console);
   if (!store) return;
   const std::vector<std::string> names = customFormatNames(*store);
-  if (!succeeded(*store, console)) return;
+  if (!succeeded(*store, session, console)) return;
   for (const std::string& name : names) console.print(console.out, name);
 }
 
@@ -61,7 +106,7 @@ void show(const CustomOptions& options, Session& session, Console& console) {
   // Like every user of a bank list entry, show looks the name up trimmed.
   const std::string name(trimSpaces(utf8ToWindows1252(options.name)));
   const bool exists = customFormatExists(*store, name);
-  if (!succeeded(*store, console)) return;
+  if (!succeeded(*store, session, console)) return;
   if (!exists) {
     console.print(console.err, "ppexport: there is no custom format named \"" + name + "\".");
     console.status = badUsage;
@@ -84,9 +129,13 @@ void show(const CustomOptions& options, Session& session, Console& console) {
 
 // The editor's steps: the stored format (or the editor's defaults) with the given choices typed
 // over it, each field picked and each length left as the editor's validators correct them.
-void save(const CustomOptions& options, Session& session, Console& console) {
+void save(CustomOptions options, Session& session, Console& console) {
   if (options.fields.size() > customFieldCount) {
     console.err << "ppexport: a custom format has at most " << customFieldCount << " fields.\n";
+    console.status = badUsage;
+    return;
+  }
+  if (refusesUnknownChoices(options, console)) {
     console.status = badUsage;
     return;
   }
@@ -131,7 +180,7 @@ void remove(const CustomOptions& options, Session& session, Console& console) {
   if (!store) return;
   const std::string name = utf8ToWindows1252(options.name);
   const bool existed = customFormatExists(*store, name);
-  if (!succeeded(*store, console)) return;
+  if (!succeeded(*store, session, console)) return;
   if (std::optional<EditorMessage> failure = deleteCustomFormat(*store, name)) {
     console.print(console.err, failure->text);
     console.status = failed;

@@ -1,8 +1,11 @@
 #include "cli/session.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <ostream>
 
 #include "settings/environment.h"
+#include "text/file_names.h"
 
 namespace ppexport::cli {
 
@@ -31,10 +34,41 @@ const Clock* Session::clock() {
   return clock_.get();
 }
 
+namespace {
+// Why a company file cannot be played, in the words that follow its name; "" when it can.
+std::string companyFileProblem(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(filePath(path), error)) return "does not exist";
+  if (std::filesystem::is_directory(filePath(path), error)) return "is a folder";
+  std::FILE* probe = openFile(path, "rb");
+  if (probe == nullptr) return "cannot be read";
+  std::fclose(probe);
+  return "";
+}
+}  // namespace
+
+void Session::reportSettingsFailure(const SettingsStore& store) {
+  if (store_ && store.lastError() == store_->error) return;
+  console_->err << "ppexport: " << store.lastError() << '\n';
+}
+
 QuickBooksConnection* Session::quickBooks() {
   if (!quickBooks_) {
     const Clock* today = clock();
     if (today == nullptr) return nullptr;
+    // A mistyped company file is said plainly, before any QuickBooks wording could blame a
+    // missing QuickBooks.
+    const std::string company = globals_->companyFile.empty()
+                                    ? environmentValue("PPEXPORT_COMPANY")
+                                    : globals_->companyFile;
+    if (!company.empty()) {
+      const std::string problem = companyFileProblem(company);
+      if (!problem.empty()) {
+        console_->err << "ppexport: the company file '" << company << "' " << problem << '\n';
+        quickBooksFailure_ = failed;
+        return nullptr;
+      }
+    }
     quickBooks_ = chooseQuickBooksConnection(globals_->companyFile, *today, programFolder());
     if (quickBooks_->sampleCompany) console_->err << "ppexport: " << sampleCompanyNotice() << '\n';
   }

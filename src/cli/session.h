@@ -22,8 +22,15 @@ class Session {
   // The clock of --now or PPEXPORT_NOW, else the computer's; nothing when the text given is not
   // an instant (printed).
   const Clock* clock();
-  // The QuickBooks to ask; says on standard error when the sample company plays it.
+  // The QuickBooks to ask; says on standard error when the sample company plays it. Nothing,
+  // with the reason printed, when the clock is wrong or the company file named cannot be read.
   QuickBooksConnection* quickBooks();
+  // The exit status of a command that found no QuickBooks to ask.
+  int quickBooksFailure() const { return quickBooksFailure_; }
+
+  // Prints why an operation of the settings store failed, unless it is the reason the store gave
+  // on opening, which was printed then.
+  void reportSettingsFailure(const SettingsStore& store);
 
  private:
   const GlobalOptions* globals_;
@@ -32,6 +39,7 @@ class Session {
   std::unique_ptr<Clock> clock_;
   bool clockChecked_ = false;
   std::optional<QuickBooksChoice> quickBooks_;
+  int quickBooksFailure_ = badUsage;
 };
 
 }  // namespace ppexport::cli

@@ -24,8 +24,8 @@ SettingsStore* storeOrFail(Session& session, Console& console) {
   return store;
 }
 
-int reportFailure(SettingsStore& store, Console& console) {
-  console.err << "ppexport: " << store.lastError() << '\n';
+int reportFailure(SettingsStore& store, Session& session) {
+  session.reportSettingsFailure(store);
   return failed;
 }
 }  // namespace
@@ -44,7 +44,7 @@ void addSettingsCommand(CLI::App& app, Session& session, Console& console) {
     const std::string key = utf8ToWindows1252(options->key);
     const std::optional<std::string> value = store->readSetting(key);
     if (!value && !store->lastError().empty()) {
-      console.status = reportFailure(*store, console);
+      console.status = reportFailure(*store, session);
       return;
     }
     console.print(console.out, value ? *value : utf8ToWindows1252(options->defaultValue));
@@ -60,7 +60,7 @@ void addSettingsCommand(CLI::App& app, Session& session, Console& console) {
     console.status = store->saveSetting(utf8ToWindows1252(options->key),
                                         utf8ToWindows1252(options->value))
                          ? done
-                         : reportFailure(*store, console);
+                         : reportFailure(*store, session);
   });
 
   CLI::App* remove = command->add_subcommand("delete", "Remove a key (an absent key is fine)");
@@ -70,7 +70,7 @@ void addSettingsCommand(CLI::App& app, Session& session, Console& console) {
     if (store == nullptr) return;
     console.status = store->deleteSetting(utf8ToWindows1252(options->key))
                          ? done
-                         : reportFailure(*store, console);
+                         : reportFailure(*store, session);
   });
 
   CLI::App* list = command->add_subcommand("list", "Print every key and value, tab between");
@@ -79,7 +79,7 @@ void addSettingsCommand(CLI::App& app, Session& session, Console& console) {
     if (store == nullptr) return;
     const SettingsEntries entries = store->enumerate();
     if (entries.empty() && !store->lastError().empty()) {
-      console.status = reportFailure(*store, console);
+      console.status = reportFailure(*store, session);
       return;
     }
     for (const auto& [key, value] : entries) console.print(console.out, key + "\t" + value);
