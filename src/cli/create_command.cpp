@@ -111,7 +111,8 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   request.bankListIndex = indexIn(bankList(settings), saved.bankList);
   request.accountText = account;
   request.accountIndex = indexIn(accounts.accounts, account);
-  request.fileName = saved.fileName;
+  // The file is written and named as given; the account keeps it as a whole path.
+  request.fileName = options.output ? *options.output : saved.fileName;
   request.fromDate = saved.fromDate;
   request.toDate = saved.toDate;
   request.bankId = {saved.bankID, visible.bankId};

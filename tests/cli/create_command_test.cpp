@@ -82,9 +82,12 @@ TEST(CreateCommand, namesAreCheckedAndTheResultCanBeJson) {
     arguments.insert(arguments.end(), more);
     return arguments;
   };
-  // A relative output file is stored whole, so that the window later writes the same file.
+  // A relative output file is written and named as given, and stored whole, so that the window
+  // later writes the same file.
   const std::string relative =
       (std::filesystem::relative(line.folder.path()) / "relative.txt").string();
+  const std::string reviewPath =
+      (std::filesystem::relative(line.folder.path()) / "Positive Pay Review.csv").string();
   struct Case {
     std::vector<std::string> arguments;
     int status;
@@ -115,11 +118,10 @@ TEST(CreateCommand, namesAreCheckedAndTheResultCanBeJson) {
       {{"create", "--account", "Checking", "--bank", "Regions Bank", "--account-id", "987654",
         "--output", relative, "--review", "--json"},
        0,
-       "{\"file\":\"" + line.folder.file("relative.txt") +
+       "{\"file\":\"" + relative +
            "\",\"written\":true,\"count\":22,\"issued\":{\"count\":19,\"cents\":1180023},"
            "\"voided\":{\"count\":3,\"cents\":136500},\"warnings\":[],\"reviewFile\":\"" +
-           line.folder.file("Positive Pay Review.csv") + "\",\"message\":\"Created " +
-           line.folder.file("relative.txt") +
+           reviewPath + "\",\"message\":\"Created " + relative +
            " with 22 check records.\\n\\nIssued checks: 19, total 11800.23\\nVoided checks: 3, "
            "total 1365.00\\n\\nAlso created the file 'Positive Pay Review.csv' for your "
            "review.\"}\n",
