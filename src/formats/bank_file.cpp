@@ -1,5 +1,7 @@
 #include "formats/bank_file.h"
 
+#include <algorithm>
+
 namespace ppexport {
 
 std::string checkWarning(std::string_view checkNumber, std::string_view problem) {
@@ -84,6 +86,10 @@ int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies
   static const VendorIndex noVendors;
   const VendorIndex& vendors = inputs_->vendors != nullptr ? *inputs_->vendors : noVendors;
   int count = 0;
+  // One entry per row at most: reserved once, so that a large file is not copied as it grows.
+  if (result_.checks.capacity() == 0) {
+    result_.checks.reserve(static_cast<std::size_t>(std::max(0, inputs_->checks->rows() - 1)));
+  }
   for (int row = 2; row <= inputs_->checks->rows(); ++row) {
     CheckRow check(*inputs_->checks, *columns_, vendors, row);
     if (!qualifies(check)) continue;
