@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "create/clock.h"
+#include "history/history_folder.h"
 #include "quickbooks/connection_choice.h"
 #include "settings/open_settings_store.h"
 
@@ -24,6 +25,8 @@ class Session {
   const Clock* clock();
   // The QuickBooks to ask; says on standard error when the sample company plays it.
   QuickBooksConnection* quickBooks();
+  // The folder of the sent-file history: --history, PPEXPORT_HISTORY or the user's own.
+  HistoryLocation history() const { return historyLocation(globals_->history); }
 
  private:
   const GlobalOptions* globals_;
