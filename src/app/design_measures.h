@@ -2,18 +2,20 @@
 // The windows are designed in twips; they are shown at 15 twips to a logical pixel.
 
 #include <QRect>
+#include <QSize>
 
-class QWidget;
+#include "window/controls.h"
 
 namespace ppexport::app {
 
 constexpr int pixels(int twips) { return (twips + 7) / 15; }
 
-constexpr QRect designRect(int left, int top, int width, int height) {
-  return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+constexpr QRect designRect(const window::Rect& twips) {
+  return QRect(pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height));
 }
 
-// Puts widget at its design position and size, given in twips.
-void place(QWidget* widget, int left, int top, int width, int height);
+constexpr QSize designSize(const window::Size& twips) {
+  return QSize(pixels(twips.width), pixels(twips.height));
+}
 
 }  // namespace ppexport::app

@@ -7,7 +7,6 @@
 #include "app/export_window.h"
 #include "app/program_services.h"
 #include "app/screenshots.h"
-#include "app/text_conversion.h"
 #include "create/messages.h"
 
 int main(int argc, char** argv) {
@@ -40,10 +39,12 @@ int main(int argc, char** argv) {
   parser.addOptions({settings, company, now, screenshot, editorScreenshot});
   parser.process(application);
 
-  ProgramServices services(ProgramOptions{parser.value(settings), parser.value(company),
-                                          parser.value(now)});
-  if (!services.error().isEmpty()) {
-    QMessageBox::critical(nullptr, fromCore(ppexport::applicationTitle), services.error());
+  ProgramServices services(ppexport::window::ProgramOptions{parser.value(settings).toStdString(),
+                                                            parser.value(company).toStdString(),
+                                                            parser.value(now).toStdString()});
+  if (!services.error().empty()) {
+    QMessageBox::critical(nullptr, QString::fromUtf8(ppexport::applicationTitle),
+                          QString::fromStdString(services.error()));
     return 2;
   }
   ExportWindow window(services.windowServices());

@@ -1,0 +1,142 @@
+#pragma once
+// The custom format editor `CustomFormat`, without a toolkit: a second window, beside the main
+// window, in which the bookkeeper defines, changes and deletes custom formats. The model holds
+// every control's state and runs the form's events on it; the rules are the core's
+// (custom/custom_format_editor.h).
+//
+// How a view binds: ExportModel::editor() gives the model while the editor is open (the observer's
+// editorOpened() and editorClosed() say when to show and close its window). The view makes one
+// native control per entry of controls(); on a user event it calls textChanged / entryChosen /
+// clicked, left(id) when the keyboard focus leaves a box for another control of the editor,
+// activated() / deactivated() when the editor becomes or stops being the active window, and
+// closeBox() for its close box; then it copies every Control of both windows into the native
+// controls, setting only what differs. Every text is UTF-8.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/controls.h"
+#include "window/window_services.h"
+
+namespace ppexport {
+struct CustomFormat;
+}
+
+namespace ppexport::window {
+
+class ExportModel;
+
+// The controls of the editor, in the design's tab order; the index of a Control in
+// CustomFormatModel::controls().
+enum class CustomFormatControl {
+  Label1,
+  OptionCSV,
+  OptionFixed,
+  FieldLabel1,
+  CustomField1,
+  LengthLabel1,
+  FieldLength1,
+  FieldLabel2,
+  CustomField2,
+  LengthLabel2,
+  FieldLength2,
+  FieldLabel3,
+  CustomField3,
+  LengthLabel3,
+  FieldLength3,
+  FieldLabel4,
+  CustomField4,
+  LengthLabel4,
+  FieldLength4,
+  FieldLabel5,
+  CustomField5,
+  LengthLabel5,
+  FieldLength5,
+  FieldLabel6,
+  CustomField6,
+  LengthLabel6,
+  FieldLength6,
+  FieldLabel7,
+  CustomField7,
+  LengthLabel7,
+  FieldLength7,
+  FieldLabel8,
+  CustomField8,
+  LengthLabel8,
+  FieldLength8,
+  dateLabel,
+  dateFormat,
+  VoidLabel,
+  isVoidValue,
+  saveAsLabel,
+  saveAsName,
+  Line1,
+  deleteFormat,
+  saveSettings,
+  count
+};
+
+inline constexpr int controlIndex(CustomFormatControl control) {
+  return static_cast<int>(control);
+}
+// The field list, the length box and their captions of row position (1 to 8).
+CustomFormatControl customField(int position);
+CustomFormatControl fieldLength(int position);
+CustomFormatControl fieldLabel(int position);
+CustomFormatControl lengthLabel(int position);
+
+class CustomFormatModel {
+ public:
+  // Made by the main window's edit button; mainWindow shows what Save and Delete leave.
+  CustomFormatModel(const WindowServices& services, ExportModel& mainWindow);
+
+  // ---- What the view shows.
+  const std::vector<Control>& controls() const { return controls_; }
+  const Control& control(CustomFormatControl id) const { return controls_[controlIndex(id)]; }
+  const std::string& caption() const { return caption_; }
+  Size clientSize() const;
+  // Closed by Save, Delete or its close box.
+  bool closed() const { return closed_; }
+
+  // ---- The form's events.
+  void textChanged(CustomFormatControl id, std::string_view text);
+  void entryChosen(CustomFormatControl id, int index);
+  // Option buttons, Save, Delete.
+  void clicked(CustomFormatControl id);
+  // The keyboard focus left a field, length or date box for another control of the editor: its
+  // validator runs.
+  void left(CustomFormatControl id);
+  // The editor became the active window (also when first shown): the stored format of the name
+  // box is loaded, or a name proposed for a new one. Coming back from the editor's own message
+  // box is no return from another window and keeps what the user entered.
+  void activated();
+  void deactivated();
+  // The window's own close box: saves nothing.
+  void closeBox();
+
+  // The edit button: the name box takes name ("" proposes one) and the format loads.
+  void open(std::string_view name);
+
+ private:
+  Control& at(CustomFormatControl id) { return controls_[controlIndex(id)]; }
+  void activation();
+  void maintainOptionalFields();
+  void showFormat(const CustomFormat& format);
+  void showLengths(const CustomFormat& format);
+  CustomFormat formatFromControls() const;
+  void showMessage(std::string text);
+  void close();
+
+  WindowServices services_;
+  ExportModel* mainWindow_;
+  std::vector<Control> controls_;
+  std::string caption_;
+  bool closed_ = false;
+  // A message box of the editor closing gives the editor back its activation; that must not
+  // reload the format over what the user entered.
+  bool inMessage_ = false;
+  bool returningFromMessage_ = false;
+};
+
+}  // namespace ppexport::window

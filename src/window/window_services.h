@@ -1,0 +1,106 @@
+#pragma once
+// Everything the window models need from the outside world. The view implements the dialogs
+// (message box, file chooser, busy pointer) and the observer with its toolkit; the program hands
+// in the core's settings store, clock, QuickBooks connection and help document viewer; tests hand
+// in fakes of all of them.
+//
+// How a view binds: it implements MessageBoxes, FileChooser and BusyPointer (each call is modal
+// and returns when the user answered), and WindowObserver, whose calls tell it to repaint in the
+// middle of a long event, to move the keyboard focus, and to open or close windows. It fills a
+// WindowServices and hands it to ExportModel.
+
+#include <string>
+#include <vector>
+
+#include "create/clock.h"
+#include "create/help_document.h"
+#include "quickbooks/connection.h"
+#include "settings/settings_store.h"
+
+namespace ppexport::window {
+
+// The icon of a message box. Stop and Critical look the same on most systems.
+enum class MessageBoxIcon { None, Information, Warning, Critical, Stop };
+
+struct MessageBoxRequest {
+  MessageBoxIcon icon = MessageBoxIcon::Information;
+  std::string title;  // UTF-8
+  std::string text;   // UTF-8, lines separated by LF
+  friend bool operator==(const MessageBoxRequest&, const MessageBoxRequest&) = default;
+};
+
+// A modal message box with one OK button.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // Returns once the user answered.
+  virtual void show(const MessageBoxRequest& message) = 0;
+};
+
+// How the file dialog is set up. Texts UTF-8; file names as the core takes them.
+struct FileDialogSettings {
+  std::string title;
+  std::string filter;           // a description only, without a pattern part
+  std::string initialFileName;  // "" starts without a file chosen
+  std::string startFolder;      // the folder shown without an initial file; "" the dialog's own
+  friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
+};
+
+struct FileChoice {
+  enum class Outcome { Chosen, Cancelled, Failed };
+  Outcome outcome = Outcome::Cancelled;
+  std::string path;              // Chosen: as the user gave it
+  int errorNumber = 0;           // Failed
+  std::string errorDescription;  // Failed, UTF-8
+};
+
+// A save-style file dialog: it accepts the name of a file that does not exist yet and does not
+// ask about replacing one (Create replaces last run's bank file as a matter of course).
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  virtual FileChoice chooseFile(const FileDialogSettings& settings) = 0;
+};
+
+// The busy (hourglass) mouse pointer. Calls nest: the pointer is busy from the first show() to the
+// matching last restore().
+class BusyPointer {
+ public:
+  virtual ~BusyPointer() = default;
+  virtual void show() = 0;
+  virtual void restore() = 0;
+};
+
+// Shows the busy pointer for as long as it lives.
+class BusyScope {
+ public:
+  explicit BusyScope(BusyPointer* pointer) : pointer_(pointer) {
+    if (pointer_ != nullptr) pointer_->show();
+  }
+  ~BusyScope() {
+    if (pointer_ != nullptr) pointer_->restore();
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  BusyPointer* pointer_;
+};
+
+struct WindowServices {
+  SettingsStore* settings = nullptr;
+  QuickBooksConnection* quickBooks = nullptr;
+  const Clock* clock = nullptr;
+  std::string reportFolder;  // where the temporary report files go (TEMP)
+  MessageBoxes* messages = nullptr;
+  FileChooser* files = nullptr;
+  DocumentViewer* documents = nullptr;  // shows "Instructions.doc" (Word on Windows)
+  BusyPointer* busy = nullptr;
+  std::string programFolder;  // UTF-8: where "Instructions.doc" lies
+  std::string version;        // the program's version, "major.minor.revision"
+  // What the status line tells the user for the whole run (UTF-8): that the sample company is in
+  // use, or that the settings cannot be kept. None: the window has no status line.
+  std::vector<std::string> notices;
+};
+
+}  // namespace ppexport::window

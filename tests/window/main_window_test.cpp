@@ -1,0 +1,399 @@
+// The main window model: its controls as designed, start-up, the accounts and their settings, the
+// date range, Browse, Save and Close, Help, the edit button and the status line.
+
+#include <gtest/gtest.h>
+
+#include "settings/account_settings.h"
+#include "support/reports.h"
+#include "model_fixture.h"
+
+using namespace ppexport;
+using namespace ppexport::testing;
+using enum window::ExportControl;
+using window::MessageBoxIcon;
+using window::Rect;
+
+namespace {
+// A control's name, text, visibility and place, as one line that names what differs.
+std::string described(const window::Control& control) {
+  const Rect& r = control.place;
+  return std::string(control.name) + " '" + control.text + "' " +
+         (control.visible ? "shown" : "hidden") + " " + std::to_string(r.left) + "," +
+         std::to_string(r.top) + " " + std::to_string(r.width) + "x" + std::to_string(r.height);
+}
+
+std::string expected(const char* name, const char* text, bool shown, Rect r) {
+  return std::string(name) + " '" + text + "' " + (shown ? "shown" : "hidden") + " " +
+         std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
+         "x" + std::to_string(r.height);
+}
+}  // namespace
+
+TEST(MainWindowModel, ControlsStandWhereTheyAreDesignedWithTheirCaptions) {
+  ModelFixture fixture;
+  fixture.model = std::make_unique<window::ExportModel>(fixture.services());
+  const window::ExportModel& model = *fixture.model;
+  EXPECT_EQ(model.caption(), "Reruzur UderuridEve rozi Dozedud");
+  EXPECT_EQ(model.clientSize(), (window::Size{7425, 7395}));
+  struct Row {
+    window::ExportControl id;
+    const char* name;
+    const char* text;
+    bool shown;
+    Rect place;
+  };
+  const Row rows[] = {
+      {Image1, "Image1", "", true, {60, 60, 2100, 825}},
+      {Label5, "Label5", "", true, {2460, 180, 4755, 855}},
+      {myAccount, "myAccount", "myAccount", true, {1200, 1200, 5730, 315}},
+      {Frame1, "Frame1", "Date Range", true, {360, 1800, 6555, 1395}},
+      {autoDateRange, "autoDateRange", "Set date range for checks to the last", true,
+       {360, 300, 3075, 435}},
+      {autoDateRangeDays, "autoDateRangeDays", "90", true, {3465, 360, 435, 310}},
+      {Label15, "Label15", "days", true, {4005, 420, 900, 315}},
+      {fromDate, "fromDate", "", true, {840, 840, 1095, 320}},
+      {toDate, "toDate", "", true, {2460, 840, 1095, 320}},
+      {bankList, "bankList", "<pick a bank for this account>", true, {1200, 3480, 5355, 315}},
+      {editFormat, "editFormat", "Edit", true, {6600, 3420, 585, 375}},
+      {remoteIDLabel, "remoteIDLabel", "Remote ID", false, {60, 3960, 1095, 255}},
+      {remoteID, "remoteID", "", false, {1185, 3900, 1700, 320}},
+      {remoteIDLabel2, "remoteIDLabel2", "*", false, {2940, 3900, 225, 320}},
+      {bankIDLabel, "bankIDLabel", "BankID", false, {3360, 3960, 1470, 255}},
+      {bankID, "bankID", "", false, {4860, 3900, 1700, 320}},
+      {batchID, "batchID", "", false, {1185, 4320, 1700, 320}},
+      {accountID, "accountID", "", false, {4860, 4320, 1700, 320}},
+      {accountIDLabel2, "accountIDLabel2", "*", false, {6600, 4320, 225, 320}},
+      {providedByLabel, "providedByLabel", "* Values provided by your bank", false,
+       {1200, 4740, 4365, 615}},
+      {bankCodeLabel, "bankCodeLabel", "Bank Code", false, {180, 5100, 975, 255}},
+      {bankCode, "bankCode", "<pick a bank number>", false, {1185, 5040, 2715, 315}},
+      {fileName, "fileName", "", true, {1140, 5640, 4995, 320}},
+      {Select, "Select", "Browse", true, {6180, 5580, 975, 375}},
+      {createReviewFile, "createReviewFile",
+       "Also create a companion 'Positive Pay Review.csv' file for your review.", true,
+       {1140, 6120, 6015, 315}},
+      {Line1, "Line1", "", true, {10, 6660, 7380, 15}},
+      {openDoc, "openDoc", "Help", true, {1980, 6780, 885, 375}},
+      {saveSettings, "saveSettings", "Save", true, {3240, 6780, 885, 375}},
+      {Command1, "Command1", "Close", true, {4200, 6780, 885, 375}},
+      {myCreate, "myCreate", "Create ZurududoZer File", true, {5220, 6780, 1995, 375}},
+      {statusLine, "statusLine", "", false, {60, 7395, 7305, 480}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(described(model.control(row.id)), expected(row.name, row.text, row.shown, row.place));
+  }
+  // The date range controls stand in their frame; every caption names its box.
+  EXPECT_EQ(model.control(toDate).container, window::controlIndex(Frame1));
+  EXPECT_EQ(model.control(bankList).container, -1);
+  EXPECT_EQ(model.control(Label4).labelFor, window::controlIndex(fileName));
+  EXPECT_EQ(model.control(autoDateRange).checked, 0);
+  EXPECT_EQ(model.controls().size(), static_cast<std::size_t>(window::ExportControl::count));
+}
+
+TEST(MainWindowModel, CaptionCarriesTheVersion) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1.0.0", "Reruzur UderuridEve rozi Dozedud - 1.00"},
+      {"1.4.35", "Reruzur UderuridEve rozi Dozedud - 1.35"},
+      {"2.1.7", "Reruzur UderuridEve rozi Dozedud - 2.07"},
+      {"3", "Reruzur UderuridEve rozi Dozedud - 3.00"}};
+  for (const auto& [version, caption] : cases) EXPECT_EQ(window::windowCaption(version), caption);
+}
+
+// The first start: the active bank accounts listed, the design's and the default values shown,
+// the output file waiting for editing, nothing stored by looking.
+TEST(MainWindowModel, StartUpFillsTheAccountListAndShowsTheDefaults) {
+  ModelFixture fixture;
+  window::ExportModel& model = fixture.start();
+  EXPECT_EQ(model.caption(), "Reruzur UderuridEve rozi Dozedud - 1.00");
+  EXPECT_EQ(fixture.control(myAccount).entries, (std::vector<std::string>{"Checking", "Savings"}));
+  EXPECT_EQ(fixture.text(Label5), "Fill out the fields below to create a ZurududoZer file.");
+  EXPECT_TRUE(fixture.messages.shown.empty());
+  EXPECT_EQ(fixture.quickBooks.requests.front().reportName, "qbCOA");
+  EXPECT_EQ(model.fileDialogSettings(),
+            (window::FileDialogSettings{"Enter a file name", "TXT Files (*.txt)", "", ""}));
+  const std::pair<window::ExportControl, std::string> texts[] = {
+      {myAccount, "<choose an account>"}, {bankList, "<choose an bank>"},
+      {autoDateRangeDays, "90"},          {fileName, defaultOutputFile()},
+      {fromDate, "12/15/2025"},           {toDate, "3/15/2026"},
+      {bankCode, "<pick a bank code>"},   {editFormat, "Add"}};
+  for (const auto& [id, text] : texts) EXPECT_EQ(fixture.text(id), text);
+  EXPECT_EQ(fixture.control(myAccount).selected, -1);
+  EXPECT_EQ(fixture.control(bankList).entries.size(), 35u);
+  EXPECT_EQ(fixture.control(autoDateRange).checked, 1);
+  EXPECT_EQ(fixture.control(createReviewFile).checked, 0);
+  EXPECT_EQ(fixture.observer.focused,
+            (std::vector<std::pair<window::ExportControl, bool>>{{fileName, true}}));
+  EXPECT_TRUE(fixture.settings.enumerate().empty());
+}
+
+TEST(MainWindowModel, AnAccountListErrorIsShownAndTheRestOfTheStartUpRuns) {
+  ModelFixture fixture;
+  fixture.quickBooks.failure =
+      "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
+      "If Quickbooks is not running, please start QuickBooks.\r\n\r\nError: 429 : gone\r\n";
+  fixture.start();
+  EXPECT_TRUE(fixture.control(myAccount).entries.empty());
+  ASSERT_EQ(fixture.messages.shown.size(), 1u);
+  EXPECT_EQ(fixture.messages.shown[0],
+            (window::MessageBoxRequest{
+                MessageBoxIcon::Critical, messageTitle,
+                "An error occoured when trying to get the account list from QuickBooks:\n\nAn "
+                "error occurred while attempting to find a running copy of QuickBooks.\nIf "
+                "Quickbooks is not running, please start QuickBooks.\n\nError: 429 : gone\n"}));
+  EXPECT_EQ(fixture.control(bankList).entries.size(), 35u);
+}
+
+// Choosing or typing an account stores it as the last account and loads its values over the
+// controls; the edits made for the previous account are not saved.
+TEST(MainWindowModel, ChangingTheAccountLoadsThatAccountsValues) {
+  ModelFixture fixture;
+  for (const auto& [key, value] :
+       {std::pair{"bankList", "Wells Fargo ARP - Standard"}, {"remoteID", "R1"}, {"bankID", "B2"},
+        {"batchID", "77"}, {"accountID", "123456"}, {"fileName", "/books/savings.txt"},
+        {"autoDateRangeDays", "30"}, {"autoDateRange", "1"}, {"createReviewFile", "1"}}) {
+    fixture.settings.saveSetting(std::string("Savings") + key, value);
+  }
+  fixture.settings.saveSetting("SavbankList", "HSBC");
+  fixture.start();
+  fixture.choose(myAccount, "Savings");
+  EXPECT_EQ(fixture.stored("myAccount"), "Savings");
+  EXPECT_EQ(fixture.control(myAccount).selected, 1);
+  const std::pair<window::ExportControl, const char*> texts[] = {
+      {bankList, "Wells Fargo ARP - Standard"}, {remoteID, "R1"}, {bankID, "B2"},
+      {batchID, "77"}, {accountID, "123456"}, {fileName, "/books/savings.txt"},
+      {fromDate, "2/13/2026"}};
+  for (const auto& [id, text] : texts) EXPECT_EQ(fixture.text(id), text);
+  EXPECT_EQ(fixture.control(createReviewFile).checked, 1);
+  EXPECT_TRUE(fixture.visible(batchID));
+  EXPECT_EQ(fixture.observer.focused.back(), std::pair(myAccount, false));
+
+  fixture.type(remoteID, "edited");
+  fixture.choose(myAccount, "Checking");
+  EXPECT_EQ(fixture.text(bankList), "<choose an bank>");
+  EXPECT_EQ(fixture.text(remoteID), "");
+  EXPECT_EQ(fixture.text(fileName), defaultOutputFile());
+  EXPECT_EQ(fixture.stored("SavingsremoteID"), "R1");
+
+  // Typing loads the account of each prefix typed, and stores it.
+  fixture.type(myAccount, "Sav");
+  EXPECT_EQ(fixture.stored("myAccount"), "Sav");
+  EXPECT_EQ(fixture.text(bankList), "HSBC");
+  fixture.type(myAccount, "Savings");
+  EXPECT_EQ(fixture.text(bankList), "Wells Fargo ARP - Standard");
+}
+
+TEST(MainWindowModel, ALastAccountNoLongerListedIsRestoredAsText) {
+  ModelFixture fixture;
+  fixture.settings.saveSetting("myAccount", "Closed Account");
+  fixture.settings.saveSetting("Closed AccountbankList", "Regions Bank");
+  fixture.start();
+  EXPECT_EQ(fixture.text(myAccount), "Closed Account");
+  EXPECT_EQ(fixture.control(myAccount).selected, -1);
+  EXPECT_EQ(fixture.text(bankList), "Regions Bank");
+}
+
+// A check box keeps its state when the stored value is one it cannot show (VB's True is -1).
+TEST(MainWindowModel, CheckBoxesRefuseAStoredTrue) {
+  ModelFixture fixture;
+  fixture.settings.saveSetting("myAccount", "Checking");
+  fixture.settings.saveSetting("CheckingautoDateRange", "True");
+  fixture.settings.saveSetting("CheckingcreateReviewFile", "True");
+  fixture.settings.saveSetting("SavingscreateReviewFile", "1");
+  fixture.settings.saveSetting("SavingsautoDateRange", "0");
+  fixture.settings.saveSetting("SavingsfromDate", "1/1/2026");
+  fixture.start();
+  EXPECT_EQ(fixture.control(autoDateRange).checked, 0);
+  EXPECT_EQ(fixture.control(createReviewFile).checked, 0);
+  fixture.choose(myAccount, "Savings");
+  EXPECT_EQ(fixture.control(createReviewFile).checked, 1);
+  // With the automatic range off, the saved dates come back, each defaulting to today.
+  EXPECT_EQ(fixture.text(fromDate), "1/1/2026");
+  EXPECT_EQ(fixture.text(toDate), "3/15/2026");
+  fixture.choose(myAccount, "Checking");
+  EXPECT_EQ(fixture.control(createReviewFile).checked, 1);
+}
+
+TEST(MainWindowModel, AutomaticDateRangeFollowsTheDaysBoxWhileTicked) {
+  ModelFixture fixture;
+  fixture.start();
+  const std::pair<const char*, const char*> cases[] = {
+      {"30", "2/13/2026"}, {"abc", "12/15/2025"}, {"2.5", "3/13/2026"}, {"0", "3/15/2026"}};
+  for (const auto& [days, from] : cases) {
+    fixture.type(autoDateRangeDays, days);
+    EXPECT_EQ(fixture.text(fromDate), from) << days;
+    EXPECT_EQ(fixture.text(toDate), "3/15/2026");
+    EXPECT_EQ(fixture.text(autoDateRangeDays), days);
+  }
+  // Unticked, the dates stay as they are; ticking computes them again.
+  fixture.click(autoDateRange);
+  EXPECT_EQ(fixture.control(autoDateRange).checked, 0);
+  fixture.type(autoDateRangeDays, "10");
+  fixture.type(fromDate, "1/2/2026");
+  EXPECT_EQ(fixture.text(fromDate), "1/2/2026");
+  fixture.click(autoDateRange);
+  EXPECT_EQ(fixture.text(fromDate), "3/5/2026");
+}
+
+TEST(MainWindowModel, FileDialogStartsOnTheSavedFileOnlyWhileItExists) {
+  ModelFixture fixture;
+  const std::string existing = fixture.folder.file("last.txt");
+  writeBytes(existing, "x");
+  fixture.settings.saveSetting("myAccount", "Checking");
+  fixture.settings.saveSetting("CheckingfileName", existing);
+  fixture.settings.saveSetting("SavingsfileName", fixture.folder.file("gone.txt"));
+  window::ExportModel& model = fixture.start();
+  EXPECT_EQ(model.fileDialogSettings().initialFileName, existing);
+  fixture.choose(myAccount, "Savings");
+  EXPECT_EQ(fixture.text(fileName), fixture.folder.file("gone.txt"));
+  EXPECT_EQ(model.fileDialogSettings().initialFileName, existing);
+}
+
+TEST(MainWindowModel, BrowseKeepsTextFilesAddsTheExtensionOrSaysWhyNot) {
+  ModelFixture fixture;
+  fixture.start();
+  const std::pair<const char*, const char*> cases[] = {
+      {"/books/march.Txt", "/books/march.Txt"},
+      {"/books/MARCH.TXT", "/books/MARCH.TXT"},
+      {"/books/march.csv", "/books/march.csv.txt"},
+      {" /books/march ", "/books/march.txt"},
+      {"/books/Zahlungen März", "/books/Zahlungen März.txt"},
+  };
+  for (const auto& [chosen, shown] : cases) {
+    fixture.files.setNextFileName(chosen);
+    fixture.click(Select);
+    EXPECT_EQ(fixture.text(fileName), shown);
+  }
+  EXPECT_EQ(fixture.files.asked.back().title, "Enter a file name");
+  // The first dialog opened in the folder of the default output file, which does not exist
+  // here; a folder that exists is offered.
+  EXPECT_EQ(fixture.files.asked.front().startFolder, "");
+  const std::string bankFile = fixture.folder.file("bank.txt");
+  fixture.type(fileName, bankFile);
+  fixture.files.setNextCancel();
+  fixture.click(Select);
+  EXPECT_EQ(fixture.files.asked.back().startFolder, fixture.folder.path().string());
+  // Cancelled, the file stays; a dialog that fails says why.
+  EXPECT_EQ(fixture.text(fileName), bankFile);
+  EXPECT_TRUE(fixture.messages.shown.empty());
+  fixture.files.setNextFailure(32755, "The dialog could not be shown");
+  fixture.click(Select);
+  EXPECT_EQ(fixture.text(fileName), bankFile);
+  ASSERT_EQ(fixture.messages.shown.size(), 1u);
+  EXPECT_EQ(fixture.messages.shown[0],
+            (window::MessageBoxRequest{MessageBoxIcon::Critical, messageTitle,
+                                       "Error 32755 choosing file.\nThe dialog could not be shown"}));
+}
+
+TEST(MainWindowModel, SaveAndCloseSaveTheCloseBoxDoesNot) {
+  ModelFixture fixture;
+  fixture.start();
+  fixture.choose(myAccount, "Checking");
+  fixture.choose(bankList, "Bank of America");
+  fixture.type(remoteID, "HDR");
+  fixture.type(accountID, "4711");
+  fixture.model->closeBox();
+  EXPECT_TRUE(fixture.model->closed());
+  EXPECT_EQ(fixture.stored("CheckingbankList"), "<absent>");
+
+  // Every account key is stored in the window's order, after the last account.
+  fixture.click(saveSettings);
+  const SettingsEntries expected{{"myAccount", "Checking"},
+                                 {"CheckingbankList", "Bank of America"},
+                                 {"CheckingfromDate", "12/15/2025"},
+                                 {"CheckingtoDate", "3/15/2026"},
+                                 {"CheckingfileName", defaultOutputFile()},
+                                 {"CheckingautoDateRangeDays", "90"},
+                                 {"CheckingautoDateRange", "1"},
+                                 {"CheckingremoteID", "HDR"},
+                                 {"CheckingbatchID", ""},
+                                 {"CheckingbankID", ""},
+                                 {"CheckingaccountID", "4711"},
+                                 {"CheckingbankCode", "<pick a bank code>"},
+                                 {"CheckingcreateReviewFile", "0"}};
+  EXPECT_EQ(fixture.settings.enumerate(), expected);
+
+  fixture.type(accountID, "4712");
+  fixture.click(Command1);
+  EXPECT_EQ(fixture.stored("CheckingaccountID"), "4712");
+  EXPECT_EQ(fixture.observer.mainWindowClosings, 1);
+}
+
+// Help shows the instructions beside the program; the button is disabled and the pointer busy
+// meanwhile, also while a message explains why nothing opened.
+TEST(MainWindowModel, HelpOpensTheInstructionsOrSaysWhy) {
+  ModelFixture fixture;
+  fixture.start();
+  std::vector<std::pair<bool, int>> enabledAndBusy;
+  auto watch = [&] {
+    enabledAndBusy.emplace_back(fixture.control(openDoc).enabled, fixture.busy.depth);
+  };
+  fixture.documents.whileStarting = watch;
+  fixture.messages.whileShown = watch;
+  const std::string folder = fixture.folder.path().string();
+  const std::string document = fixture.folder.file("Instructions.doc");
+  struct Case {
+    bool documentThere;
+    bool viewerStarts;
+    std::optional<window::MessageBoxRequest> message;
+  } cases[] = {
+      {false, true,
+       window::MessageBoxRequest{MessageBoxIcon::Stop, messageTitle,
+                                 "Did not find the documentation file.\n\nPlease open the "
+                                 "document file ''Instructions.doc'' manually."}},
+      {true, true, std::nullopt},
+      {true, false,
+       window::MessageBoxRequest{MessageBoxIcon::None, messageTitle,
+                                 "Unable to launch MS Word. Please open the documentation file "
+                                 "manually from " + folder + "."}},
+  };
+  for (const Case& c : cases) {
+    if (c.documentThere) writeBytes(document, "{\\rtf1 }");
+    fixture.documents.canStart = c.viewerStarts;
+    fixture.documents.shown.clear();
+    fixture.messages.shown.clear();
+    enabledAndBusy.clear();
+    fixture.click(openDoc);
+    EXPECT_EQ(fixture.messages.shown,
+              c.message ? std::vector{*c.message} : std::vector<window::MessageBoxRequest>{});
+    EXPECT_EQ(fixture.documents.shown,
+              c.message ? std::vector<std::string>{} : std::vector<std::string>{document});
+    for (const auto& [enabled, busy] : enabledAndBusy) {
+      EXPECT_FALSE(enabled);
+      EXPECT_EQ(busy, 1);
+    }
+    EXPECT_TRUE(fixture.control(openDoc).enabled);
+    EXPECT_EQ(fixture.busy.depth, 0);
+  }
+}
+
+// What the editor loads is the editor's own test; here, the name the edit button hands it.
+TEST(MainWindowModel, EditButtonOpensTheEditorBesideTheMainWindow) {
+  ModelFixture fixture;
+  fixture.settings.saveSetting("Custom Format: Payroll", "Payroll");
+  window::ExportModel& model = fixture.start();
+  EXPECT_EQ(model.editor(), nullptr);
+  fixture.click(editFormat);  // "Add"
+  ASSERT_NE(model.editor(), nullptr);
+  EXPECT_EQ(model.editor()->control(window::CustomFormatControl::saveAsName).text, "Default 2");
+  EXPECT_EQ(fixture.observer.editorOpenings, 1);
+
+  fixture.choose(bankList, "Custom Format: Payroll");
+  fixture.click(editFormat);  // "Edit", the editor already open
+  EXPECT_EQ(model.editor()->control(window::CustomFormatControl::saveAsName).text, "Payroll");
+  EXPECT_EQ(fixture.observer.editorOpenings, 2);
+  model.editor()->closeBox();
+  EXPECT_EQ(model.editor(), nullptr);
+  EXPECT_EQ(fixture.observer.editorClosings, 1);
+  EXPECT_FALSE(model.closed());
+}
+
+TEST(MainWindowModel, TheStatusLineShowsTheNoticesOfTheRun) {
+  ModelFixture fixture;
+  window::WindowServices services = fixture.services();
+  services.notices = {"The sample company is in use.", "Settings are not kept: no folder."};
+  const window::ExportModel model(services);
+  EXPECT_TRUE(model.control(statusLine).visible);
+  EXPECT_EQ(model.control(statusLine).text,
+            "The sample company is in use. Settings are not kept: no folder.");
+  EXPECT_EQ(model.clientSize(), (window::Size{7425, 7395 + 540}));
+}

@@ -1,0 +1,83 @@
+#include "model_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include "support/reports.h"
+
+namespace ppexport::testing {
+
+void RecordingMessageBoxes::show(const window::MessageBoxRequest& message) {
+  shown.push_back(message);
+  if (whileShown) whileShown();
+}
+
+window::FileChoice ScriptedFileChooser::chooseFile(const window::FileDialogSettings& settings) {
+  asked.push_back(settings);
+  if (next_.empty()) return {};
+  window::FileChoice choice = next_.front();
+  next_.pop_front();
+  return choice;
+}
+
+void ScriptedFileChooser::setNextFileName(const std::string& path) {
+  next_.push_back({window::FileChoice::Outcome::Chosen, path, 0, {}});
+}
+
+void ScriptedFileChooser::setNextCancel() { next_.push_back({}); }
+
+void ScriptedFileChooser::setNextFailure(int errorNumber, const std::string& description) {
+  next_.push_back({window::FileChoice::Outcome::Failed, {}, errorNumber, description});
+}
+
+bool RecordingViewer::start() {
+  if (whileStarting) whileStarting();
+  return canStart;
+}
+
+void RecordingObserver::refresh() {
+  if (whileRefreshing) whileRefreshing();
+}
+
+std::string chartOfAccounts() {
+  return reportText({{"Account", "Type", "Active"},
+                     {"Checking", "Bank", "True"},
+                     {"Old Checking", "Bank", "False"},
+                     {"Savings", "Bank", "True"},
+                     {"Owner Draw", "Equity", "True"}});
+}
+
+ModelFixture::ModelFixture() { quickBooks.reports["qbCOA"] = chartOfAccounts(); }
+
+window::WindowServices ModelFixture::services() {
+  window::WindowServices services;
+  services.settings = &settings;
+  services.quickBooks = &quickBooks;
+  services.clock = &clock;
+  services.reportFolder = folder.path().string();
+  services.messages = &messages;
+  services.files = &files;
+  services.documents = &documents;
+  services.busy = &busy;
+  services.programFolder = folder.path().string();
+  services.version = "1.0.0";
+  return services;
+}
+
+window::ExportModel& ModelFixture::start() {
+  model = std::make_unique<window::ExportModel>(services());
+  model->setObserver(&observer);
+  model->startUp();
+  return *model;
+}
+
+void ModelFixture::choose(window::ExportControl id, const std::string& entry) {
+  const int index = window::entryIndex(control(id).entries, entry);
+  ASSERT_NE(index, -1) << entry;
+  model->entryChosen(id, index);
+}
+
+std::string ModelFixture::stored(const std::string& key) {
+  return settings.readSetting(key).value_or("<absent>");
+}
+
+}  // namespace ppexport::testing

@@ -1,0 +1,114 @@
+#pragma once
+// The window models on fakes: a QuickBooks that answers from report texts, an in-memory settings
+// store, a fixed clock, and dialogs that answer at once (with the next answer a test gives them)
+// and remember what they were shown.
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/memory_store.h"
+#include "support/fake_quickbooks.h"
+#include "support/scoped_variable.h"
+#include "support/temp_folder.h"
+#include "window/custom_format_model.h"
+#include "window/export_model.h"
+
+namespace ppexport::testing {
+
+class RecordingMessageBoxes final : public window::MessageBoxes {
+ public:
+  void show(const window::MessageBoxRequest& message) override;
+  std::vector<window::MessageBoxRequest> shown;
+  std::function<void()> whileShown;  // what a test wants to see while a message is up
+};
+
+// Answers the next file dialogs with the answers given, in order; then cancels.
+class ScriptedFileChooser final : public window::FileChooser {
+ public:
+  window::FileChoice chooseFile(const window::FileDialogSettings& settings) override;
+  void setNextFileName(const std::string& path);
+  void setNextCancel();
+  void setNextFailure(int errorNumber, const std::string& description);
+  std::vector<window::FileDialogSettings> asked;
+
+ private:
+  std::deque<window::FileChoice> next_;
+};
+
+class CountingBusyPointer final : public window::BusyPointer {
+ public:
+  void show() override { ++depth; }
+  void restore() override { --depth; }
+  int depth = 0;
+};
+
+class RecordingViewer final : public DocumentViewer {
+ public:
+  bool start() override;
+  void show(const std::string& path) override { shown.push_back(path); }
+  void close() override { ++closed; }
+  bool canStart = true;
+  std::vector<std::string> shown;
+  int closed = 0;
+  std::function<void()> whileStarting;
+};
+
+class RecordingObserver final : public window::WindowObserver {
+ public:
+  void refresh() override;
+  void focus(window::ExportControl control, bool caretAtEnd) override {
+    focused.emplace_back(control, caretAtEnd);
+  }
+  void editorOpened() override { ++editorOpenings; }
+  void editorClosed() override { ++editorClosings; }
+  void mainWindowClosed() override { ++mainWindowClosings; }
+  std::vector<std::pair<window::ExportControl, bool>> focused;
+  int editorOpenings = 0;
+  int editorClosings = 0;
+  int mainWindowClosings = 0;
+  std::function<void()> whileRefreshing;
+};
+
+// The chart of accounts of the fake company: Checking and Savings are active bank accounts.
+std::string chartOfAccounts();
+
+// The title of every message the windows show.
+inline const std::string messageTitle = "Darodid IzezozezIzo Vizozav";
+
+struct ModelFixture {
+  TempFolder folder;
+  // The default output file lies in the test's folder; no Windows profile folder.
+  ScopedVariable home{"HOME", folder.path().string()};
+  ScopedVariable profile{"USERPROFILE", std::nullopt};
+  FakeQuickBooks quickBooks;
+  MemorySettingsStore settings;
+  FixedClock clock{DateTime{Date{2026, 3, 15}, 10, 30}};
+  RecordingMessageBoxes messages;
+  ScriptedFileChooser files;
+  CountingBusyPointer busy;
+  RecordingViewer documents;
+  RecordingObserver observer;
+  std::unique_ptr<window::ExportModel> model;
+
+  ModelFixture();
+  window::WindowServices services();
+  // Makes the model and runs its start-up.
+  window::ExportModel& start();
+
+  const window::Control& control(window::ExportControl id) const { return model->control(id); }
+  const std::string& text(window::ExportControl id) const { return control(id).text; }
+  bool visible(window::ExportControl id) const { return control(id).visible; }
+  void type(window::ExportControl id, const std::string& text) { model->textChanged(id, text); }
+  // Picks the list entry of that text; fails the test when there is none.
+  void choose(window::ExportControl id, const std::string& entry);
+  void click(window::ExportControl id) { model->clicked(id); }
+  // A stored setting as it stands, "<absent>" when there is none.
+  std::string stored(const std::string& key);
+  const window::MessageBoxRequest& lastMessage() const { return messages.shown.back(); }
+};
+
+}  // namespace ppexport::testing
