@@ -1,5 +1,6 @@
 #include "window/program_services.h"
 
+#include "history/history_folder.h"
 #include "quickbooks/report_export.h"
 #include "settings/environment.h"
 #include "window/window_text.h"
@@ -35,6 +36,9 @@ WindowServices ProgramServices::windowServices() const {
   services.reportFolder = reportFolder();
   services.programFolder = programFolder();
   services.version = PPEXPORT_VERSION;
+  const HistoryLocation history = historyLocation("");
+  services.historyFolder = history.folder;
+  if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
   if (quickBooks_->sampleCompany) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {
     services.notices.push_back("Settings are not kept: " + fromCore(store_.error));
