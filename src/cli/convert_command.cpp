@@ -7,11 +7,13 @@
 
 #include "cli/commands.h"
 #include "cli/identifier_options.h"
+#include "cli/nearest_names.h"
+#include "cli/result_output.h"
 #include "cli/session.h"
 #include "create/bank_inputs.h"
-#include "create/review_file.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
+#include "formats/bank_list.h"
 #include "quickbooks/check_fields.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
@@ -26,6 +28,7 @@ struct ConvertOptions {
   std::string output;
   IdentifierOptions<std::string> identifiers;
   bool review = false;
+  bool json = false;
 };
 
 // A report file that cannot be read is a usage error, not an empty report.
@@ -49,6 +52,12 @@ bool readable(const std::string& path, std::string& problem) {
 }
 
 int convert(const ConvertOptions& options, Session& session, Console& console) {
+  // A bank format that does not exist would write nothing at all; the nearest names help.
+  const std::string bank = utf8ToWindows1252(options.bank);
+  if (!namesBankFormat(bank, session.settings())) {
+    printUnknownName(console, "bank format", bank, bankList(session.settings()));
+    return badUsage;
+  }
   for (const std::string* path : {&options.checks, &options.vendors}) {
     std::string problem;
     if (!readable(*path, problem)) {
@@ -75,27 +84,29 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   inputs.bankCode = utf8ToWindows1252(options.identifiers.bankCode);
   inputs.now = clock->now();
   inputs.settings = session.settings();
-  const std::string bank = utf8ToWindows1252(options.bank);
   WriterResult result = runFormatWriter(bank, inputs);
 
   const std::string fileName = utf8ToWindows1252(options.output);
   if (!result.written) {
-    console.print(console.err, couldNotCreateMessage(fileName, result.failure));
+    FileSummary failure;
+    failure.fileName = fileName;
+    failure.count = result.count;
+    failure.message = couldNotCreateMessage(fileName, result.failure);
+    printFileResult(console, options.json, false, failure);
     return failed;
   }
-  std::string message = createdMessage(fileName, result.count);
-  if (options.review && result.count > 0) {
-    // The review file lists only the identifiers the window shows for this bank format.
-    const VisibleIdentifiers visible = visibleIdentifiers(bank);
-    const ReviewIdentifiers identifiers{visible.bankId ? inputs.bankId : "",
-                                        visible.accountId ? inputs.accountId : "",
-                                        visible.remoteId ? inputs.remoteId : "",
-                                        visible.batchId ? inputs.batchId : ""};
-    const bool reviewed =
-        writeReviewFile(checks, vendorIndex, options.output, identifiers, inputs.now).count != 0;
-    message = createdWithReviewMessage(message, reviewed);
-  }
-  console.print(console.out, withWarnings(message, result.warnings));
+  // The review file lists only the identifiers the window shows for this bank format.
+  const VisibleIdentifiers visible = visibleIdentifiers(bank);
+  ReviewRequest review;
+  review.asked = options.review;
+  review.checks = &checks;
+  review.vendors = &vendorIndex;
+  review.identifiers = ReviewIdentifiers{visible.bankId ? inputs.bankId : "",
+                                         visible.accountId ? inputs.accountId : "",
+                                         visible.remoteId ? inputs.remoteId : "",
+                                         visible.batchId ? inputs.batchId : ""};
+  printFileResult(console, options.json, true,
+                  summarizeWrittenFile(bank, fileName, inputs, result, review, {}));
   return done;
 }
 }  // namespace
@@ -111,6 +122,7 @@ void addConvertCommand(CLI::App& app, Session& session, Console& console) {
   command->add_option("--output", options->output, "Bank file to write")->required();
   addIdentifierOptions(*command, options->identifiers);
   command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
+  command->add_flag("--json", options->json, "Print the result as one JSON object");
   command->callback([options, &session, &console] {
     console.status = convert(*options, session, console);
   });

@@ -4,10 +4,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <filesystem>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/identifier_options.h"
+#include "cli/nearest_names.h"
+#include "cli/result_output.h"
 #include "cli/session.h"
 #include "create/bank_inputs.h"
 #include "create/create_operation.h"
@@ -15,6 +18,7 @@
 #include "quickbooks/account_list.h"
 #include "quickbooks/report_export.h"
 #include "settings/account_settings.h"
+#include "text/file_names.h"
 #include "text/windows1252.h"
 
 namespace ppexport::cli {
@@ -25,11 +29,18 @@ struct CreateOptions {
   IdentifierOptions<std::optional<std::string>> identifiers;
   bool review = false;
   bool noReview = false;
+  bool json = false;
 };
 
 // The given text in Windows-1252, or the stored one.
 std::string givenOr(const std::optional<std::string>& given, const std::string& stored) {
   return given ? utf8ToWindows1252(*given) : stored;
+}
+
+std::string absolutePath(const std::string& given) {
+  std::error_code error;
+  const std::filesystem::path whole = std::filesystem::absolute(filePath(given), error);
+  return error ? given : fileName(whole.lexically_normal());
 }
 
 int indexIn(const std::vector<std::string>& list, const std::string& text) {
@@ -44,6 +55,11 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   QuickBooksConnection* quickBooks = session.quickBooks();
   const Date today = clock->now().date;
 
+  // A bank format given by name must exist; a typed text in the window is its own matter.
+  if (options.bank && !namesBankFormat(utf8ToWindows1252(*options.bank), settings)) {
+    printUnknownName(console, "bank format", utf8ToWindows1252(*options.bank), bankList(settings));
+    return badUsage;
+  }
   const std::string account =
       options.account ? utf8ToWindows1252(*options.account) : lastChosenAccount(*settings);
   const AccountSettings stored = getAccountSettings(*settings, account, today);
@@ -51,8 +67,9 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   AccountSettings saved = stored;
   saved.account = account;
   saved.bankList = givenOr(options.bank, stored.bankList);
-  // The file name is a path of this computer and stays as given.
-  saved.fileName = options.output ? *options.output : stored.fileName;
+  // The file name is a path of this computer, stored whole so that the window later writes the
+  // same file whatever its current folder.
+  saved.fileName = options.output ? absolutePath(*options.output) : stored.fileName;
   saved.remoteID = givenOr(options.identifiers.remoteId, stored.remoteID);
   saved.batchID = givenOr(options.identifiers.batchId, stored.batchID);
   saved.bankID = givenOr(options.identifiers.bankId, stored.bankID);
@@ -80,6 +97,10 @@ int create(const CreateOptions& options, Session& session, Console& console) {
     console.print(console.err, accounts.errorMessage);
     return failed;
   }
+  if (options.account && indexIn(accounts.accounts, account) == -1) {
+    printUnknownName(console, "bank account", account, accounts.accounts);
+    return badUsage;
+  }
   const VisibleIdentifiers visible = visibleIdentifiers(saved.bankList);
   CreateRequest request;
   request.bankListText = saved.bankList;
@@ -101,13 +122,20 @@ int create(const CreateOptions& options, Session& session, Console& console) {
       createFile(request, CreateServices{quickBooks, settings, clock, reportFolder()});
   switch (outcome.stage) {
     case CreateStage::Done:
-      console.print(console.out, outcome.message.text);
+      printFileResult(console, options.json, true, outcome.summary);
       return done;
     case CreateStage::Refused:
       console.print(console.err, outcome.message.text);
       return badUsage;
+    case CreateStage::NotWritten: {
+      FileSummary failure;
+      failure.fileName = request.fileName;
+      failure.count = outcome.count;
+      failure.message = outcome.message.text;
+      printFileResult(console, options.json, false, failure);
+      return failed;
+    }
     case CreateStage::ExportFailed:
-    case CreateStage::NotWritten:
       console.print(console.err, outcome.message.text);
       return failed;
   }
@@ -130,6 +158,7 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
       command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
   command->add_flag("--no-review", options->noReview, "Do not write the review file")
       ->excludes(review);
+  command->add_flag("--json", options->json, "Print the result as one JSON object");
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);
   });

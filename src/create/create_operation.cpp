@@ -70,12 +70,15 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   }
   ReportTable checks;
   readReportFile(checkReport, fieldSeparator, checks);
-  // The vendor list only improves payee names: without it the report's names are used.
-  exportReportAfresh(*services.quickBooks, vendorListRequest(vendorReport));
+  // The vendor list only improves payee names: without it the report's names are used, which a
+  // bank that verifies payees would reject, so the result says so.
+  const bool vendorsExported =
+      exportReportAfresh(*services.quickBooks, vendorListRequest(vendorReport)) == exportSucceeded;
   ReportTable vendorTable;
   readReportFile(vendorReport, fieldSeparator, vendorTable);
   reportsLock.reset();
   const VendorIndex vendors(vendorTable);
+  if (!vendorsExported || vendorTable.empty()) notes.push_back(std::string(vendorListWarning));
 
   WriterInputs inputs;
   inputs.checks = &checks;
@@ -98,19 +101,20 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   }
 
   outcome.stage = CreateStage::Done;
-  std::string text = createdMessage(request.fileName, written.count);
-  if (request.createReviewFile && written.count > 0) {
-    const ReviewIdentifiers identifiers{visibleText(request.bankId), visibleText(request.accountId),
-                                        visibleText(request.remoteId),
-                                        visibleText(request.batchId)};
-    const ReviewResult review =
-        writeReviewFile(checks, vendors, request.fileName, identifiers, inputs.now);
-    outcome.reviewFileWritten = review.count != 0;
-    text = createdWithReviewMessage(text, outcome.reviewFileWritten);
-  }
-  notes.insert(notes.end(), written.warnings.begin(), written.warnings.end());
-  outcome.message.text = withWarnings(text, notes);
-  outcome.message.icon = notes.empty() ? MessageIcon::Information : MessageIcon::Warning;
+  ReviewRequest review;
+  review.asked = request.createReviewFile;
+  review.checks = &checks;
+  review.vendors = &vendors;
+  review.identifiers =
+      ReviewIdentifiers{visibleText(request.bankId), visibleText(request.accountId),
+                        visibleText(request.remoteId), visibleText(request.batchId)};
+  outcome.summary =
+      summarizeWrittenFile(request.bankListText, request.fileName, inputs, written, review,
+                           std::move(notes));
+  outcome.reviewFileWritten = !outcome.summary.reviewFile.empty();
+  outcome.message.text = outcome.summary.message;
+  outcome.message.icon =
+      outcome.summary.warnings.empty() ? MessageIcon::Information : MessageIcon::Warning;
   return outcome;
 }
 

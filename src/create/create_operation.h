@@ -5,6 +5,7 @@
 #include <string>
 
 #include "create/clock.h"
+#include "create/result_summary.h"
 #include "quickbooks/connection.h"
 #include "settings/account_settings.h"
 #include "settings/settings_store.h"
@@ -70,6 +71,7 @@ struct CreateOutcome {
   Message message;
   int count = 0;
   bool reviewFileWritten = false;
+  FileSummary summary;  // the written file's totals and warnings (stage Done)
 };
 
 CreateOutcome createFile(const CreateRequest& request, const CreateServices& services);

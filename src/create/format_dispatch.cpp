@@ -22,7 +22,9 @@ WriterResult runFormatWriter(std::string_view bankListText, WriterInputs inputs)
     return commaSeparated ? writeCustomCsv(inputs) : writeCustomFixed(inputs);
   }
   if (const BankFormat* format = findBankFormat(bankListText)) return format->writer(inputs);
-  return WriterResult{0, true, {}, {}};
+  WriterResult nothing;
+  nothing.written = true;
+  return nothing;
 }
 
 }  // namespace ppexport

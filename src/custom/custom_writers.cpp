@@ -48,6 +48,17 @@ std::string customDate(const std::optional<Date>& date, std::string_view pattern
   return date ? formatDate(*date, pattern) : std::string();
 }
 
+// A stored field name that is none of the eight is left out of the line; the result names it.
+WriterResult withUnknownFieldWarnings(WriterResult result, const CustomFormat& format,
+                                      std::string_view formatName) {
+  for (const std::string& name : format.fields) {
+    if (name.empty() || customFieldNamed(name)) continue;
+    result.formatWarnings.push_back("Warning: custom format '" + std::string(formatName) +
+                                    "' has no field called '" + name + "'; it was left out.");
+  }
+  return result;
+}
+
 }  // namespace
 
 WriterResult writeCustomCsv(const WriterInputs& inputs) {
@@ -82,14 +93,18 @@ WriterResult writeCustomCsv(const WriterInputs& inputs) {
           line.field(without(check.description(), ','));
           break;
         case CustomField::AccountNumber:
-          line.field(inputs.accountId);
+          line.field(file.accountId());
           break;
       }
     }
     // A definition without one known field has no line to write.
-    if (line.fields() > 0) file.write(line);
+    if (line.fields() > 0) {
+      file.write(line);
+    } else {
+      file.writeNoLine();
+    }
   });
-  return file.finish(count);
+  return withUnknownFieldWarnings(file.finish(count), format, inputs.customFormatName);
 }
 
 // No bank line comes near this; a longer field is a typing slip that would only exhaust memory.
@@ -100,11 +115,11 @@ WriterResult writeCustomFixed(const WriterInputs& inputs) {
   const std::string datePattern = localDatePattern(format.dateFormat);
   for (std::size_t i = 0; i < customFieldCount; ++i) {
     if (customFieldNamed(format.fields[i]) && fieldLengthValue(format.lengths[i]) > longestFixedField) {
-      return WriterResult{0, false,
-                          "Field " + std::to_string(i + 1) + " of the custom format is " +
-                              format.lengths[i] + " characters long; a field can be at most " +
-                              std::to_string(longestFixedField) + ".",
-                          {}};
+      WriterResult notWritten;
+      notWritten.failure = "Field " + std::to_string(i + 1) + " of the custom format is " +
+                           format.lengths[i] + " characters long; a field can be at most " +
+                           std::to_string(longestFixedField) + ".";
+      return notWritten;
     }
   }
   BankFile file(inputs);
@@ -119,7 +134,7 @@ WriterResult writeCustomFixed(const WriterInputs& inputs) {
           record.firstCharacters(customDate(check.checkDate(), datePattern), length);
           break;
         case CustomField::CheckNumber:
-          record.zeroFilled(check.checkNumber(), length);
+          record.zeroFilled(check.number(), length);
           break;
         case CustomField::Payee:
           record.spaceFilled(check.payee(), length);
@@ -142,13 +157,13 @@ WriterResult writeCustomFixed(const WriterInputs& inputs) {
           record.spaceFilled(check.description(), length);
           break;
         case CustomField::AccountNumber:
-          record.zeroFilled(inputs.accountId, length);
+          record.zeroFilled(file.accountId(), length);
           break;
       }
     }
     file.write(record);
   });
-  return file.finish(count);
+  return withUnknownFieldWarnings(file.finish(count), format, inputs.customFormatName);
 }
 
 }  // namespace ppexport

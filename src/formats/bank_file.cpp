@@ -14,24 +14,62 @@ BankFile::BankFile(const WriterInputs& inputs) : inputs_(&inputs), file_(inputs.
   if (inputs.checks != nullptr) columns_ = CheckColumns::find(*inputs.checks);
 }
 
-void BankFile::noteRowWritten(bool amountTooLong) {
+void BankFile::noteRowWritten(bool amountTooLong, const std::optional<std::int64_t>& cents) {
   rowWritten_ = true;
-  rowAmountTooLong_ = rowAmountTooLong_ || amountTooLong;
+  row_.amountTooLong = row_.amountTooLong || amountTooLong;
+  if (cents && !rowHasCents_) {
+    row_.cents = *cents;
+    rowHasCents_ = true;
+  }
+}
+
+// Each distinct field of an identifier is kept once; the check number's field marks its row.
+void BankFile::noteIdentifiers(const IdentifierFields& fields, std::string_view line) {
+  for (const IdentifierField& field : fields) {
+    if (field.identifier == Identifier::CheckNumber) {
+      if (inRow_ && field.zeroFilled) row_.numberZeroFilled = true;
+      continue;
+    }
+    bool known = false;
+    for (const WrittenIdentifier& noted : result_.identifiers) {
+      known = known || (noted.identifier == field.identifier && noted.width == field.width &&
+                        noted.zeroFilled == field.zeroFilled);
+    }
+    if (known) continue;
+    std::string_view value;
+    switch (field.identifier) {
+      case Identifier::RemoteId: value = inputs_->remoteId; break;
+      case Identifier::BankId: value = inputs_->bankId; break;
+      case Identifier::BatchId: value = inputs_->batchId; break;
+      case Identifier::AccountId: value = inputs_->accountId; break;
+      case Identifier::CheckNumber: break;
+    }
+    const std::string_view written = line.substr(field.offset, field.length);
+    result_.identifiers.push_back(WrittenIdentifier{field.identifier, std::string(value),
+                                                    std::string(written), field.width,
+                                                    field.zeroFilled});
+  }
 }
 
 void BankFile::write(const FixedRecord& record) {
   file_.writeLine(record.line());
-  if (inRow_) noteRowWritten(record.amountTooLong());
+  noteIdentifiers(record.identifiers(), record.line());
+  if (inRow_) noteRowWritten(record.amountTooLong(), record.writtenCents());
 }
 
 void BankFile::write(const DelimitedLine& line) {
   file_.writeLine(line.line());
-  if (inRow_) noteRowWritten(line.amountTooLong());
+  noteIdentifiers(line.identifiers(), line.line());
+  if (inRow_) noteRowWritten(line.amountTooLong(), line.writtenCents());
 }
 
 void BankFile::write(std::string_view line) {
   file_.writeLine(line);
-  if (inRow_) noteRowWritten(false);
+  if (inRow_) noteRowWritten(false, std::nullopt);
+}
+
+void BankFile::writeNoLine() {
+  if (inRow_) noteRowWritten(false, std::nullopt);
 }
 
 int BankFile::forEachCheck(Selection selection,
@@ -52,24 +90,25 @@ int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies
     ++count;
     inRow_ = true;
     rowWritten_ = false;
-    rowAmountTooLong_ = false;
+    rowHasCents_ = false;
+    row_ = WrittenCheck{};
     visit(check);
     inRow_ = false;
     if (!rowWritten_) continue;
-    if (!check.amountReadable()) {
-      result_.warnings.push_back(checkWarning(check.checkNumber(), unreadableAmountWarning));
-    }
-    if (!check.checkDate()) {
-      result_.warnings.push_back(checkWarning(check.checkNumber(), unreadableDateWarning));
-    }
-    if (rowAmountTooLong_) {
-      result_.warnings.push_back(checkWarning(check.checkNumber(), amountTooLongWarning));
-    }
+    row_.number = check.checkNumber();
+    row_.date = check.checkDate();
+    // A row whose line carries no amount counts with the amount the format reports for it.
+    if (!rowHasCents_) row_.cents = check.amountInCents();
+    row_.isVoid = check.isVoid();
+    row_.amountUnreadable = !check.amountReadable();
+    row_.dateUnreadable = !check.checkDate();
+    result_.checks.push_back(std::move(row_));
   }
   return count;
 }
 
 WriterResult BankFile::finish(int count) {
+  result_.warnings = checkWarnings(result_.checks);
   result_.count = count;
   result_.written = file_.commit();
   result_.failure = file_.failure();

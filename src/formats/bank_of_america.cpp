@@ -11,13 +11,13 @@ namespace ppexport {
 WriterResult writeBankOfAmerica(const WriterInputs& inputs) {
   BankFile file(inputs);
   // The header is the remote ID as the bank gave it, written before the headings are looked up.
-  file.write(FixedRecord().spaceFilled(inputs.remoteId, 91));
+  file.write(FixedRecord().spaceFilled(file.remoteId(), 91));
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 12)
+                   .zeroFilled(file.accountId(), 12)
                    .text(check.isVoid() ? "2" : " ")
                    .spaces(2)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 12)
                    .date(check.checkDate(), "MMDDYYYY")
                    .spaces(1)
@@ -29,16 +29,16 @@ WriterResult writeBankOfAmerica(const WriterInputs& inputs) {
 WriterResult writeBankOfAmericaSms(const WriterInputs& inputs) {
   BankFile file(inputs);
   file.write(FixedRecord()
-                 .zeroFilled(inputs.accountId, 12)
+                 .zeroFilled(file.accountId(), 12)
                  .text("H")
                  .spaces(22)
                  .date(inputs.now.date, "MMDDYYYY")
                  .spaces(67));
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 12)
+                   .zeroFilled(file.accountId(), 12)
                    .text(check.isVoid() ? "V" : "O")
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 12)
                    .date(check.checkDate(), "MMDDYYYY")
                    .spaces(1)
@@ -62,9 +62,9 @@ WriterResult writeBankOfAmericaDrs(const WriterInputs& inputs) {
   BankFile file(inputs);
   file.write(FixedRecord()
                  .text("DRX")
-                 .zeroFilled(inputs.batchId, 3)
+                 .zeroFilled(file.batchId(), 3)
                  .text("00")
-                 .zeroFilled(inputs.accountId, 10)
+                 .zeroFilled(file.accountId(), 10)
                  .date(inputs.now.date, "YYYYMMDD")
                  .spaces(9)
                  .text("N")
@@ -75,9 +75,9 @@ WriterResult writeBankOfAmericaDrs(const WriterInputs& inputs) {
     checkNumberTotal.add(checkNumberValue(check));
     amountTotal.add(check.amountInCents());
     file.write(FixedRecord()
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
-                   .zeroFilled(inputs.accountId, 10)
+                   .zeroFilled(file.accountId(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .text(check.isVoid() ? "-" : " ")
                    .spaceFilled(check.payee(), 43));

@@ -15,7 +15,7 @@ WriterResult writeBranchBankingAndTrust(const WriterInputs& inputs) {
   // its register amount, 0.00, and a cleared one not at all.
   int count = file.forEachCheck(Selection::UnclearedOnly, [&](const CheckRow& check) {
     file.write(DelimitedLine()
-                   .field(inputs.accountId, 13)
+                   .field(file.accountId(), 13)
                    .field(check.checkNumber(), 13)
                    .amount(formatTwoDecimals(-check.registerAmount()), 14)
                    .date(check.checkDate(), "MMDDYY"));
@@ -28,7 +28,7 @@ WriterResult writeChaseCsv(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .field(check.isVoid() ? "C" : "I")
-                   .field(inputs.accountId, 17)
+                   .field(file.accountId(), 17)
                    .field(check.checkNumber(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
@@ -43,7 +43,7 @@ WriterResult writeJpMorganCsv(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .field("")
-                   .field(inputs.accountId, 17)
+                   .field(file.accountId(), 17)
                    .field(check.checkNumber(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
@@ -59,7 +59,7 @@ WriterResult writePncBankOfIllinois(const WriterInputs& inputs) {
   BankFile file(inputs);
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
-                   .field(inputs.accountId, 10)
+                   .field(file.accountId(), 10)
                    .field(check.checkNumber(), 10)
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
                    .date(check.checkDate(), "MM/DD/YYYY")

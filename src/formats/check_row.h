@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "formats/records.h"
 #include "quickbooks/check_fields.h"
 #include "quickbooks/report_table.h"
 
@@ -45,6 +46,8 @@ class CheckRow {
   std::string_view cell(int column) const { return checks_->cell(row_, column); }
   // The check number: the "Document Number" cell, unchanged.
   std::string_view checkNumber() const { return cell(columns_->documentNumber); }
+  // The same, for a record builder that notes how it was written.
+  IdentifierText number() const { return {Identifier::CheckNumber, checkNumber()}; }
   std::string_view cleared() const { return cell(columns_->cleared); }
   std::string_view description() const { return cell(columns_->description); }
   std::string_view name() const { return cell(columns_->name); }

@@ -19,7 +19,7 @@ WriterResult writeCitibankStandard(const WriterInputs& inputs) {
   BankFile file(inputs);
   file.write(FixedRecord()
                  .text("H")
-                 .spaceFilled(inputs.remoteId, 30)
+                 .spaceFilled(file.remoteId(), 30)
                  .date(inputs.now.date, "YYYYMMDD")
                  .spaces(41));
   int issued = 0;
@@ -30,10 +30,10 @@ WriterResult writeCitibankStandard(const WriterInputs& inputs) {
     file.write(FixedRecord()
                    .text("D")
                    .firstCharacters(inputs.bankCode, 3)
-                   .zeroFilled(inputs.accountId, 10)
+                   .zeroFilled(file.accountId(), 10)
                    .spaces(7)
                    .text(voidMark(check, "V"))
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
                    .date(check.checkDate(), "YYYYMMDD")
                    .spaceFilled(check.payee(), 15)
@@ -42,7 +42,7 @@ WriterResult writeCitibankStandard(const WriterInputs& inputs) {
   file.write(FixedRecord()
                  .text("T")
                  .firstCharacters(inputs.bankCode, 3)
-                 .zeroFilled(inputs.accountId, 10)
+                 .zeroFilled(file.accountId(), 10)
                  .spaces(8)
                  .zeroFilled(issued, 10)
                  .zeroFilled(total, 10)
@@ -67,8 +67,8 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
       issuedTotal += check.amountInCents();
     }
     file.write(FixedRecord()
-                   .spaceFilled(inputs.accountId, 13)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .spaceFilled(file.accountId(), 13)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
                    .date(check.checkDate(), "MMDDYYYY")
                    .text(voidMark(check, "V"))
@@ -77,7 +77,7 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
   });
   file.write(FixedRecord()
                  .text("T")
-                 .spaceFilled(inputs.accountId, 13)
+                 .spaceFilled(file.accountId(), 13)
                  .spaces(5)
                  .zeroFilled(issued, 10)
                  .spaces(5)
@@ -85,7 +85,7 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
                  .spaces(254));
   file.write(FixedRecord()
                  .text("T")
-                 .spaceFilled(inputs.accountId, 13)
+                 .spaceFilled(file.accountId(), 13)
                  .spaces(5)
                  .zeroFilled(voids, 10)
                  .spaces(5)
@@ -103,11 +103,11 @@ WriterResult writeComericaBank(const WriterInputs& inputs) {
     total += check.registerCents();
     file.write(FixedRecord()
                    .text(voidMark(check, "V"))
-                   .zeroFilled(inputs.accountId, 10)
+                   .zeroFilled(file.accountId(), 10)
                    .spaces(1)
                    .date(check.checkDate(), "MMDDYY")
                    .spaces(1)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .spaces(1)
                    .amount(check.amountInCents(), 10)
                    .spaces(17)
@@ -115,7 +115,7 @@ WriterResult writeComericaBank(const WriterInputs& inputs) {
   });
   file.write(FixedRecord()
                  .text("T")
-                 .zeroFilled(inputs.accountId, 10)
+                 .zeroFilled(file.accountId(), 10)
                  .spaces(1)
                  .date(inputs.now.date, "MMDDYY")
                  .spaces(1)
@@ -135,8 +135,8 @@ WriterResult writeWebsterBank(const WriterInputs& inputs) {
   const int bill3 = inputs.checks != nullptr ? findColumn("Bill 3", *inputs.checks) : 0;
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 10)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(file.accountId(), 10)
+                   .zeroFilled(check.number(), 10)
                    .text(voidMark(check, "2"))
                    .amount(check.amountInCents(), 12)
                    .date(check.checkDate(), "MMDDYY")

@@ -43,13 +43,13 @@ WriterResult writeCitiDirectSdr(const WriterInputs& inputs) {
     DelimitedLine line = citiDirectLine();
     line.field("SDR")                                              // 1
         .field(issued ? "IS" : voided ? "VO" : "ST")               // 2
-        .lastCharacters(inputs.accountId, 10)                      // 3
+        .lastCharacters(file.accountId(), 10)                      // 3
         .field("S");                                               // 4
     emptyFields(line, 2);                                          // 5-6
     line.date(check.checkDate(), "YYYYMMDD")                       // 7
         .amount(formatGeneral(check.amountInDollars()), amountWidth)  // 8
         .lastCharacters(check.checkNumber(), 10)                   // 9
-        .lastCharacters(inputs.batchId, 10)                        // 10
+        .lastCharacters(file.batchId(), 10)                        // 10
         .field("")                                                 // 11
         .field(issued ? payeeText(check) : "", 60);      // 12
     emptyFields(line, 2);                                          // 13-14
@@ -72,14 +72,19 @@ WriterResult writeCitiDirectNa(const WriterInputs& inputs) {
     DelimitedLine line = citiDirectLine();
     line.field("NAD")                                              // 1
         .field(issued ? "ISSUE" : voided ? "VOID" : "STOP")        // 2
-        .lastCharacters(inputs.accountId, 10)                      // 3
+        .lastCharacters(file.accountId(), 10)                      // 3
         .field("SINGLE");                                          // 4
     emptyFields(line, 2);                                          // 5-6
     line.date(check.checkDate(), "YYYYMMDD")                       // 7
         .amount(formatGeneral(check.amountInDollars()), amountWidth)  // 8
-        .lastCharacters(check.checkNumber(), 12)                   // 9
-        .lastCharacters(issued ? inputs.batchId : "", 10)          // 10
-        .field("")                                                 // 11
+        .lastCharacters(check.checkNumber(), 12);                  // 9
+    // Only an issued check carries the plan number.
+    if (issued) {
+      line.lastCharacters(file.batchId(), 10);                     // 10
+    } else {
+      line.field("");
+    }
+    line.field("")                                                 // 11
         .field(issued ? payeeText(check) : "", 60);      // 12
     emptyFields(line, 2);                                          // 13-14
     line.date(issued ? endOfMonth(today) : std::nullopt, "YYYYMMDD");  // 15

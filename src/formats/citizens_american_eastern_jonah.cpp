@@ -16,7 +16,7 @@ WriterResult writeCitizensBank(const WriterInputs& inputs) {
                    .field(check.isVoid() ? "V" : "I")
                    .field(check.checkNumber(), 10)
                    .field("072400528")
-                   .field(inputs.accountId, 10)
+                   .field(file.accountId(), 10)
                    .amount(formatTwoDecimals(check.amountInDollars()), 14)
                    .date(check.checkDate(), "MMDDYYYY")
                    .field(upperCase(without(check.payee(), ',')), 30)
@@ -30,7 +30,7 @@ WriterResult writeAmericanBank(const WriterInputs& inputs) {
   BankFile file(inputs);
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
-                   .field(inputs.accountId, 19)
+                   .field(file.accountId(), 19)
                    .date(check.checkDate(), "MMDDYYYY")
                    .field(check.checkNumber(), 9)
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
@@ -46,7 +46,7 @@ WriterResult writeEasternBank(const WriterInputs& inputs) {
   BankFile file(inputs);
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
-                   .field(inputs.accountId, 11)
+                   .field(file.accountId(), 11)
                    .field(check.checkNumber(), 11)
                    .amount(formatTwoDecimals(check.amountInDollars()), 10)
                    .date(check.checkDate(), "MM/DD/YYYY")

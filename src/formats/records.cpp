@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/amounts.h"
+
 namespace ppexport {
 
 namespace {
@@ -94,7 +96,49 @@ FixedRecord& FixedRecord::zeroFilled(std::int64_t value, std::size_t width) {
 FixedRecord& FixedRecord::amount(std::int64_t cents, std::size_t width) {
   const WholeNumberText digits(cents);
   if (digits.size > width) amountTooLong_ = true;
+  if (!writtenCents_) writtenCents_ = cents;
   return zeroFilled(digits.text(), width);
+}
+
+void FixedRecord::noteIdentifier(IdentifierText value, std::size_t width, bool zeroFilled,
+                                 std::size_t start) {
+  identifiers_.note(IdentifierField{value.identifier, value.text.size(), width, zeroFilled, start,
+                                    line_.size() - start});
+}
+
+FixedRecord& FixedRecord::zeroFilled(IdentifierText value, std::size_t width) {
+  const std::size_t start = line_.size();
+  zeroFilled(value.text, width);
+  noteIdentifier(value, width, true, start);
+  return *this;
+}
+
+FixedRecord& FixedRecord::spaceFilled(IdentifierText value, std::size_t width) {
+  const std::size_t start = line_.size();
+  spaceFilled(value.text, width);
+  noteIdentifier(value, width, false, start);
+  return *this;
+}
+
+FixedRecord& FixedRecord::zeroFilledRight(IdentifierText value, std::size_t width) {
+  const std::size_t start = line_.size();
+  zeroFilledRight(value.text, width);
+  noteIdentifier(value, width, true, start);
+  return *this;
+}
+
+FixedRecord& FixedRecord::firstCharacters(IdentifierText value, std::size_t width) {
+  const std::size_t start = line_.size();
+  firstCharacters(value.text, width);
+  noteIdentifier(value, width, false, start);
+  return *this;
+}
+
+FixedRecord& FixedRecord::lastCharacters(IdentifierText value, std::size_t width) {
+  const std::size_t start = line_.size();
+  lastCharacters(value.text, width);
+  noteIdentifier(value, width, false, start);
+  return *this;
 }
 
 FixedRecord& FixedRecord::spaceFilled(std::string_view value, std::size_t width) {
@@ -159,7 +203,34 @@ DelimitedLine& DelimitedLine::field(std::string_view value, std::size_t maxWidth
 
 DelimitedLine& DelimitedLine::amount(std::string_view formatted, std::size_t maxWidth) {
   if (formatted.size() > maxWidth) amountTooLong_ = true;
+  double dollars = 0;
+  const char* end = formatted.data() + formatted.size();
+  if (!writtenCents_ && std::from_chars(formatted.data(), end, dollars).ptr == end) {
+    writtenCents_ = amountInCents(dollars, 100);
+  }
   return field(formatted.substr(0, maxWidth));
+}
+
+void DelimitedLine::noteIdentifier(IdentifierText value, std::size_t width, std::size_t start) {
+  identifiers_.note(IdentifierField{value.identifier, value.text.size(), width, false, start,
+                                    line_.size() - start});
+}
+
+DelimitedLine& DelimitedLine::field(IdentifierText value, std::size_t maxWidth) {
+  separate();
+  const std::size_t start = line_.size();
+  appendClean(line_, value.text.substr(0, maxWidth));
+  noteIdentifier(value, maxWidth, start);
+  return *this;
+}
+
+DelimitedLine& DelimitedLine::lastCharacters(IdentifierText value, std::size_t count) {
+  separate();
+  const std::size_t start = line_.size();
+  const std::string_view text = value.text;
+  appendClean(line_, text.size() > count ? text.substr(text.size() - count) : text);
+  noteIdentifier(value, count, start);
+  return *this;
 }
 
 DelimitedLine& DelimitedLine::date(const std::optional<Date>& date, std::string_view pattern) {

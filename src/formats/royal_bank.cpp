@@ -24,13 +24,17 @@ WriterResult writeRoyalBankOfCanada(const WriterInputs& inputs) {
   const std::optional<std::string> controlNumber =
       inputs.settings != nullptr ? nextFileControlNumber(*inputs.settings, inputs.now.date, 4)
                                  : std::nullopt;
-  if (!controlNumber) return WriterResult{0, false, controlNumberFailure(inputs), {}};
+  if (!controlNumber) {
+    WriterResult notWritten;
+    notWritten.failure = controlNumberFailure(inputs);
+    return notWritten;
+  }
 
   BankFile file(inputs);
   file.write(FixedRecord()
                  .text("000")
-                 .zeroFilled(inputs.bankId, 5)
-                 .zeroFilled(inputs.accountId, 7)
+                 .zeroFilled(file.bankId(), 5)
+                 .zeroFilled(file.accountId(), 7)
                  .zeroFilled(*controlNumber, 4)
                  .spaces(61));
   // The total takes every record's amount, voids with their void amounts.
@@ -39,14 +43,14 @@ WriterResult writeRoyalBankOfCanada(const WriterInputs& inputs) {
     total += check.amountInCents();
     FixedRecord record;
     record.text(check.isVoid() ? "490" : "300")
-        .zeroFilled(inputs.bankId, 5)
-        .zeroFilled(inputs.accountId, 7)
-        .zeroFilled(check.checkNumber(), 8)
+        .zeroFilled(file.bankId(), 5)
+        .zeroFilled(file.accountId(), 7)
+        .zeroFilled(check.number(), 8)
         .amount(check.amountInCents(), 10)
         .spaces(19);
     // A void repeats its check number and its check date.
     if (check.isVoid()) {
-      record.zeroFilled(check.checkNumber(), 8)
+      record.zeroFilled(check.number(), 8)
           .date(check.checkDate(), "MMDDYY")
           .date(check.checkDate(), "MMDDYY");
     } else {
@@ -57,8 +61,8 @@ WriterResult writeRoyalBankOfCanada(const WriterInputs& inputs) {
   // The record count takes in the header and the trailer.
   file.write(FixedRecord()
                  .text("999")
-                 .zeroFilled(inputs.bankId, 5)
-                 .zeroFilled(inputs.accountId, 7)
+                 .zeroFilled(file.bankId(), 5)
+                 .zeroFilled(file.accountId(), 7)
                  .zeroFilled(count + 2, 8)
                  .zeroFilled(total, 13)
                  .spaces(44));

@@ -16,14 +16,14 @@ WriterResult writeGenericBankFormat(const WriterInputs& inputs) {
   BankFile file(inputs);
   // The header is written before the headings are looked up, so it stands even in a file whose
   // report lacks a heading.
-  file.write(FixedRecord().spaceFilled(inputs.remoteId, 91));
+  file.write(FixedRecord().spaceFilled(file.remoteId(), 91));
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
                    .text(voidOr(check, "V", "P"))
                    .spaces(1)
-                   .zeroFilled(inputs.accountId, 22)
+                   .zeroFilled(file.accountId(), 22)
                    .spaces(1)
-                   .zeroFilled(check.checkNumber(), 18)
+                   .zeroFilled(check.number(), 18)
                    .spaces(1)
                    .amount(check.amountInCents(), 18)
                    .spaces(1)
@@ -37,8 +37,8 @@ WriterResult writeRegionsBank(const WriterInputs& inputs) {
   BankFile file(inputs);
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 10)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(file.accountId(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .spaceFilled(check.payee(), 15)
@@ -63,8 +63,8 @@ WriterResult writeCapitalOneBank(const WriterInputs& inputs) {
   // Capital One takes every numbered check and tells the bank its state.
   int count = file.forEachCheck(Selection::EveryNumberedCheck, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 10)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(file.accountId(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .text(capitalOneStatus(check)));
@@ -76,9 +76,9 @@ WriterResult writeColoradoBusinessBank(const WriterInputs& inputs) {
   BankFile file(inputs);
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     FixedRecord record;
-    record.zeroFilled(inputs.accountId, 10)
+    record.zeroFilled(file.accountId(), 10)
         .spaces(1)
-        .zeroFilled(check.checkNumber(), 10)
+        .zeroFilled(check.number(), 10)
         .spaces(1)
         .date(check.checkDate(), "MMDDYYYY")
         .spaces(1)

@@ -77,10 +77,10 @@ WriterResult writeTdBankCanada(const WriterInputs& inputs) {
   BankFile file(inputs);
   file.write(FixedRecord()
                  .text("H")
-                 .zeroFilled(inputs.accountId, 5)
-                 .zeroFilled(inputs.batchId, 5)
-                 .zeroFilled(inputs.bankId, 7)
-                 .spaceFilled(inputs.remoteId, 30)
+                 .zeroFilled(file.accountId(), 5)
+                 .zeroFilled(file.batchId(), 5)
+                 .zeroFilled(file.bankId(), 7)
+                 .spaceFilled(file.remoteId(), 30)
                  .date(inputs.now.date, "YYYYMMDD")
                  .spaces(5)
                  .zeroFilled(*fileNumber, 8)
@@ -93,7 +93,7 @@ WriterResult writeTdBankCanada(const WriterInputs& inputs) {
     amountTotal.add(check.registerCents());
     file.write(FixedRecord()
                    .text(check.isVoid() ? "V" : "I")
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 12)
                    .date(check.checkDate(), "YYYYMMDD")
                    .spaces(9)
@@ -112,11 +112,11 @@ WriterResult writeTdBankArp(const WriterInputs& inputs) {
   BankFile file(inputs);
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilledRight(inputs.bankId, 4)
+                   .zeroFilledRight(file.bankId(), 4)
                    .text("02")
-                   .zeroFilled(inputs.accountId, 16)
+                   .zeroFilled(file.accountId(), 16)
                    .text("60")
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 11)
                    .spaceFilled(upperCase(check.payee()), 30)
                    .date(check.checkDate(), "YYYY")

@@ -17,8 +17,8 @@ WriterResult writeUnionBankOfCalifornia(const WriterInputs& inputs) {
 
   auto writeDateTotal = [&](const std::optional<Date>& date) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 10)
-                   .zeroFilled(inputs.bankId, 4)
+                   .zeroFilled(file.accountId(), 10)
+                   .zeroFilled(file.bankId(), 4)
                    .zeroFilled(dateCount, 6)
                    .date(date, "MMDDYY")
                    .zeroFilled(dateTotal.value(), 10)
@@ -37,8 +37,8 @@ WriterResult writeUnionBankOfCalifornia(const WriterInputs& inputs) {
       dateTotal.add(check.amountInCents());
     }
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 10)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(file.accountId(), 10)
+                   .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .amount(check.amountInCents(), 10)
                    .spaces(2)

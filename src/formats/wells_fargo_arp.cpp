@@ -22,17 +22,17 @@ WriterResult writeWellsFargoArpStandard(const WriterInputs& inputs) {
   file.write(FixedRecord()
                  .text("$$ADD")
                  .spaces(1)
-                 .spaceFilled(inputs.remoteId, 7)
+                 .spaceFilled(file.remoteId(), 7)
                  .spaces(1)
                  .text("BID=")
                  .text("'")
-                 .spaceFilled(upperCase(inputs.remoteId), 24)
+                 .spaceFilled(IdentifierText{Identifier::RemoteId, upperCase(inputs.remoteId)}, 24)
                  .text("'"));
   // The bank number stands unfilled: a shorter bank ID makes this header shorter.
   file.write(FixedRecord()
                  .text("*03")
-                 .lastCharacters(inputs.bankId, 5)
-                 .zeroFilled(inputs.accountId, 15)
+                 .lastCharacters(file.bankId(), 5)
+                 .zeroFilled(file.accountId(), 15)
                  .text("0"));
   // The trailer total takes each check's register amount, so a void, whose register amount is
   // zero, adds nothing even though its record carries its void amount.
@@ -40,9 +40,9 @@ WriterResult writeWellsFargoArpStandard(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     total += check.registerCents();
     file.write(FixedRecord()
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
-                   .spaceFilled(inputs.accountId, 10)
+                   .spaceFilled(file.accountId(), 10)
                    .text(transactionCode(check))
                    .amount(check.amountInCents(), 10)
                    .spaceFilled(check.payee(), 40)
@@ -63,17 +63,17 @@ WriterResult writeWellsFargoArpInboundEnhanced(const WriterInputs& inputs) {
   // The header stands in every file, as in the Standard format; the remote ID is not used here.
   file.write(FixedRecord()
                  .text("*03")
-                 .zeroFilled(inputs.bankId, 5)
-                 .zeroFilled(inputs.accountId, 15)
+                 .zeroFilled(file.bankId(), 5)
+                 .zeroFilled(file.accountId(), 15)
                  .text("0")
                  .spaces(61));
   std::int64_t total = 0;  // issued checks only, as above
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     total += check.registerCents();
     file.write(FixedRecord()
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
-                   .zeroFilled(inputs.accountId, 15)
+                   .zeroFilled(file.accountId(), 15)
                    .text(transactionCode(check))
                    .amount(check.amountInCents(), 10)
                    .spaceFilled(check.payee(), 40)

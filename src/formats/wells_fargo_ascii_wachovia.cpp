@@ -36,14 +36,14 @@ WriterResult writeWellsFargoAscii(const WriterInputs& inputs) {
   file.write(FixedRecord()
                  .text("RECONCILIATIONHEADER")
                  .spaceFilled(inputs.bankCode, 4)
-                 .zeroFilled(inputs.accountId, 13)
+                 .zeroFilled(file.accountId(), 13)
                  .zeroFilled(totals.total, 12)
                  .zeroFilled(totals.count, 5)
                  .spaces(96));
   file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 13)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(file.accountId(), 13)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
                    .date(check.checkDate(), "YYYYMMDD")
                    .text(voidMark(check))
@@ -61,15 +61,15 @@ WriterResult writeWachovia(const WriterInputs& inputs) {
   file.write(FixedRecord()
                  .text("RECONCILIATIONHEADER")
                  .zeroFilledRight(inputs.bankCode, 4)
-                 .zeroFilled(inputs.accountId, 13)
+                 .zeroFilled(file.accountId(), 13)
                  .zeroFilled(totals.total, 12)
                  .zeroFilled(totals.count, 5)
                  .spaces(96));
   // Wachovia carries the payee twice: its first 30 characters, then its first 50.
   file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(FixedRecord()
-                   .zeroFilled(inputs.accountId, 13)
-                   .zeroFilled(check.checkNumber(), 10)
+                   .zeroFilled(file.accountId(), 13)
+                   .zeroFilled(check.number(), 10)
                    .amount(check.amountInCents(), 10)
                    .date(check.checkDate(), "YYYYMMDD")
                    .text(voidMark(check))

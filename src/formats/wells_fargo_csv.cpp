@@ -26,8 +26,8 @@ WriterResult writeWellsFargoArpCsv(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     // Only the payee loses its commas; the identifiers are written as typed.
     file.write(DelimitedLine(',')
-                   .field(inputs.bankId, 13)
-                   .field(inputs.accountId, 34)
+                   .field(file.bankId(), 13)
+                   .field(file.accountId(), 34)
                    .field(check.checkNumber(), 10)
                    .date(check.checkDate(), "MM-DD-YYYY")
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/written_checks.h"
 #include "quickbooks/check_fields.h"
 #include "quickbooks/report_table.h"
 #include "text/regional.h"
@@ -35,6 +36,9 @@ struct WriterResult {
   bool written = false;               // the file is complete on disk
   std::string failure;                // why it is not, in the system's words
   std::vector<std::string> warnings;  // "Warning: check ...: ..." lines, in table order
+  std::vector<WrittenCheck> checks;   // the detail rows written, in table order
+  std::vector<WrittenIdentifier> identifiers;  // the fields that took an identifier
+  std::vector<std::string> formatWarnings;     // about the format's own definition
 };
 
 using FormatWriter = WriterResult (*)(const WriterInputs&);

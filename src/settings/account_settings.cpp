@@ -1,9 +1,11 @@
 #include "settings/account_settings.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "settings/environment.h"
 #include "text/amounts.h"
+#include "text/file_names.h"
 
 namespace ppexport {
 
@@ -86,12 +88,29 @@ AccountSettings getAccountSettings(SettingsStore& store, std::string_view accoun
   return values;
 }
 
+namespace {
+bool isFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(filePath(path), error);
+}
+
+// The first of the folders that exists, else home itself, followed by the file name.
+std::string fileInFolder(const std::string& home, std::initializer_list<const char*> folders,
+                         char separator) {
+  for (const char* folder : folders) {
+    const std::string path = home + separator + folder;
+    if (isFolder(path)) return path + separator + "PositivePayExport.txt";
+  }
+  return home + separator + "PositivePayExport.txt";
+}
+}  // namespace
+
 std::string defaultOutputFile() {
 #ifdef _WIN32
   const std::string profile = environmentValue("USERPROFILE");
-  if (!profile.empty()) return profile + "\\My Documents\\PositivePayExport.txt";
+  if (!profile.empty()) return fileInFolder(profile, {"My Documents", "Documents"}, '\\');
 #endif
-  return environmentValue("HOME") + "/Documents/PositivePayExport.txt";
+  return fileInFolder(environmentValue("HOME"), {"Documents"}, '/');
 }
 
 std::optional<int> checkBoxState(std::string_view stored) {

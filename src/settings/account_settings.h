@@ -55,9 +55,10 @@ std::string lastChosenAccount(SettingsStore& store);
 AccountSettings getAccountSettings(SettingsStore& store, std::string_view account,
                                    const Date& today);
 
-// Where the bank file goes when none was saved: on Windows USERPROFILE followed by
-// "\My Documents\PositivePayExport.txt"; elsewhere, and where USERPROFILE is not set, HOME
-// followed by "/Documents/PositivePayExport.txt".
+// Where the bank file goes when none was saved: "PositivePayExport.txt" in a folder that exists,
+// so that a first Create does not fail on a missing one. On Windows the profile's "My Documents"
+// or "Documents" folder, else USERPROFILE itself; elsewhere, and where USERPROFILE is not set,
+// HOME's "Documents" folder, else HOME itself.
 std::string defaultOutputFile();
 
 // The state a check box takes from a stored text, as the window's check boxes take a value: the

@@ -49,12 +49,6 @@ TEST(CreateCommand, writesTheBankFileFromTheCompanyAndRemembersTheChoices) {
 
 TEST(CreateCommand, refusalsAndFailuresHaveTheirExitStatus) {
   CommandLine line;
-  testing::ProgramRun unknownAccount =
-      line.run({"create", "--account", "Nowhere", "--bank", "Regions Bank", "--output", "x.txt"});
-  EXPECT_EQ(unknownAccount.exitStatus, 2);
-  EXPECT_EQ(unknownAccount.err,
-            "Please pick a valid account from the list of bank accounts. Then try again.\n");
-
   testing::ProgramRun badDates = line.run({"create", "--account", "Checking", "--bank",
                                            "Regions Bank", "--output", line.folder.file("r.txt"),
                                            "--from", "02/30/2026", "--to", "12/01/2026"});
@@ -79,6 +73,73 @@ TEST(CreateCommand, refusalsAndFailuresHaveTheirExitStatus) {
             0u)
       << noCompany.err;
   EXPECT_FALSE(std::filesystem::exists(line.folder.file("r.txt")));
+}
+
+// Names that do not exist write nothing and get the nearest ones; a result can be one JSON object.
+TEST(CreateCommand, namesAreCheckedAndTheResultCanBeJson) {
+  CommandLine line;
+  const std::string output = line.folder.file("out.txt");
+  const std::string data = std::string(PPEXPORT_SOURCE_DIR) + "/data/";
+  const std::vector<std::string> convert{"convert", "--checks", data + "sample-checks.txt",
+                                         "--vendors", data + "sample-vendors.txt", "--output",
+                                         output};
+  auto with = [](std::vector<std::string> arguments, std::initializer_list<std::string> more) {
+    arguments.insert(arguments.end(), more);
+    return arguments;
+  };
+  // A relative output file is stored whole, so that the window later writes the same file.
+  const std::string relative =
+      (std::filesystem::relative(line.folder.path()) / "relative.txt").string();
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    std::string out;
+    std::string err;
+  } cases[] = {
+      {{"create", "--account", "Checking", "--bank", "Regions Bnak", "--output", output}, 2, "",
+       "ppexport: no bank format named 'Regions Bnak'\nDid you mean: Regions Bank?\n"},
+      {{"create", "--account", "Chekcing", "--bank", "Regions Bank", "--output", output}, 2, "",
+       "ppexport: no bank account named 'Chekcing'\nDid you mean: Checking?\n"},
+      {{"create", "--account", "Nowhere", "--bank", "Regions Bank", "--output", output}, 2, "",
+       "ppexport: no bank account named 'Nowhere'\n"},
+      {with(convert, {"--bank", "Custom Format: Payrol"}), 2, "",
+       "ppexport: no bank format named 'Custom Format: Payrol'\n"},
+      {with(convert, {"--bank", "Citibank - Standard Positive Pay", "--account-id", "12-345",
+                      "--json"}),
+       0,
+       "{\"file\":\"" + output +
+           "\",\"written\":true,\"count\":4,\"issued\":{\"count\":4,\"cents\":694562},"
+           "\"voided\":{\"count\":2,\"cents\":78000},\"warnings\":[\"Warning: Co. Name is "
+           "empty.\",\"Warning: Acct. Num '12-345' is not a number.\",\"Warning: no bank code "
+           "was picked from the list.\"],\"reviewFile\":null,\"message\":\"Created " +
+           output +
+           " with 4 check records.\\n\\nIssued checks: 4, total 6945.62\\nVoided checks: 2, "
+           "total 780.00\\n\\nWarning: Co. Name is empty.\\nWarning: Acct. Num '12-345' is not "
+           "a number.\\nWarning: no bank code was picked from the list.\"}\n",
+       ""},
+      {{"create", "--account", "Checking", "--bank", "Regions Bank", "--account-id", "987654",
+        "--output", relative, "--review", "--json"},
+       0,
+       "{\"file\":\"" + line.folder.file("relative.txt") +
+           "\",\"written\":true,\"count\":22,\"issued\":{\"count\":19,\"cents\":1180023},"
+           "\"voided\":{\"count\":3,\"cents\":136500},\"warnings\":[],\"reviewFile\":\"" +
+           line.folder.file("Positive Pay Review.csv") + "\",\"message\":\"Created " +
+           line.folder.file("relative.txt") +
+           " with 22 check records.\\n\\nIssued checks: 19, total 11800.23\\nVoided checks: 3, "
+           "total 1365.00\\n\\nAlso created the file 'Positive Pay Review.csv' for your "
+           "review.\"}\n",
+       ""},
+      {{"settings", "get", "CheckingfileName"}, 0, line.folder.file("relative.txt") + "\n", ""},
+  };
+  for (const Case& c : cases) {
+    testing::ProgramRun run = line.run(c.arguments);
+    EXPECT_EQ(run.exitStatus, c.status) << c.arguments[0] << " " << c.arguments[4];
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, c.err);
+    if (c.status == 2) {
+      EXPECT_FALSE(std::filesystem::exists(output)) << "nothing is written";
+    }
+  }
 }
 
 TEST(SettingsCommand, setGetListDelete) {

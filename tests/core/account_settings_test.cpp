@@ -1,9 +1,12 @@
 // The per-account settings: key names, the order they are written in, and the defaults.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "settings/account_settings.h"
 #include "settings/memory_store.h"
 #include "support/scoped_variable.h"
+#include "support/temp_folder.h"
 
 namespace ppexport {
 namespace {
@@ -68,9 +71,19 @@ TEST(GetAccountSettings, anEmptyStoreGivesTheFirstRunDefaults) {
   EXPECT_EQ(lastChosenAccount(store), "<choose an account>");
   EXPECT_EQ(textsOf(getAccountSettings(store, "<choose an account>", march5)),
             (std::vector<std::string>{"<choose an account>", "<choose an bank>", "3/5/2024",
-                                      "3/5/2024", "/home/ann/Documents/PositivePayExport.txt",
-                                      "90", "1", "", "", "", "", "<pick a bank code>", "0",
-                                      "0"}));
+                                      "3/5/2024", "/home/ann/PositivePayExport.txt", "90", "1", "",
+                                      "", "", "", "<pick a bank code>", "0", "0"}));
+}
+
+// A first Create must find the folder of the default output file.
+TEST(DefaultOutputFile, liesInAFolderThatExists) {
+  testing::TempFolder folder;
+  ScopedVariable home("HOME", folder.path().string());
+  ScopedVariable profile("USERPROFILE", std::nullopt);
+  const std::string path = folder.path().string();
+  EXPECT_EQ(defaultOutputFile(), path + "/PositivePayExport.txt");
+  std::filesystem::create_directory(folder.path() / "Documents");
+  EXPECT_EQ(defaultOutputFile(), path + "/Documents/PositivePayExport.txt");
 }
 
 TEST(GetAccountSettings, givesBackWhatWasSavedAndKeepsRawCheckBoxTexts) {
@@ -89,7 +102,7 @@ TEST(GetAccountSettings, givesBackWhatWasSavedAndKeepsRawCheckBoxTexts) {
   ScopedVariable home("HOME", "/home/ann");
   ScopedVariable profile("USERPROFILE", std::nullopt);
   EXPECT_EQ(getAccountSettings(store, "Savings ", march5).fileName,
-            "/home/ann/Documents/PositivePayExport.txt");
+            "/home/ann/PositivePayExport.txt");
 }
 
 TEST(CheckBoxState, acceptsZeroOneAndTwoOnly) {

@@ -73,7 +73,9 @@ TEST(CreateOperation, writesTheFileAndReportsTheCount) {
   CreateFixture fixture;
   CreateOutcome outcome = createFile(fixture.request, fixture.services);
   EXPECT_EQ(outcome.stage, CreateStage::Done);
-  EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName + " with 2 check records.");
+  EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName +
+                                      " with 2 check records.\r\n\r\nIssued checks: 2, total "
+                                      "30.00\r\nVoided checks: 0, total 0.00");
   EXPECT_EQ(outcome.message.icon, MessageIcon::Information);
   EXPECT_TRUE(std::filesystem::exists(fixture.request.fileName));
   ASSERT_EQ(fixture.quickBooks.requests.size(), 2u);
@@ -91,8 +93,9 @@ TEST(CreateOperation, reviewFileTakesOnlyVisibleIdentifiers) {
   CreateOutcome outcome = createFile(fixture.request, fixture.services);
   EXPECT_EQ(outcome.message.text,
             "Created " + fixture.request.fileName +
-                " with 2 check records.\r\n\r\nAlso created the file 'Positive Pay Review.csv' "
-                "for your review.");
+                " with 2 check records.\r\n\r\nIssued checks: 2, total 30.00\r\nVoided checks: 0, "
+                "total 0.00\r\n\r\nAlso created the file 'Positive Pay Review.csv' for your "
+                "review.");
   const std::string review = testing::readBytes(fixture.folder.file("Positive Pay Review.csv"));
   EXPECT_NE(review.find("Account ID,987654\r\n"), std::string::npos);
   EXPECT_EQ(review.find("hidden text"), std::string::npos);
@@ -101,6 +104,7 @@ TEST(CreateOperation, reviewFileTakesOnlyVisibleIdentifiers) {
 TEST(CreateOperation, countsWarningsAndReviewFileInTheMessage) {
   const std::string review =
       "\r\n\r\nAlso created the file 'Positive Pay Review.csv' for your review.";
+  const std::string totals = "\r\n\r\nIssued checks: 1, total 1.00\r\nVoided checks: 0, total 0.00";
   struct Case {
     const char* date;
     bool createReviewFile;
@@ -108,12 +112,14 @@ TEST(CreateOperation, countsWarningsAndReviewFileInTheMessage) {
     MessageIcon icon;
     std::string message;  // after the file name
   } cases[] = {
-      {"12/01/2026", true, "Regions Bank", MessageIcon::Information, " with 1 check record." + review},
+      {"12/01/2026", true, "Regions Bank", MessageIcon::Information,
+       " with 1 check record." + totals + review},
       // No writer for the name: nothing counted and no review file either.
       {"12/01/2026", true, "custom format: Payroll", MessageIcon::Information,
        " with 0 check records."},
       {"someday", false, "Regions Bank", MessageIcon::Warning,
-       " with 1 check record.\r\n\r\nWarning: check 7: unreadable date, written blank"},
+       " with 1 check record." + totals +
+           "\r\n\r\nWarning: check 7: unreadable date, written blank"},
   };
   for (const Case& c : cases) {
     CreateFixture fixture;
@@ -126,6 +132,36 @@ TEST(CreateOperation, countsWarningsAndReviewFileInTheMessage) {
     CreateOutcome outcome = createFile(fixture.request, fixture.services);
     EXPECT_EQ(outcome.message.icon, c.icon);
     EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName + c.message);
+  }
+}
+
+TEST(CreateOperation, lostDataIsReportedInsteadOfHidden) {
+  const std::string totals = " with 2 check records.\r\n\r\nIssued checks: 2, total 30.00\r\n"
+                             "Voided checks: 0, total 0.00";
+  struct Case {
+    bool vendorList;
+    std::string fileName;
+    std::string message;  // after "Created " and the file name
+  } cases[] = {
+      {false, "out.txt",
+       totals + "\r\n\r\nWarning: the vendor list could not be read; payees are the names from "
+                "the check report."},
+      // The review file would replace the bank file of its own name, on every platform.
+      {true, "POSITIVE PAY review.csv",
+       totals + "\r\n\r\nWarning: the review file was not written: it would replace the bank "
+                "file."},
+  };
+  for (const Case& c : cases) {
+    CreateFixture fixture;
+    if (!c.vendorList) fixture.quickBooks.reports.erase("qbVendorNames");
+    fixture.request.fileName = fixture.folder.file(c.fileName);
+    fixture.request.createReviewFile = c.vendorList;
+    CreateOutcome outcome = createFile(fixture.request, fixture.services);
+    EXPECT_EQ(outcome.message.text, "Created " + fixture.request.fileName + c.message);
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
+    EXPECT_FALSE(outcome.reviewFileWritten);
+    EXPECT_EQ(testing::readBytes(fixture.request.fileName).substr(0, 20), "00009876540000001001")
+        << "the bank file stands";
   }
 }
 
