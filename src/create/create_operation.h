@@ -57,6 +57,8 @@ struct CreateServices {
   std::string historyFolder;
   // False records nothing (batch conversions, benchmarks), though the history is still read.
   bool recordHistory = true;
+  // Why no history folder could be named, when historyFolder is "".
+  std::string historyUnavailable;
 };
 
 enum class CreateStage {

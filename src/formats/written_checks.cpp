@@ -27,7 +27,9 @@ bool allDigits(std::string_view text) {
   return true;
 }
 
-std::vector<std::string> checkWarnings(const std::vector<WrittenCheck>& checks) {
+std::vector<std::string> checkWarnings(
+    const std::vector<WrittenCheck>& checks,
+    const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote) {
   std::unordered_map<std::string_view, int> occurrences;
   occurrences.reserve(checks.size());
   for (const WrittenCheck& check : checks) {
@@ -43,11 +45,15 @@ std::vector<std::string> checkWarnings(const std::vector<WrittenCheck>& checks) 
     if (check.numberZeroFilled && !check.number.empty() && !allDigits(check.number)) {
       warnings.push_back(checkWarning(check.number, "check number is not all digits"));
     }
-    if (check.number.empty()) continue;
-    const int times = occurrences[check.number];
-    if (times > 1 && ++seen[check.number] == 2) {
-      warnings.push_back(
-          checkWarning(check.number, "written " + std::to_string(times) + " times in this file"));
+    if (!check.number.empty()) {
+      const int times = occurrences[check.number];
+      if (times > 1 && ++seen[check.number] == 2) {
+        warnings.push_back(checkWarning(
+            check.number, "written " + std::to_string(times) + " times in this file"));
+      }
+    }
+    if (rowNote) {
+      if (std::optional<std::string> note = rowNote(check)) warnings.push_back(std::move(*note));
     }
   }
   return warnings;

@@ -177,7 +177,8 @@ std::optional<HistoryEntry> readHistoryEntry(const std::string& folder, std::str
 HistoryReading readHistory(const std::string& folder) {
   HistoryReading reading;
   std::error_code error;
-  if (folder.empty() || !fs::exists(filePath(folder), error)) return reading;
+  // A history not made yet is empty; one that cannot be made says so when a file is recorded.
+  if (folder.empty() || !fs::is_directory(filePath(folder), error)) return reading;
   std::vector<std::string> names;
   for (fs::directory_iterator it(filePath(folder), error), end; !error && it != end;
        it.increment(error)) {

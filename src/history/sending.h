@@ -1,14 +1,14 @@
 #pragma once
 // The history's part in one Create or conversion: read once before the bank file is written, it
-// says which rows were sent before (to leave out when only new checks are asked for) and which
-// were sent with another amount or payee; once the file is written, it records it.
+// tells the writer which rows were sent before (left out when only new checks are asked for) and
+// which were sent with another amount or payee (a warning); once the file is written, it records
+// it.
 
-#include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "formats/writer.h"
 #include "history/history_entry.h"
 #include "history/sent_before.h"
 
@@ -20,31 +20,29 @@ struct SendingRequest {
   bool newOnly = false;    // leave out the rows sent before
   std::string account;     // Windows-1252; "" for a conversion without an account
   std::string bankFormat;  // Windows-1252
+  std::string unavailable;  // why no history folder could be named, when folder is ""
 };
 
 class Sending {
  public:
   // Reads every entry of the history once.
   explicit Sending(SendingRequest request);
+  Sending(const Sending&) = delete;
+  Sending& operator=(const Sending&) = delete;
 
-  // True when only new checks are asked for and an earlier file of the account and bank format
-  // carried this check with the same void flag and amount.
-  bool leavesOut(std::string_view number, bool isVoid, std::int64_t cents) const;
+  // Hands the writer the rows to leave out and the changed-after-sending warnings. The inputs
+  // must not outlive this object.
+  void attachTo(WriterInputs& inputs) const;
 
-  // The warning for a written row sent earlier with another amount or payee.
-  std::optional<std::string> changedAfterSending(const SentCheck& check) const {
-    return sentBefore_.changedAfterSending(check.number, check.isVoid, check.cents, check.payee);
-  }
-
-  // The history folders that could not be read, as warning lines.
-  const std::vector<std::string>& readWarnings() const { return readWarnings_; }
-
-  // Records the bank file written at entry.output (the path as the writer took it), with entry's
-  // values; the path is kept absolute. Nothing when it was recorded or no history is kept, else
-  // the warning line "Warning: the file was not recorded in the history: <reason>".
-  std::optional<std::string> record(HistoryEntry entry) const;
+  // After the writer wrote the bank file: records it, and gives the history's warning lines
+  // (folders that could not be read, a file that could not be recorded), in that order.
+  std::vector<std::string> recordWrittenFile(const WriterInputs& inputs,
+                                             const WriterResult& written) const;
 
  private:
+  // Nothing when entry was recorded or no history is kept, else the warning line.
+  std::optional<std::string> record(HistoryEntry entry) const;
+
   SendingRequest request_;
   SentBefore sentBefore_;
   std::vector<std::string> readWarnings_;
@@ -52,6 +50,5 @@ class Sending {
 
 inline constexpr std::string_view notRecordedWarning =
     "Warning: the file was not recorded in the history: ";
-inline constexpr std::string_view noNewChecksMessage = "No checks that were not sent before.";
 
 }  // namespace ppexport

@@ -411,8 +411,12 @@ void ExportModel::myCreate_Click() {
     BusyScope busy(services_.busy);
     // The disabled button and the busy pointer show before QuickBooks is asked.
     if (observer_ != nullptr) observer_->refresh();
-    const CreateServices services{services_.quickBooks, services_.settings, services_.clock,
-                                  services_.reportFolder, services_.historyFolder};
+    CreateServices services;
+    services.quickBooks = services_.quickBooks;
+    services.settings = services_.settings;
+    services.clock = services_.clock;
+    services.reportFolder = services_.reportFolder;
+    services.historyFolder = services_.historyFolder;
     outcome = createFile(request, services);
   }
   MessageBoxIcon icon = MessageBoxIcon::Information;

@@ -134,5 +134,41 @@ TEST(HistoryCommand, jsonForScripts) {
   EXPECT_NE(found.out.find("\"void\": true"), std::string::npos) << found.out;
 }
 
+// convert records what it wrote, leaves out what was sent on request, and records nothing with
+// --no-history.
+TEST(HistoryCommand, convertRecordsItsFilesAndLeavesOutWhatWasSent) {
+  testing::TempFolder temp;
+  const std::string data = std::string(PPEXPORT_SOURCE_DIR) + "/data/";
+  const std::string output = temp.file("regions.txt");
+  auto convert = [&](std::vector<std::string> options) {
+    std::vector<std::string> arguments = {
+        "--history", temp.file("history"), "--now", "2026-12-05T19:05", "convert", "--checks",
+        data + "sample-checks.txt", "--vendors", data + "sample-vendors.txt", "--bank",
+        "Regions Bank", "--output", output, "--account-id", "987654", "--account", "Checking"};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    return runPpexport(arguments);
+  };
+  const testing::ProgramRun first = convert({"--new-only"});
+  EXPECT_EQ(first.exitStatus, 0) << first.err;
+  EXPECT_EQ(first.out.rfind("Created " + output + " with 6 check records.", 0), 0u) << first.out;
+  const testing::ProgramRun again = convert({"--new-only"});
+  EXPECT_EQ(again.out, "Created " + output +
+                           " with 0 check records.\n\nNo checks that were not sent before.\n");
+  const testing::ProgramRun unrecorded = convert({"--all", "--no-history"});
+  EXPECT_EQ(unrecorded.out.rfind("Created " + output + " with 6 check records.", 0), 0u);
+  EXPECT_EQ(convert({"--new-only", "--all"}).exitStatus, 2);
+
+  const testing::ProgramRun listed =
+      runPpexport({"--history", temp.file("history"), "history", "list", "--account", "Checking"});
+  EXPECT_EQ(listed.out,
+            "20261205-190500-0002  2026-12-05 19:05:00  Checking  Regions Bank  0 check records  "
+            "issued 0, total 0.00  voided 0, total 0.00  " + output + "\n"
+            "20261205-190500-0001  2026-12-05 19:05:00  Checking  Regions Bank  6 check records  "
+            "issued 4, total 6945.62  voided 2, total 780.00  " + output + "\n");
+  const testing::ProgramRun check =
+      runPpexport({"--history", temp.file("history"), "history", "check", "20261205-190500-0001"});
+  EXPECT_EQ(check.exitStatus, 0) << check.out;
+}
+
 }  // namespace
 }  // namespace ppexport

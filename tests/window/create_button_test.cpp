@@ -168,12 +168,14 @@ TEST(CreateButton, EachOutcomeShowsItsMessageAndIcon) {
          fixture.type(window::ExportControl::fileName, accented);
          fixture.type(accountID, "Kontö 1");
        },
-       MessageBoxIcon::Information, "Created " + accented + " with 2 check records.", {}},
+       MessageBoxIcon::Warning, "Created " + accented + " with 2 check records.",
+       {"Issued checks: 2, total 30.00", "Warning: Account Number 'Kontö 1' is not a number."}},
       {[&] {
          fixture.quickBooks.reports["qbTransactionListGeneral"] = checkReport("someday");
        },
        MessageBoxIcon::Warning, "Created " + accented + " with 2 check records.",
-       {"Warning: check 1001: unreadable date, written blank"}},
+       {"Warning: Account Number 'Kontö 1' is not a number.",
+        "Warning: check 1001: unreadable date, written blank"}},
   };
   for (const Case& c : cases) {
     c.change();
