@@ -207,9 +207,14 @@ std::string storedFileName(std::string_view output) {
   return name;
 }
 
-std::string entryJson(const HistoryEntry& entry) {
-  std::string out;
-  out.reserve(512 + entry.checks.size() * 96);
+namespace {
+
+// The checks of a recorded file (SentCheck) and of a file just written (WrittenCheck) have the
+// same five values under the same names.
+template <typename Check>
+void writeJson(const HistoryEntry& entry, const std::vector<Check>& checks, std::string& out,
+               const std::function<void(std::string&)>& flush) {
+  constexpr std::size_t piece = 1 << 16;
   out += "{\n  \"version\": 1,\n  \"created\": ";
   appendString(out, isoDateTime(entry.created));
   out += ",\n  \"account\": ";
@@ -236,21 +241,47 @@ std::string entryJson(const HistoryEntry& entry) {
   appendString(out, entry.sha256);
   out += ",\n  \"checks\": [";
   bool first = true;
-  for (const SentCheck& check : entry.checks) {
+  for (const Check& check : checks) {
     out += first ? "\n    " : ",\n    ";
     first = false;
     out += "{\"number\": ";
     appendText(out, check.number);
     out += ", \"date\": ";
-    appendString(out, check.date ? isoDate(*check.date) : std::string());
+    if (check.date) {
+      out += '"';
+      out += isoDate(*check.date);
+      out += '"';
+    } else {
+      out += "\"\"";
+    }
     out += ", \"cents\": ";
     appendNumber(out, check.cents);
     out += ", \"payee\": ";
     appendText(out, check.payee);
     out += check.isVoid ? ", \"void\": true}" : ", \"void\": false}";
+    if (flush && out.size() >= piece) flush(out);
   }
   out += first ? "]\n}\n" : "\n  ]\n}\n";
+  if (flush) flush(out);
+}
+
+}  // namespace
+
+std::string entryJson(const HistoryEntry& entry) {
+  std::string out;
+  out.reserve(512 + entry.checks.size() * 96);
+  writeJson(entry, entry.checks, out, {});
   return out;
+}
+
+void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
+                    std::string& out, const std::function<void(std::string&)>& flush) {
+  writeJson(entry, checks, out, flush);
+}
+
+void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& checks,
+                    std::string& out, const std::function<void(std::string&)>& flush) {
+  writeJson(entry, checks, out, flush);
 }
 
 std::optional<HistoryEntry> parseEntryJson(std::string_view json, std::string id,

@@ -3,11 +3,13 @@
 // its totals and its checks. Kept as "entry.json" beside a copy of the file's exact bytes.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "formats/written_checks.h"
 #include "text/regional.h"
 
 namespace ppexport {
@@ -52,6 +54,12 @@ struct HistoryEntry {
 // entry.json of an entry (UTF-8), written directly: a file of 100,000 checks is recorded in a
 // small fraction of the time its conversion takes.
 std::string entryJson(const HistoryEntry& entry);
+// The same with checks in place of entry.checks, put together in out and handed to flush (which
+// empties out) piece by piece, so that a large file never needs the whole text in memory.
+void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
+                    std::string& out, const std::function<void(std::string&)>& flush);
+void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& checks,
+                    std::string& out, const std::function<void(std::string&)>& flush);
 
 // The entry that json describes, with id; nothing when it is not such a description (why, in
 // problem).

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "history/sha256.h"
@@ -65,14 +66,13 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& p
 
 namespace {
 
-// Writes bytes to a new file and waits until they are on disk; "" or why not.
-std::string writeWholeFile(const std::string& path, std::string_view bytes) {
+// Writes a new file with what fill puts into it (returning "" or why it failed) and waits until
+// it is on disk; "" or why not.
+std::string writeNewFile(const std::string& path, const std::function<std::string(std::FILE*)>& fill) {
   std::FILE* file = openFile(path, "wb");
   if (file == nullptr) return systemReason(errno);
-  std::string failure;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0) {
-    failure = systemReason(errno);
-  }
+  std::string failure = fill(file);
+  if (failure.empty() && std::fflush(file) != 0) failure = systemReason(errno);
 #ifdef _WIN32
   if (failure.empty() && _commit(_fileno(file)) != 0) failure = systemReason(errno);
 #else
@@ -80,6 +80,11 @@ std::string writeWholeFile(const std::string& path, std::string_view bytes) {
 #endif
   if (std::fclose(file) != 0 && failure.empty()) failure = systemReason(errno);
   return failure;
+}
+
+std::string put(std::FILE* file, std::string_view bytes) {
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) return systemReason(errno);
+  return {};
 }
 
 // A renamed folder stays renamed after a crash once its parent is on disk.
@@ -229,7 +234,14 @@ std::optional<std::string> readRecordedBytes(const std::string& folder, const Hi
   return bytes;
 }
 
-RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::string_view bytes) {
+namespace {
+
+// Makes the entry in a temporary folder beside the others and renames it into place: copyBytes
+// writes the bank file's bytes into the file it is given and sets the SHA-256 of what it wrote.
+template <typename Check>
+RecordResult record(const std::string& folder, HistoryEntry& entry,
+                    const std::vector<Check>& checks,
+                    const std::function<std::string(std::FILE*, std::string&)>& copyBytes) {
   RecordResult result;
   if (folder.empty()) {
     result.failure = "no history folder was named";
@@ -246,7 +258,6 @@ RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::str
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::replace, error);
   }
 
-  entry.sha256 = sha256Hex(bytes);
   const std::string stem = instantStem(entry.created);
   static std::atomic<int> temporaries{0};
   const std::string temporaryName = std::string(temporaryPrefix) + stem + "-" +
@@ -259,9 +270,19 @@ RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::str
     return result;
   }
   std::string failure =
-      writeWholeFile(pathInFolder(temporary, storedFileName(entry.output)), bytes);
+      writeNewFile(pathInFolder(temporary, storedFileName(entry.output)),
+                   [&](std::FILE* file) { return copyBytes(file, entry.sha256); });
   if (failure.empty()) {
-    failure = writeWholeFile(pathInFolder(temporary, std::string(entryFileName)), entryJson(entry));
+    failure = writeNewFile(pathInFolder(temporary, std::string(entryFileName)), [&](std::FILE* file) {
+      std::string out;
+      std::string problem;
+      out.reserve(1 << 17);
+      writeEntryJson(entry, checks, out, [&](std::string& piece) {
+        if (problem.empty()) problem = put(file, piece);
+        piece.clear();
+      });
+      return problem;
+    });
   }
   // The first free sequence number of this clock reading; a folder that another copy of the
   // program renamed into place meanwhile makes the rename fail, and the next number is tried.
@@ -282,6 +303,40 @@ RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::str
   fs::remove_all(filePath(temporary), error);
   result.failure = failure;
   return result;
+}
+
+}  // namespace
+
+RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::string_view bytes) {
+  return record(folder, entry, entry.checks, [bytes](std::FILE* file, std::string& sha256) {
+    sha256 = sha256Hex(bytes);
+    return put(file, bytes);
+  });
+}
+
+RecordResult recordWrittenFile(const std::string& folder, HistoryEntry entry,
+                               const std::vector<WrittenCheck>& checks,
+                               const std::string& bankFile) {
+  // The bank file is copied in pieces and hashed on the way: a file of 100,000 checks is
+  // never held in memory a second time.
+  return record(folder, entry, checks, [&bankFile](std::FILE* file, std::string& sha256) {
+    std::FILE* source = openFile(bankFile, "rb");
+    if (source == nullptr) return "the bank file cannot be read back: " + systemReason(errno);
+    Sha256 digest;
+    std::string failure;
+    std::vector<char> buffer(1 << 16);
+    std::size_t got = 0;
+    while (failure.empty() && (got = std::fread(buffer.data(), 1, buffer.size(), source)) > 0) {
+      digest.update(std::string_view(buffer.data(), got));
+      failure = put(file, std::string_view(buffer.data(), got));
+    }
+    if (failure.empty() && std::ferror(source) != 0) {
+      failure = "the bank file cannot be read back";
+    }
+    std::fclose(source);
+    sha256 = digest.finishHex();
+    return failure;
+  });
 }
 
 }  // namespace ppexport

@@ -56,4 +56,10 @@ struct RecordResult {
 // Either the whole entry is in folder afterwards or nothing of it is.
 RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::string_view bytes);
 
+// The same for a bank file just written: its bytes copied from bankFile (UTF-8 name), its checks
+// given apart from entry.
+RecordResult recordWrittenFile(const std::string& folder, HistoryEntry entry,
+                               const std::vector<WrittenCheck>& checks,
+                               const std::string& bankFile);
+
 }  // namespace ppexport

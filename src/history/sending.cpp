@@ -40,40 +40,24 @@ std::vector<std::string> Sending::recordWrittenFile(const WriterInputs& inputs,
   }
   HistoryEntry entry;
   entry.created = inputs.now;
-  entry.output = inputs.fileName;
+  // Kept absolute, so that the file can be checked from anywhere later.
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(filePath(inputs.fileName), error);
+  entry.output = error ? inputs.fileName : fileName(absolute);
+  entry.account = request_.account;
+  entry.bankFormat = request_.bankFormat;
   entry.identifiers = SentIdentifiers{inputs.bankId, inputs.accountId, inputs.remoteId,
                                       inputs.batchId, inputs.bankCode};
   entry.count = written.count;
   const ControlTotals totals = controlTotals(written.checks);
   entry.issued = SentTotal{totals.issued.count, totals.issued.cents};
   entry.voided = SentTotal{totals.voided.count, totals.voided.cents};
-  entry.checks.reserve(written.checks.size());
-  for (const WrittenCheck& check : written.checks) {
-    entry.checks.push_back(SentCheck{check.number, check.date, check.cents, check.payee,
-                                     check.isVoid});
-  }
-  if (std::optional<std::string> failure = record(std::move(entry))) {
-    warnings.push_back(std::move(*failure));
+  const RecordResult recorded =
+      ppexport::recordWrittenFile(request_.folder, std::move(entry), written.checks, inputs.fileName);
+  if (!recorded.recorded) {
+    warnings.push_back(std::string(notRecordedWarning) + utf8ToWindows1252(recorded.failure));
   }
   return warnings;
-}
-
-std::optional<std::string> Sending::record(HistoryEntry entry) const {
-  std::string problem;
-  const std::optional<std::string> bytes = readFileBytes(entry.output, problem);
-  if (!bytes) {
-    return std::string(notRecordedWarning) + "the bank file cannot be read back: " +
-           utf8ToWindows1252(problem);
-  }
-  // Kept absolute, so that the file can be checked from anywhere later.
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(filePath(entry.output), error);
-  if (!error) entry.output = fileName(absolute);
-  entry.account = request_.account;
-  entry.bankFormat = request_.bankFormat;
-  const RecordResult recorded = recordEntry(request_.folder, std::move(entry), *bytes);
-  if (recorded.recorded) return std::nullopt;
-  return std::string(notRecordedWarning) + utf8ToWindows1252(recorded.failure);
 }
 
 }  // namespace ppexport

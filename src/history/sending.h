@@ -40,9 +40,6 @@ class Sending {
                                              const WriterResult& written) const;
 
  private:
-  // Nothing when entry was recorded or no history is kept, else the warning line.
-  std::optional<std::string> record(HistoryEntry entry) const;
-
   SendingRequest request_;
   SentBefore sentBefore_;
   std::vector<std::string> readWarnings_;
