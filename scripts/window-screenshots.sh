@@ -64,6 +64,20 @@ shoot generic main-window-generic-bank-format.png
 shoot td main-window-td-bank-canada.png
 shoot citibank main-window-citibank-standard.png
 shoot custom main-window-custom-format.png custom-format-editor.png
+
+# The History dialog, over the files that two Creates on the sample company recorded.
+history="$work/history"
+store history myAccount Checking
+store history CheckingbankList "Generic Bank Format"
+store history CheckingaccountID 4417829035
+for day in 2026-03-01 2026-03-15; do
+  PPEXPORT_SETTINGS="$work/history.sqlite" PPEXPORT_HISTORY="$history" \
+    "$cli" --now "${day}T10:30" create --account Checking --output "$work/PositivePayExport.txt" \
+    >/dev/null
+done
+PPEXPORT_SETTINGS="$work/history.sqlite" PPEXPORT_HISTORY="$history" \
+  xvfb-run -a -s "-screen 0 1024x768x24" "$gui" --now 2026-03-15 \
+  --screenshot "$work/main.png" --history-screenshot "$out/history-dialog.png"
 fi
 
 if [ -f "$windowsBuild/src/win32/ppexport-gui.exe" ]; then

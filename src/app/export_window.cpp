@@ -7,6 +7,8 @@
 #include "app/custom_format_window.h"
 #include "app/design_measures.h"
 #include "app/dialog_font.h"
+#include "app/history_dialog.h"
+#include "window/history_model.h"
 
 namespace ppexport::app {
 
@@ -87,6 +89,17 @@ void ExportWindow::editorOpened() {
 void ExportWindow::editorClosed() {
   if (editor_) editor_->close();
   editor_ = nullptr;
+}
+
+void ExportWindow::historyOpened() {
+  window::HistoryModel* history = model_.historyDialog();
+  if (history == nullptr) return;
+  HistoryDialog dialog(*history, this);
+  if (historyDialogHook_) {
+    historyDialogHook_(dialog);
+    if (history->closed()) return;
+  }
+  dialog.exec();
 }
 
 void ExportWindow::mainWindowClosed() { close(); }

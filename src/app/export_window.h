@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 namespace ppexport::app {
 
 class CustomFormatWindow;
+class HistoryDialog;
 
 class ExportWindow final : public QWidget, private window::WindowObserver {
   Q_OBJECT
@@ -28,6 +30,10 @@ class ExportWindow final : public QWidget, private window::WindowObserver {
   window::ExportModel& model() { return model_; }
   // The open custom format editor; nullptr when it is closed.
   CustomFormatWindow* customFormatEditor() const;
+  // Shows each History dialog before it runs, so that a test or a screenshot can act on it.
+  void setHistoryDialogHook(std::function<void(HistoryDialog&)> hook) {
+    historyDialogHook_ = std::move(hook);
+  }
 
   // Copies the models of both windows into their widgets, then moves the keyboard focus where
   // the model asked for it.
@@ -42,12 +48,14 @@ class ExportWindow final : public QWidget, private window::WindowObserver {
   void focus(window::ExportControl control, bool caretAtEnd) override;
   void editorOpened() override;
   void editorClosed() override;
+  void historyOpened() override;
   void mainWindowClosed() override;
 
   window::ExportModel model_;
   std::unique_ptr<ControlWidgets> widgets_;
   QPointer<CustomFormatWindow> editor_;
   std::vector<std::pair<window::ExportControl, bool>> focusRequests_;
+  std::function<void(HistoryDialog&)> historyDialogHook_;
 };
 
 }  // namespace ppexport::app

@@ -36,7 +36,11 @@ int main(int argc, char** argv) {
       QStringLiteral("editor-screenshot"),
       QStringLiteral("With --screenshot: also open the custom format editor and save its picture"),
       QStringLiteral("file"));
-  parser.addOptions({settings, company, now, screenshot, editorScreenshot});
+  const QCommandLineOption historyScreenshot(
+      QStringLiteral("history-screenshot"),
+      QStringLiteral("With --screenshot: also open the History dialog and save its picture"),
+      QStringLiteral("file"));
+  parser.addOptions({settings, company, now, screenshot, editorScreenshot, historyScreenshot});
   parser.process(application);
 
   ProgramServices services(ppexport::window::ProgramOptions{parser.value(settings).toStdString(),
@@ -51,7 +55,10 @@ int main(int argc, char** argv) {
   window.startUp();
   window.show();
   if (parser.isSet(screenshot)) {
-    return saveScreenshots(window, parser.value(screenshot), parser.value(editorScreenshot)) ? 0 : 1;
+    return saveScreenshots(window, parser.value(screenshot), parser.value(editorScreenshot),
+                           parser.value(historyScreenshot))
+               ? 0
+               : 1;
   }
   return QApplication::exec();
 }

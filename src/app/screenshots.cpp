@@ -1,10 +1,12 @@
 #include "app/screenshots.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/custom_format_window.h"
 #include "app/export_window.h"
+#include "app/history_dialog.h"
 
 namespace ppexport::app {
 
@@ -17,8 +19,25 @@ bool savePicture(QWidget& widget, const QString& file) {
 }
 }  // namespace
 
-bool saveScreenshots(ExportWindow& window, const QString& mainFile, const QString& editorFile) {
+bool saveScreenshots(ExportWindow& window, const QString& mainFile, const QString& editorFile,
+                     const QString& historyFile) {
   bool saved = savePicture(window, mainFile);
+  if (!historyFile.isEmpty()) {
+    bool shot = false;
+    window.setHistoryDialogHook([&](HistoryDialog& dialog) {
+      dialog.show();
+      // The newest file chosen, so that its checks show.
+      if (auto* entries = dialog.findChild<QListWidget*>(QStringLiteral("entries"));
+          entries != nullptr && entries->count() > 0) {
+        entries->setCurrentRow(0);
+      }
+      shot = savePicture(dialog, historyFile);
+      dialog.reject();
+    });
+    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("history"))) button->click();
+    window.setHistoryDialogHook({});
+    saved = shot && saved;
+  }
   if (!editorFile.isEmpty()) {
     if (auto* edit = window.findChild<QPushButton*>(QStringLiteral("editFormat"))) edit->click();
     if (CustomFormatWindow* editor = window.customFormatEditor()) {

@@ -27,6 +27,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   app.add_option("--settings", globals.settingsFile, "Settings store file");
   app.add_option("--company", globals.companyFile, "Company file played instead of QuickBooks");
   app.add_option("--now", globals.now, "The clock, as YYYY-MM-DD or YYYY-MM-DDTHH:MM");
+  app.add_option("--history", globals.history, "Folder of the sent-file history");
   Console console{out, err};
   Session session(globals, console);
   addCreateCommand(app, session, console);
@@ -35,6 +36,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   addBanksCommand(app, session, console);
   addSettingsCommand(app, session, console);
   addCustomCommand(app, session, console);
+  addHistoryCommand(app, session, console);
 
   if (std::optional<int> answered = answerCommandWords(app, arguments, console)) return *answered;
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());

@@ -26,6 +26,7 @@ struct GlobalOptions {
   std::string settingsFile;  // --settings
   std::string companyFile;   // --company
   std::string now;           // --now, "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM"
+  std::string history;       // --history, the folder of the sent-file history
 };
 
 // Where a subcommand prints, and the status it ends with.
@@ -46,5 +47,6 @@ void addAccountsCommand(CLI::App& app, Session& session, Console& console);
 void addBanksCommand(CLI::App& app, Session& session, Console& console);
 void addSettingsCommand(CLI::App& app, Session& session, Console& console);
 void addCustomCommand(CLI::App& app, Session& session, Console& console);
+void addHistoryCommand(CLI::App& app, Session& session, Console& console);
 
 }  // namespace ppexport::cli

@@ -13,6 +13,7 @@
 #include "create/bank_inputs.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
+#include "history/sending.h"
 #include "formats/bank_list.h"
 #include "quickbooks/check_fields.h"
 #include "text/file_names.h"
@@ -29,6 +30,10 @@ struct ConvertOptions {
   IdentifierOptions<std::string> identifiers;
   bool review = false;
   bool json = false;
+  std::string account;  // a label for the history
+  bool newOnly = false;
+  bool all = false;
+  bool noHistory = false;
 };
 
 // A report file that cannot be read is a usage error, not an empty report.
@@ -84,6 +89,10 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   inputs.bankCode = utf8ToWindows1252(options.identifiers.bankCode);
   inputs.now = clock->now();
   inputs.settings = session.settings();
+  const HistoryLocation history = session.history();
+  const Sending sending(SendingRequest{history.folder, !options.noHistory, options.newOnly,
+                                       utf8ToWindows1252(options.account), bank, history.error});
+  sending.attachTo(inputs);
   WriterResult result = runFormatWriter(bank, inputs);
 
   const std::string fileName = utf8ToWindows1252(options.output);
@@ -95,6 +104,7 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
     printFileResult(console, options.json, false, failure);
     return failed;
   }
+  const std::vector<std::string> historyWarnings = sending.recordWrittenFile(inputs, result);
   // The review file lists only the identifiers the window shows for this bank format.
   const VisibleIdentifiers visible = visibleIdentifiers(bank);
   ReviewRequest review;
@@ -106,7 +116,7 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
                                          visible.remoteId ? inputs.remoteId : "",
                                          visible.batchId ? inputs.batchId : ""};
   printFileResult(console, options.json, true,
-                  summarizeWrittenFile(bank, fileName, inputs, result, review, {}));
+                  summarizeWrittenFile(bank, fileName, inputs, result, review, {}, historyWarnings));
   return done;
 }
 }  // namespace
@@ -123,6 +133,13 @@ void addConvertCommand(CLI::App& app, Session& session, Console& console) {
   addIdentifierOptions(*command, options->identifiers);
   command->add_flag("--review", options->review, "Also write \"Positive Pay Review.csv\"");
   command->add_flag("--json", options->json, "Print the result as one JSON object");
+  command->add_option("--account", options->account,
+                      "QuickBooks bank account the checks belong to (a label for the history)");
+  CLI::Option* newOnly = command->add_flag(
+      "--new-only", options->newOnly, "Leave out checks already sent in an earlier file");
+  command->add_flag("--all", options->all, "Write every check, also those sent before (the default)")
+      ->excludes(newOnly);
+  command->add_flag("--no-history", options->noHistory, "Do not record the file in the history");
   command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = convert(*options, session, console);

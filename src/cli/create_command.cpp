@@ -30,6 +30,9 @@ struct CreateOptions {
   bool review = false;
   bool noReview = false;
   bool json = false;
+  bool newOnly = false;
+  bool all = false;
+  bool noHistory = false;
 };
 
 // The given text in Windows-1252, or the stored one.
@@ -81,6 +84,8 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   saved.bankCode = givenOr(options.identifiers.bankCode, stored.bankCode);
   if (options.review) saved.createReviewFile = "1";
   if (options.noReview) saved.createReviewFile = "0";
+  if (options.newOnly) saved.newOnly = "1";
+  if (options.all) saved.newOnly = "0";
   // Dates not given follow the account's automatic range when it is on, as the window shows them.
   if (!options.from || !options.to) {
     if (checkBoxState(stored.autoDateRange) == 1) {
@@ -121,10 +126,13 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   request.batchId = {saved.batchID, visible.batchId};
   request.bankCode = saved.bankCode;
   request.createReviewFile = checkBoxState(saved.createReviewFile) == 1;
+  request.newOnly = checkBoxState(saved.newOnly) == 1;
   request.accountSettings = saved;
+  const HistoryLocation history = session.history();
 
   const CreateOutcome outcome =
-      createFile(request, CreateServices{quickBooks, settings, clock, reportFolder()});
+      createFile(request, CreateServices{quickBooks, settings, clock, reportFolder(), history.folder,
+                                         !options.noHistory, history.error});
   switch (outcome.stage) {
     case CreateStage::Done:
       printFileResult(console, options.json, true, outcome.summary);
@@ -164,6 +172,12 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--no-review", options->noReview, "Do not write the review file")
       ->excludes(review);
   command->add_flag("--json", options->json, "Print the result as one JSON object");
+  CLI::Option* newOnly =
+      command->add_flag("--new-only", options->newOnly,
+                        "Leave out checks already sent in an earlier file (kept for the account)");
+  command->add_flag("--all", options->all, "Write every check, also those sent before")
+      ->excludes(newOnly);
+  command->add_flag("--no-history", options->noHistory, "Do not record the file in the history");
   command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);

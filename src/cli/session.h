@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "create/clock.h"
+#include "history/history_folder.h"
 #include "quickbooks/connection_choice.h"
 #include "settings/open_settings_store.h"
 
@@ -31,6 +32,8 @@ class Session {
   // Prints why an operation of the settings store failed, unless it is the reason the store gave
   // on opening, which was printed then.
   void reportSettingsFailure(const SettingsStore& store);
+  // The folder of the sent-file history: --history, PPEXPORT_HISTORY or the user's own.
+  HistoryLocation history() const { return historyLocation(globals_->history); }
 
  private:
   const GlobalOptions* globals_;

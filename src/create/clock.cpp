@@ -14,7 +14,7 @@ DateTime SystemClock::now() const {
   localtime_r(&seconds, &local);
 #endif
   return DateTime{Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour,
-                  local.tm_min};
+                  local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec};
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "create/format_dispatch.h"
 #include "create/messages.h"
+#include "history/sending.h"
 #include "create/review_file.h"
 #include "quickbooks/check_fields.h"
 #include "quickbooks/export_errors.h"
@@ -91,6 +92,11 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   inputs.bankCode = request.bankCode;
   inputs.now = services.clock->now();
   inputs.settings = services.settings;
+  // The history is read once for the whole file, never once per row.
+  const Sending sending(SendingRequest{services.historyFolder, services.recordHistory,
+                                       request.newOnly, request.accountText,
+                                       request.bankListText, services.historyUnavailable});
+  sending.attachTo(inputs);
   WriterResult written = runFormatWriter(request.bankListText, inputs);
   outcome.count = written.count;
   if (!written.written) {
@@ -101,6 +107,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   }
 
   outcome.stage = CreateStage::Done;
+  const std::vector<std::string> historyWarnings = sending.recordWrittenFile(inputs, written);
   ReviewRequest review;
   review.asked = request.createReviewFile;
   review.checks = &checks;
@@ -110,7 +117,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
                         visibleText(request.remoteId), visibleText(request.batchId)};
   outcome.summary =
       summarizeWrittenFile(request.bankListText, request.fileName, inputs, written, review,
-                           std::move(notes));
+                           std::move(notes), historyWarnings);
   outcome.reviewFileWritten = !outcome.summary.reviewFile.empty();
   outcome.message.text = outcome.summary.message;
   outcome.message.icon =

@@ -41,6 +41,8 @@ struct CreateRequest {
   IdentifierBox batchId;
   std::string bankCode;
   bool createReviewFile = false;
+  // Leave out the checks an earlier file of this account and bank format already carried.
+  bool newOnly = false;
   // Everything the window saves for the account before anything is fetched.
   AccountSettings accountSettings;
 };
@@ -51,6 +53,12 @@ struct CreateServices {
   SettingsStore* settings = nullptr;
   const Clock* clock = nullptr;
   std::string reportFolder;  // where the temporary report files go (TEMP)
+  // The sent-file history (UTF-8); "" keeps none and leaves nothing out.
+  std::string historyFolder;
+  // False records nothing (batch conversions, benchmarks), though the history is still read.
+  bool recordHistory = true;
+  // Why no history folder could be named, when historyFolder is "".
+  std::string historyUnavailable;
 };
 
 enum class CreateStage {

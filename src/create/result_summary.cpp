@@ -129,7 +129,8 @@ bool namedLikeReviewFile(std::string_view bankFilePath) {
 FileSummary summarizeWrittenFile(std::string_view bankListText, std::string_view shownName,
                                  const WriterInputs& inputs, const WriterResult& written,
                                  const ReviewRequest& review,
-                                 std::vector<std::string> earlierWarnings) {
+                                 std::vector<std::string> earlierWarnings,
+                                 const std::vector<std::string>& historyWarnings) {
   FileSummary summary;
   summary.fileName = shownName;
   summary.count = written.count;
@@ -139,6 +140,11 @@ FileSummary summarizeWrittenFile(std::string_view bankListText, std::string_view
     text += lineBreak;
     text += lineBreak;
     text += controlTotalLines(summary.totals);
+  }
+  if (written.checks.empty() && written.leftOut > 0) {
+    text += lineBreak;
+    text += lineBreak;
+    text += noNewChecksMessage;
   }
   std::vector<std::string>& warnings = summary.warnings;
   warnings = std::move(earlierWarnings);
@@ -152,11 +158,13 @@ FileSummary summarizeWrittenFile(std::string_view bankListText, std::string_view
       warnings.push_back(std::string(reviewFileClashWarning));
     } else {
       const ReviewResult reviewed = writeReviewFile(
-          *review.checks, *review.vendors, inputs.fileName, review.identifiers, inputs.now);
+          *review.checks, *review.vendors, inputs.fileName, review.identifiers, inputs.now,
+          inputs.leaveOut);
       if (reviewed.count != 0) summary.reviewFile = reviewFilePath(shownName);
       text = createdWithReviewMessage(text, reviewed.count != 0);
     }
   }
+  warnings.insert(warnings.end(), historyWarnings.begin(), historyWarnings.end());
   summary.message = withWarnings(text, warnings);
   return summary;
 }

@@ -45,11 +45,15 @@ bool namedLikeReviewFile(std::string_view bankFilePath);
 
 // After the writer has written the bank file: writes the review file when it is asked for and
 // there are records, and puts the message together, naming the file as shownName (Windows-1252).
-// earlierWarnings (the settings save, the vendor list) come first.
+// earlierWarnings (the settings save, the vendor list) come first, historyWarnings last. When
+// every row was left out as sent before, the message says so after the created line.
 FileSummary summarizeWrittenFile(std::string_view bankListText, std::string_view shownName,
                                  const WriterInputs& inputs, const WriterResult& written,
                                  const ReviewRequest& review,
-                                 std::vector<std::string> earlierWarnings);
+                                 std::vector<std::string> earlierWarnings,
+                                 const std::vector<std::string>& historyWarnings = {});
+
+inline constexpr std::string_view noNewChecksMessage = "No checks that were not sent before.";
 
 inline constexpr std::string_view vendorListWarning =
     "Warning: the vendor list could not be read; payees are the names from the check report.";

@@ -45,7 +45,8 @@ std::string_view reviewStatus(CheckStatus status) {
 
 ReviewResult writeReviewFile(const ReportTable& checks, const VendorIndex& vendors,
                              std::string_view bankFilePath, const ReviewIdentifiers& identifiers,
-                             const DateTime& now) {
+                             const DateTime& now,
+                             const decltype(WriterInputs::leaveOut)& leaveOut) {
   ReviewResult result;
   OutputFile file(reviewFilePath(bankFilePath));
   const std::optional<CheckColumns> columns = CheckColumns::find(checks);
@@ -68,6 +69,7 @@ ReviewResult writeReviewFile(const ReportTable& checks, const VendorIndex& vendo
       CheckRow check(checks, *columns, vendors, row);
       // Here a void row is listed on its own, whatever its check number says.
       if (!check.qualifies(Selection::UnclearedOnly) && !check.isVoid()) continue;
+      if (leaveOut && leaveOut(check.checkNumber(), check.isVoid(), check.amountInCents())) continue;
       ++result.count;
       file.writeLine(DelimitedLine()
                          .date(check.checkDate(), "MM/DD/YYYY")

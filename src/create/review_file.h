@@ -30,8 +30,10 @@ struct ReviewResult {
 };
 
 // Writes the review file of the bank file bankFilePath from the check table, stamped with now.
+// It leaves out the rows that the bank file left out (leaveOut, as the writer had it).
 ReviewResult writeReviewFile(const ReportTable& checks, const VendorIndex& vendors,
                              std::string_view bankFilePath, const ReviewIdentifiers& identifiers,
-                             const DateTime& now);
+                             const DateTime& now,
+                             const decltype(WriterInputs::leaveOut)& leaveOut = {});
 
 }  // namespace ppexport

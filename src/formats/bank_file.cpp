@@ -93,6 +93,13 @@ int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies
   for (int row = 2; row <= inputs_->checks->rows(); ++row) {
     CheckRow check(*inputs_->checks, *columns_, vendors, row);
     if (!qualifies(check)) continue;
+    // A check an earlier file carried is neither counted nor written when only new ones are
+    // asked for.
+    if (inputs_->leaveOut &&
+        inputs_->leaveOut(check.checkNumber(), check.isVoid(), check.amountInCents())) {
+      ++result_.leftOut;
+      continue;
+    }
     ++count;
     inRow_ = true;
     rowWritten_ = false;
@@ -106,6 +113,7 @@ int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies
     // A row whose line carries no amount counts with the amount the format reports for it.
     if (!rowHasCents_) row_.cents = check.amountInCents();
     row_.isVoid = check.isVoid();
+    row_.payee = check.payee();
     row_.amountUnreadable = !check.amountReadable();
     row_.dateUnreadable = !check.checkDate();
     result_.checks.push_back(std::move(row_));
@@ -114,7 +122,7 @@ int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies
 }
 
 WriterResult BankFile::finish(int count) {
-  result_.warnings = checkWarnings(result_.checks);
+  result_.warnings = checkWarnings(result_.checks, inputs_->rowNote);
   result_.count = count;
   result_.written = file_.commit();
   result_.failure = file_.failure();

@@ -88,6 +88,11 @@ void OutputFile::writeBuffer() {
   startWriteBack();
 }
 
+void OutputFile::writeBytes(std::string_view bytes) {
+  if (file_ == nullptr || !failure_.empty()) return;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail(systemReason(errno));
+}
+
 bool OutputFile::commit() {
   if (file_ == nullptr) {
     fail("The file could not be opened.");

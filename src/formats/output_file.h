@@ -20,6 +20,8 @@ class OutputFile {
   bool isOpen() const { return file_ != nullptr; }
   // Writes line and CR LF.
   void writeLine(std::string_view line);
+  // Writes bytes as they are: a file kept earlier, written again.
+  void writeBytes(std::string_view bytes);
   // Flushes, closes and moves the file into place. False (with failure() set) when any step of
   // the whole file failed.
   bool commit();

@@ -2,6 +2,9 @@
 // The call contract of every bank and custom format writer.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,11 @@ struct WriterInputs {
   std::string customFormatName;     // custom formats: the format's name
   DateTime now;                     // the one clock reading of this Create
   SettingsStore* settings = nullptr;  // custom format definitions and the two file counters
+  // Rows left out before they are counted or written (checks an earlier file carried); none
+  // when empty.
+  std::function<bool(std::string_view number, bool isVoid, std::int64_t cents)> leaveOut;
+  // A written row's own last warning (a check changed since it was sent); none when empty.
+  std::function<std::optional<std::string>(const WrittenCheck&)> rowNote;
 };
 
 struct WriterResult {
@@ -39,6 +47,7 @@ struct WriterResult {
   std::vector<WrittenCheck> checks;   // the detail rows written, in table order
   std::vector<WrittenIdentifier> identifiers;  // the fields that took an identifier
   std::vector<std::string> formatWarnings;     // about the format's own definition
+  int leftOut = 0;  // qualifying rows left out by WriterInputs::leaveOut
 };
 
 using FormatWriter = WriterResult (*)(const WriterInputs&);

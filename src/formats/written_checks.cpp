@@ -50,7 +50,9 @@ std::vector<std::uint32_t> firstRowOfEachNumber(const std::vector<WrittenCheck>&
 }
 }  // namespace
 
-std::vector<std::string> checkWarnings(const std::vector<WrittenCheck>& checks) {
+std::vector<std::string> checkWarnings(
+    const std::vector<WrittenCheck>& checks,
+    const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote) {
   const std::vector<std::uint32_t> first = firstRowOfEachNumber(checks);
   std::vector<int> occurrences(checks.size(), 0);
   for (const std::uint32_t row : first) ++occurrences[row];
@@ -65,11 +67,13 @@ std::vector<std::string> checkWarnings(const std::vector<WrittenCheck>& checks) 
     if (check.numberZeroFilled && !check.number.empty() && !allDigits(check.number)) {
       warnings.push_back(checkWarning(check.number, "check number is not all digits"));
     }
-    if (check.number.empty()) continue;
-    const int times = occurrences[first[row]];
+    const int times = check.number.empty() ? 0 : occurrences[first[row]];
     if (times > 1 && ++seen[first[row]] == 2) {
       warnings.push_back(
           checkWarning(check.number, "written " + std::to_string(times) + " times in this file"));
+    }
+    if (rowNote) {
+      if (std::optional<std::string> note = rowNote(check)) warnings.push_back(std::move(*note));
     }
   }
   return warnings;

@@ -4,6 +4,7 @@
 // so that every format reports them alike and from its own bytes.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ struct WrittenCheck {
   std::optional<Date> date;
   std::int64_t cents = 0;  // the amount written for it (for a void, what its record carries)
   bool isVoid = false;
+  std::string payee;  // the payee name, whether or not the format prints it
   bool amountUnreadable = false;
   bool dateUnreadable = false;
   bool amountTooLong = false;
@@ -51,8 +53,11 @@ ControlTotals controlTotals(const std::vector<WrittenCheck>& checks);
 
 // The warning lines of the rows, in table order and within a row in this order: unreadable
 // amount, unreadable date, amount too long, check number not all digits, and at the second
-// occurrence of a check number how many times the file carries it.
-std::vector<std::string> checkWarnings(const std::vector<WrittenCheck>& checks);
+// occurrence of a check number how many times the file carries it; then rowNote's line for the
+// row, when it gives one (a check changed since it was sent).
+std::vector<std::string> checkWarnings(
+    const std::vector<WrittenCheck>& checks,
+    const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote = {});
 
 // True when text is one or more of the digits 0 to 9 and nothing else.
 bool allDigits(std::string_view text);

@@ -30,6 +30,7 @@ constexpr AccountKey accountKeys[] = {
     {"accountID", &AccountSettings::accountID},
     {"bankCode", &AccountSettings::bankCode},
     {"createReviewFile", &AccountSettings::createReviewFile},
+    {"newOnly", &AccountSettings::newOnly},
 };
 
 std::string accountKey(std::string_view account, const char* suffix) {
@@ -83,6 +84,7 @@ AccountSettings getAccountSettings(SettingsStore& store, std::string_view accoun
   values.accountID = read("accountID", "");
   values.bankCode = read("bankCode", noBankCodeChosen);
   values.createReviewFile = read("createReviewFile", "0");
+  values.newOnly = read("newOnly", "0");
   return values;
 }
 

@@ -29,6 +29,7 @@ struct AccountSettings {
   std::string accountID;
   std::string bankCode;
   std::string createReviewFile;   // the review-file check box
+  std::string newOnly;            // "Leave out checks already sent in an earlier file"
 };
 
 // The fixed key names and the defaults of an empty store.
@@ -40,8 +41,8 @@ inline constexpr std::string_view defaultAutoDateRangeDays = "90";
 
 // Writes "myAccount" and then every account key of values.account, in the window's order:
 // bankList, fromDate, toDate, fileName, autoDateRangeDays, autoDateRange, remoteID, batchID,
-// bankID, accountID, bankCode, createReviewFile. Every key is written even when an earlier write
-// failed; false when any failed (the store's lastError() says why).
+// bankID, accountID, bankCode, createReviewFile, newOnly. Every key is written even when an
+// earlier write failed; false when any failed (the store's lastError() says why).
 bool saveUserSettings(SettingsStore& store, const AccountSettings& values);
 
 // The last chosen account: "myAccount", or "<choose an account>" in an empty store.
@@ -49,7 +50,7 @@ std::string lastChosenAccount(SettingsStore& store);
 
 // The stored settings of account, each with its default where it is absent: bank "<choose an
 // bank>", From and To today's date in the regional short form, days "90", automatic range "1",
-// review file "0", bank code "<pick a bank code>", identifiers "". An absent or empty output
+// review file "0", new checks only "0", bank code "<pick a bank code>", identifiers "". An absent or empty output
 // file becomes defaultOutputFile().
 AccountSettings getAccountSettings(SettingsStore& store, std::string_view account,
                                    const Date& today);

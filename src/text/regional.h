@@ -17,11 +17,13 @@ struct Date {
   friend auto operator<=>(const Date&, const Date&) = default;
 };
 
-// One clock reading: a day and a time of day to the minute.
+// One clock reading: a day and a time of day to the minute, with the second where the clock
+// gives one (the history names its entries by it).
 struct DateTime {
   Date date;
   int hour = 0;    // 0 to 23
   int minute = 0;  // 0 to 59
+  int second = 0;  // 0 to 59
   friend bool operator==(const DateTime&, const DateTime&) = default;
 };
 

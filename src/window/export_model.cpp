@@ -13,6 +13,7 @@
 #include "text/file_names.h"
 #include "text/windows1252.h"
 #include "window/custom_format_model.h"
+#include "window/history_model.h"
 #include "window/window_text.h"
 
 namespace ppexport::window {
@@ -23,7 +24,7 @@ using enum ExportControl;
 constexpr std::string_view designCaption = "Reruzur UderuridEve rozi Dozedud";
 constexpr std::string_view noBankForAccount = "<pick a bank for this account>";
 constexpr int clientWidth = 7425;
-constexpr int clientHeight = 7395;
+constexpr int clientHeight = 7755;
 constexpr int statusLineHeight = 480;
 
 // Captions are one line high; they stand a little lower than their boxes so that the texts
@@ -85,11 +86,14 @@ std::vector<Control> designedControls() {
       {Select, Button, "Select", {6180, 5580, 975, 375}, "Browse"},
       {createReviewFile, CheckBox, "createReviewFile", {1140, 6120, 6015, 315},
        "Also create a companion 'Positive Pay Review.csv' file for your review."},
-      {Line1, Line, "Line1", {10, 6660, 7380, 15}},
-      {openDoc, Button, "openDoc", {1980, 6780, 885, 375}, "Help"},
-      {saveSettings, Button, "saveSettings", {3240, 6780, 885, 375}, "Save"},
-      {Command1, Button, "Command1", {4200, 6780, 885, 375}, "Close"},
-      {myCreate, Button, "myCreate", {5220, 6780, 1995, 375}, "Create ZurududoZer File"},
+      {newOnly, CheckBox, "newOnly", {1140, 6480, 6015, 315},
+       "Leave out checks already sent in an earlier file"},
+      {Line1, Line, "Line1", {10, 7020, 7380, 15}},
+      {history, Button, "history", {720, 7140, 885, 375}, "History"},
+      {openDoc, Button, "openDoc", {1980, 7140, 885, 375}, "Help"},
+      {saveSettings, Button, "saveSettings", {3240, 7140, 885, 375}, "Save"},
+      {Command1, Button, "Command1", {4200, 7140, 885, 375}, "Close"},
+      {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create ZurududoZer File"},
       {statusLine, StatusLine, "statusLine", {60, clientHeight, clientWidth - 120,
                                               statusLineHeight}},
   };
@@ -173,6 +177,10 @@ Size ExportModel::clientSize() const {
 
 CustomFormatModel* ExportModel::editor() {
   return editor_ && !editor_->closed() ? editor_.get() : nullptr;
+}
+
+HistoryModel* ExportModel::historyDialog() {
+  return history_ && !history_->closed() ? history_.get() : nullptr;
 }
 
 // ---- Controls
@@ -272,6 +280,9 @@ void ExportModel::clicked(ExportControl id) {
     case openDoc:
       openDoc_Click();
       break;
+    case history:
+      history_Click();
+      break;
     case saveSettings:
       saveUserSettings();
       break;
@@ -321,6 +332,12 @@ void ExportModel::editFormat_Click() {
 
 void ExportModel::editorClosed() {
   if (observer_ != nullptr) observer_->editorClosed();
+}
+
+// The files sent for the account shown, in a dialog of their own.
+void ExportModel::history_Click() {
+  history_ = std::make_unique<HistoryModel>(services_, control(myAccount).text);
+  if (observer_ != nullptr) observer_->historyOpened();
 }
 
 void ExportModel::Select_Click() {
@@ -391,8 +408,12 @@ void ExportModel::myCreate_Click() {
     BusyScope busy(services_.busy);
     // The disabled button and the busy pointer show before QuickBooks is asked.
     if (observer_ != nullptr) observer_->refresh();
-    const CreateServices services{services_.quickBooks, services_.settings, services_.clock,
-                                  services_.reportFolder};
+    CreateServices services;
+    services.quickBooks = services_.quickBooks;
+    services.settings = services_.settings;
+    services.clock = services_.clock;
+    services.reportFolder = services_.reportFolder;
+    services.historyFolder = services_.historyFolder;
     outcome = createFile(request, services);
   }
   MessageBoxIcon icon = MessageBoxIcon::Information;
@@ -420,6 +441,7 @@ CreateRequest ExportModel::createRequest() const {
   request.batchId = identifier(batchID);
   request.bankCode = toCore(control(bankCode).text);
   request.createReviewFile = control(createReviewFile).checked == 1;
+  request.newOnly = control(newOnly).checked == 1;
   request.accountSettings = accountSettingsFromControls();
   return request;
 }

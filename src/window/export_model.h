@@ -34,6 +34,7 @@ enum class InputLayout;
 namespace ppexport::window {
 
 class CustomFormatModel;
+class HistoryModel;
 
 // The controls of the main window, in the design's tab order; the index of a Control in
 // ExportModel::controls().
@@ -72,7 +73,9 @@ enum class ExportControl {
   fileName,
   Select,
   createReviewFile,
+  newOnly,  // leave out checks already sent in an earlier file
   Line1,
+  history,  // the files sent for the account
   openDoc,
   saveSettings,
   Command1,
@@ -107,6 +110,8 @@ class ExportModel {
   const FileDialogSettings& fileDialogSettings() const { return dlgOpenFile_; }
   // The custom format editor while it is open; nullptr when it is closed.
   CustomFormatModel* editor();
+  // The History dialog while it is open; nullptr when it is closed.
+  HistoryModel* historyDialog();
   // The main window was closed (Close, or its close box).
   bool closed() const { return closed_; }
 
@@ -158,6 +163,7 @@ class ExportModel {
   void Command1_Click();
   void myCreate_Click();
   void editorClosed();
+  void history_Click();
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;
@@ -168,6 +174,7 @@ class ExportModel {
   std::string caption_;
   FileDialogSettings dlgOpenFile_;
   std::unique_ptr<CustomFormatModel> editor_;
+  std::unique_ptr<HistoryModel> history_;
   bool closed_ = false;
 };
 

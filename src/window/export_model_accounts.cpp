@@ -48,6 +48,7 @@ void ExportModel::getUserSettings() {
   setText(accountID, fromCore(saved.accountID));
   setText(fileName, saved.fileName);
   restoreCheckBox(at(createReviewFile), saved.createReviewFile);
+  restoreCheckBox(at(newOnly), saved.newOnly);
 
   // An account without a saved output file gets the default one, ready to be edited.
   if (saved.fileName == defaultOutputFile()) focus(fileName, true);
@@ -83,6 +84,7 @@ AccountSettings ExportModel::accountSettingsFromControls() const {
   values.accountID = toCore(control(accountID).text);
   values.bankCode = toCore(control(bankCode).text);
   values.createReviewFile = std::to_string(control(createReviewFile).checked);
+  values.newOnly = std::to_string(control(newOnly).checked);
   return values;
 }
 

@@ -1,6 +1,7 @@
 #include "window/program_services.h"
 
 #include "create/help_document.h"
+#include "history/history_folder.h"
 #include "quickbooks/report_export.h"
 #include "settings/environment.h"
 #include "window/window_text.h"
@@ -36,6 +37,9 @@ WindowServices ProgramServices::windowServices() const {
   services.reportFolder = reportFolder();
   services.programFolder = helpDocumentFolder(programFolder(), helpDocumentName);
   services.version = PPEXPORT_VERSION;
+  const HistoryLocation history = historyLocation("");
+  services.historyFolder = history.folder;
+  if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
   if (quickBooks_->sampleCompany) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {
     services.notices.push_back("Settings are not kept: " + fromCore(store_.error));

@@ -29,6 +29,9 @@ class WindowObserver {
   virtual void editorOpened() {}
   // The custom format editor closed (Save, Delete, its close box): close its window.
   virtual void editorClosed() {}
+  // The History dialog opened: show it modal over the main window, its model in
+  // ExportModel::historyDialog(); once it closes, nothing more is asked of the view.
+  virtual void historyOpened() {}
   // The main window closed (Close, its close box). The program ends once the editor is closed
   // too.
   virtual void mainWindowClosed() {}

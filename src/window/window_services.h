@@ -97,6 +97,7 @@ struct WindowServices {
   DocumentViewer* documents = nullptr;  // shows "Instructions.doc" (Word on Windows)
   BusyPointer* busy = nullptr;
   std::string programFolder;  // UTF-8: where "Instructions.doc" lies
+  std::string historyFolder;  // UTF-8: the sent-file history; "" when none is kept
   std::string version;        // the program's version, "major.minor.revision"
   // What the status line tells the user for the whole run (UTF-8): that the sample company is in
   // use, or that the settings cannot be kept. None: the window has no status line.

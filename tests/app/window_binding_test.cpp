@@ -87,7 +87,7 @@ void WindowBindingTest::widgetsShowTheModel() {
   app::ExportWindow& window = fixture.startWindow();
   QCOMPARE(window.objectName(), u"export"_s);
   QCOMPARE(window.windowTitle(), u"Reruzur UderuridEve rozi Dozedud - 1.00"_s);
-  QCOMPARE(window.size(), QSize(495, 493));
+  QCOMPARE(window.size(), QSize(495, 517));
   expectShowsModel(&window, window.model().controls());
   QCOMPARE(fixture.widget("autoDateRangeDays")->parentWidget(), fixture.widget("Frame1"));
   QCOMPARE(fixture.widget<QCheckBox>("createReviewFile")->checkState(), Qt::PartiallyChecked);
@@ -153,7 +153,8 @@ void WindowBindingTest::createShowsTheBusyPointerAndTheDisabledButtonFirst() {
   fixture.settings.saveSetting("CheckingfileName", fixture.folder.file("march.txt"));
   fixture.quickBooks.reports["qbTransactionListGeneral"] =
       reportText({{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Amount"}});
-  fixture.quickBooks.reports["qbVendorNames"] = reportText({{"Full Name", "Print on Checks"}});
+  fixture.quickBooks.reports["qbVendorNames"] =
+      reportText({{"Full Name", "Print on Checks"}, {"Acme", "Acme Supply Co."}});
   WatchedQuickBooks quickBooks(fixture.quickBooks);
   window::WindowServices services = fixture.services();
   services.busy = &fixture.cursor;

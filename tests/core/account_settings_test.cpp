@@ -19,14 +19,14 @@ const AccountSettings checking{
     .account = "Checking", .bankList = "Wells Fargo ARP - CSV", .fromDate = "2/1/2024",
     .toDate = "3/5/2024", .fileName = "/home/ann/bank/checks.txt", .autoDateRangeDays = "30",
     .autoDateRange = "0", .remoteID = "R1", .batchID = "B2", .bankID = "",
-    .accountID = "000123456", .bankCode = "0006 - TN", .createReviewFile = "1"};
+    .accountID = "000123456", .bankCode = "0006 - TN", .createReviewFile = "1", .newOnly = "1"};
 
 // Every text of values, in the window's order.
 std::vector<std::string> textsOf(const AccountSettings& v) {
   return {v.account,       v.bankList,          v.fromDate,      v.toDate,
           v.fileName,      v.autoDateRangeDays, v.autoDateRange, v.remoteID,
           v.batchID,       v.bankID,            v.accountID,     v.bankCode,
-          v.createReviewFile};
+          v.createReviewFile, v.newOnly};
 }
 
 TEST(SaveUserSettings, writesTheKeysInTheWindowsOrderByPlainConcatenation) {
@@ -46,6 +46,7 @@ TEST(SaveUserSettings, writesTheKeysInTheWindowsOrderByPlainConcatenation) {
       {"CheckingaccountID", "000123456"},
       {"CheckingbankCode", "0006 - TN"},
       {"CheckingcreateReviewFile", "1"},
+      {"CheckingnewOnly", "1"},
   };
   EXPECT_EQ(store.enumerate(), expected);
 
@@ -71,7 +72,7 @@ TEST(GetAccountSettings, anEmptyStoreGivesTheFirstRunDefaults) {
   EXPECT_EQ(textsOf(getAccountSettings(store, "<choose an account>", march5)),
             (std::vector<std::string>{"<choose an account>", "<choose an bank>", "3/5/2024",
                                       "3/5/2024", "/home/ann/PositivePayExport.txt", "90", "1", "",
-                                      "", "", "", "<pick a bank code>", "0"}));
+                                      "", "", "", "<pick a bank code>", "0", "0"}));
 }
 
 // A first Create must find the folder of the default output file.

@@ -1,5 +1,8 @@
 #include "support/run_program.h"
 
+#include <cstdlib>
+
+#include "support/scoped_variable.h"
 #include "support/temp_folder.h"
 
 #ifdef _WIN32
@@ -11,6 +14,17 @@
 #endif
 
 namespace ppexport::testing {
+
+namespace {
+// A program run by a test keeps its sent-file history in a folder of the test run, never in the
+// user's own, unless the test names one.
+void keepHistoryInTheTestRun() {
+  static TempFolder history;
+  static std::optional<ScopedVariable> variable;
+  const char* named = std::getenv("PPEXPORT_HISTORY");
+  if (named == nullptr || *named == '\0') variable.emplace("PPEXPORT_HISTORY", history.path().string());
+}
+}  // namespace
 
 #ifdef _WIN32
 
@@ -44,6 +58,7 @@ HANDLE inheritableFile(const std::string& path) {
 }  // namespace
 
 ProgramRun runPpexport(const std::vector<std::string>& arguments) {
+  keepHistoryInTheTestRun();
   TempFolder folder;
   const std::string outFile = folder.file("out.txt");
   const std::string errFile = folder.file("err.txt");
@@ -81,6 +96,7 @@ ProgramRun runPpexport(const std::vector<std::string>& arguments) {
 #else
 
 ProgramRun runPpexport(const std::vector<std::string>& arguments) {
+  keepHistoryInTheTestRun();
   TempFolder folder;
   const std::string outFile = folder.file("out.txt");
   const std::string errFile = folder.file("err.txt");

@@ -27,7 +27,7 @@ TEST(MainWindowModel, ControlsStandWhereTheyAreDesignedWithTheirCaptions) {
   window::WindowServices services = fixture.services();
   const window::ExportModel model(services);
   EXPECT_EQ(model.caption(), "Reruzur UderuridEve rozi Dozedud");
-  EXPECT_EQ(model.clientSize(), (window::Size{7425, 7395}));
+  EXPECT_EQ(model.clientSize(), (window::Size{7425, 7755}));
   const std::tuple<window::ExportControl, const char*, bool, Rect> rows[] = {
       {Image1, "", true, {60, 60, 2100, 825}},
       {Label5, "", true, {2460, 180, 4755, 855}},
@@ -55,12 +55,14 @@ TEST(MainWindowModel, ControlsStandWhereTheyAreDesignedWithTheirCaptions) {
       {Select, "Browse", true, {6180, 5580, 975, 375}},
       {createReviewFile, "Also create a companion 'Positive Pay Review.csv' file for your review.",
        true, {1140, 6120, 6015, 315}},
-      {Line1, "", true, {10, 6660, 7380, 15}},
-      {openDoc, "Help", true, {1980, 6780, 885, 375}},
-      {saveSettings, "Save", true, {3240, 6780, 885, 375}},
-      {Command1, "Close", true, {4200, 6780, 885, 375}},
-      {myCreate, "Create ZurududoZer File", true, {5220, 6780, 1995, 375}},
-      {statusLine, "", false, {60, 7395, 7305, 480}},
+      {newOnly, "Leave out checks already sent in an earlier file", true, {1140, 6480, 6015, 315}},
+      {Line1, "", true, {10, 7020, 7380, 15}},
+      {history, "History", true, {720, 7140, 885, 375}},
+      {openDoc, "Help", true, {1980, 7140, 885, 375}},
+      {saveSettings, "Save", true, {3240, 7140, 885, 375}},
+      {Command1, "Close", true, {4200, 7140, 885, 375}},
+      {myCreate, "Create ZurududoZer File", true, {5220, 7140, 1995, 375}},
+      {statusLine, "", false, {60, 7755, 7305, 480}},
   };
   for (const auto& [id, text, shown, place] : rows) {
     const window::Control& control = model.control(id);
@@ -77,7 +79,7 @@ TEST(MainWindowModel, ControlsStandWhereTheyAreDesignedWithTheirCaptions) {
   EXPECT_TRUE(noticed.control(statusLine).visible);
   EXPECT_EQ(noticed.control(statusLine).text,
             "The sample company is in use. Settings are not kept: no folder.");
-  EXPECT_EQ(noticed.clientSize(), (window::Size{7425, 7395 + 540}));
+  EXPECT_EQ(noticed.clientSize(), (window::Size{7425, 7755 + 540}));
 }
 
 TEST(MainWindowModel, CaptionCarriesTheVersion) {
@@ -139,7 +141,7 @@ TEST(MainWindowModel, ChangingTheAccountLoadsThatAccountsValues) {
   for (const auto& [key, value] :
        {std::pair{"bankList", "Wells Fargo ARP - Standard"}, {"remoteID", "R1"}, {"bankID", "B2"},
         {"batchID", "77"}, {"accountID", "123456"}, {"fileName", "/books/savings.txt"},
-        {"autoDateRangeDays", "30"}, {"autoDateRange", "1"}, {"createReviewFile", "1"}}) {
+        {"autoDateRangeDays", "30"}, {"autoDateRange", "1"}, {"createReviewFile", "1"}, {"newOnly", "1"}}) {
     fixture.settings.saveSetting(std::string("Savings") + key, value);
   }
   fixture.settings.saveSetting("SavbankList", "HSBC");
@@ -153,6 +155,7 @@ TEST(MainWindowModel, ChangingTheAccountLoadsThatAccountsValues) {
       {fromDate, "2/13/2026"}};
   for (const auto& [id, text] : texts) EXPECT_EQ(fixture.text(id), text);
   EXPECT_EQ(fixture.control(createReviewFile).checked, 1);
+  EXPECT_EQ(fixture.control(newOnly).checked, 1);
   EXPECT_TRUE(fixture.visible(batchID));
   EXPECT_EQ(fixture.observer.focused.back(), std::pair(myAccount, false));
 
@@ -288,7 +291,8 @@ TEST(MainWindowModel, SaveAndCloseSaveTheCloseBoxDoesNot) {
                                  {"CheckingbankID", ""},
                                  {"CheckingaccountID", "4711"},
                                  {"CheckingbankCode", "<pick a bank code>"},
-                                 {"CheckingcreateReviewFile", "0"}};
+                                 {"CheckingcreateReviewFile", "0"},
+                                 {"CheckingnewOnly", "0"}};
   EXPECT_EQ(fixture.settings.enumerate(), expected);
 
   fixture.type(accountID, "4712");

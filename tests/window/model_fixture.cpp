@@ -34,6 +34,7 @@ window::WindowServices ModelFixture::services() {
   services.busy = &busy;
   services.programFolder = folder.path().string();
   services.version = "1.0.0";
+  services.historyFolder = folder.file("history");
   return services;
 }
 

@@ -74,6 +74,8 @@ class RecordingObserver final : public window::WindowObserver {
   void editorOpened() override { ++editorOpenings; }
   void editorClosed() override { ++editorClosings; }
   void mainWindowClosed() override { ++mainWindowClosings; }
+  void historyOpened() override { ++historyOpenings; }
+  int historyOpenings = 0;
   std::vector<std::pair<window::ExportControl, bool>> focused;
   int editorOpenings = 0;
   int editorClosings = 0;

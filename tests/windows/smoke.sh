@@ -62,6 +62,8 @@ for bank in "${banks[@]}"; do
   done
   n="$work/native/$index"
   w="$work/windows/$index"
+  # The output file is named by its whole path, which Wine spells Z:\work\...: as a native path.
+  sed -i -E ':a; s|(Z:[^ ]*)\\|\1/|; ta; s|Z:/|/|g' "$w/out" "$w/err"
   sed -i "s|$work/windows/|$work/native/|g" "$w/out" "$w/err"
   if [ "$(cat "$n/status")" != 0 ]; then
     fail "$bank: the native Create failed: $(cat "$n/err" "$n/out")"

@@ -1,0 +1,346 @@
+#include "history/history_entry.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+
+#include "text/windows1252.h"
+
+namespace ppexport {
+
+namespace {
+
+using Json = nlohmann::json;
+
+void appendNumber(std::string& out, std::int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
+}
+
+void appendDigits(std::string& out, int value, int width) {
+  char digits[12];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const auto size = static_cast<int>(end - digits);
+  if (size < width) out.append(static_cast<std::size_t>(width - size), '0');
+  out.append(digits, end);
+}
+
+// The length of the well-formed UTF-8 character at the start of text, or 0.
+std::size_t utf8CharacterLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < low || byte > high) return 0;
+    low = 0x80;
+    high = 0xBF;
+  }
+  return length;
+}
+
+bool needsEscape(unsigned char byte) { return byte < 0x20 || byte == '"' || byte == '\\' || byte >= 0x80; }
+
+// A JSON string of UTF-8 text; a byte that is not part of a well-formed character (a file name
+// of this computer may hold one) becomes U+FFFD, so that the entry always reads back. Runs of
+// plain characters are copied whole: an entry of 100,000 checks has half a million strings.
+void appendString(std::string& out, std::string_view utf8) {
+  out += '"';
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (!needsEscape(byte)) {
+      ++i;
+      continue;
+    }
+    out.append(utf8.substr(plain, i - plain));
+    if (byte >= 0x80) {
+      const std::size_t length = utf8CharacterLength(utf8.substr(i));
+      if (length == 0) {
+        out += "\xEF\xBF\xBD";
+        ++i;
+      } else {
+        out.append(utf8.substr(i, length));
+        i += length;
+      }
+    } else if (byte < 0x20) {
+      static constexpr char hex[] = "0123456789abcdef";
+      out += "\\u00";
+      out += hex[byte >> 4];
+      out += hex[byte & 0xF];
+      ++i;
+    } else {
+      out += '\\';
+      out += static_cast<char>(byte);
+      ++i;
+    }
+    plain = i;
+  }
+  out.append(utf8.substr(plain));
+  out += '"';
+}
+
+void appendText(std::string& out, std::string_view windows1252) {
+  for (char c : windows1252) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      appendString(out, windows1252ToUtf8(windows1252));
+      return;
+    }
+  }
+  appendString(out, windows1252);
+}
+
+void appendTotal(std::string& out, std::string_view key, const SentTotal& total) {
+  out += ",\n  \"";
+  out += key;
+  out += "\": {\"count\": ";
+  appendNumber(out, total.count);
+  out += ", \"cents\": ";
+  appendNumber(out, total.cents);
+  out += '}';
+}
+
+std::string textOf(const Json& object, const char* key) {
+  return utf8ToWindows1252(object.at(key).get<std::string>());
+}
+
+SentTotal totalOf(const Json& object, const char* key) {
+  const Json& total = object.at(key);
+  return SentTotal{total.at("count").get<int>(), total.at("cents").get<std::int64_t>()};
+}
+
+bool readDigits(std::string_view text, std::size_t position, std::size_t count, int& value) {
+  if (position + count > text.size()) return false;
+  for (std::size_t i = position; i < position + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  std::from_chars(text.data() + position, text.data() + position + count, value);
+  return true;
+}
+
+}  // namespace
+
+std::string isoDate(const Date& date) {
+  std::string text;
+  appendDigits(text, date.year, 4);
+  text += '-';
+  appendDigits(text, date.month, 2);
+  text += '-';
+  appendDigits(text, date.day, 2);
+  return text;
+}
+
+std::string isoDateTime(const DateTime& instant) {
+  std::string text = isoDate(instant.date);
+  text += 'T';
+  appendDigits(text, instant.hour, 2);
+  text += ':';
+  appendDigits(text, instant.minute, 2);
+  text += ':';
+  appendDigits(text, instant.second, 2);
+  return text;
+}
+
+std::optional<Date> parseIsoDate(std::string_view text) {
+  Date date;
+  if (text.size() != 10 || !readDigits(text, 0, 4, date.year) || text[4] != '-' ||
+      !readDigits(text, 5, 2, date.month) || text[7] != '-' || !readDigits(text, 8, 2, date.day) ||
+      !isValidDate(date)) {
+    return std::nullopt;
+  }
+  return date;
+}
+
+std::optional<DateTime> parseIsoDateTime(std::string_view text) {
+  DateTime instant;
+  if (text.size() != 19 || text[10] != 'T') return std::nullopt;
+  std::optional<Date> date = parseIsoDate(text.substr(0, 10));
+  if (!date || !readDigits(text, 11, 2, instant.hour) || text[13] != ':' ||
+      !readDigits(text, 14, 2, instant.minute) || text[16] != ':' ||
+      !readDigits(text, 17, 2, instant.second) || instant.hour > 23 || instant.minute > 59 ||
+      instant.second > 59) {
+    return std::nullopt;
+  }
+  instant.date = *date;
+  return instant;
+}
+
+std::string centsText(std::int64_t cents) {
+  // The magnitude as unsigned, so that the most negative sum has one too.
+  const bool negative = cents < 0;
+  const std::uint64_t magnitude =
+      negative ? ~static_cast<std::uint64_t>(cents) + 1 : static_cast<std::uint64_t>(cents);
+  std::string text = negative ? "-" : "";
+  text += std::to_string(magnitude / 100);
+  text += '.';
+  text += static_cast<char>('0' + magnitude % 100 / 10);
+  text += static_cast<char>('0' + magnitude % 10);
+  return text;
+}
+
+std::string storedFileName(std::string_view output) {
+  const std::size_t slash = output.find_last_of("/\\");
+  std::string name(slash == std::string_view::npos ? output : output.substr(slash + 1));
+  if (name.empty()) return "_";
+  std::string lower = name;
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  // Windows also takes a name with trailing dots or spaces for the name without them.
+  while (!lower.empty() && (lower.back() == '.' || lower.back() == ' ')) lower.pop_back();
+  if (lower == "entry.json" || lower.empty()) name.insert(0, "_");
+  return name;
+}
+
+namespace {
+
+// The checks of a recorded file (SentCheck) and of a file just written (WrittenCheck) have the
+// same five values under the same names.
+template <typename Check>
+void writeJson(const HistoryEntry& entry, const std::vector<Check>& checks, std::string& out,
+               const std::function<void(std::string&)>& flush) {
+  constexpr std::size_t piece = 1 << 16;
+  out += "{\n  \"version\": 1,\n  \"created\": ";
+  appendString(out, isoDateTime(entry.created));
+  out += ",\n  \"account\": ";
+  appendText(out, entry.account);
+  out += ",\n  \"bankFormat\": ";
+  appendText(out, entry.bankFormat);
+  out += ",\n  \"output\": ";
+  appendString(out, entry.output);
+  out += ",\n  \"identifiers\": {\"bankId\": ";
+  appendText(out, entry.identifiers.bankId);
+  out += ", \"accountId\": ";
+  appendText(out, entry.identifiers.accountId);
+  out += ", \"remoteId\": ";
+  appendText(out, entry.identifiers.remoteId);
+  out += ", \"batchId\": ";
+  appendText(out, entry.identifiers.batchId);
+  out += ", \"bankCode\": ";
+  appendText(out, entry.identifiers.bankCode);
+  out += "},\n  \"count\": ";
+  appendNumber(out, entry.count);
+  appendTotal(out, "issued", entry.issued);
+  appendTotal(out, "voided", entry.voided);
+  out += ",\n  \"sha256\": ";
+  appendString(out, entry.sha256);
+  out += ",\n  \"checks\": [";
+  bool first = true;
+  for (const Check& check : checks) {
+    out += first ? "\n    " : ",\n    ";
+    first = false;
+    out += "{\"number\": ";
+    appendText(out, check.number);
+    out += ", \"date\": ";
+    if (check.date) {
+      out += '"';
+      out += isoDate(*check.date);
+      out += '"';
+    } else {
+      out += "\"\"";
+    }
+    out += ", \"cents\": ";
+    appendNumber(out, check.cents);
+    out += ", \"payee\": ";
+    appendText(out, check.payee);
+    out += check.isVoid ? ", \"void\": true}" : ", \"void\": false}";
+    if (flush && out.size() >= piece) flush(out);
+  }
+  out += first ? "]\n}\n" : "\n  ]\n}\n";
+  if (flush) flush(out);
+}
+
+}  // namespace
+
+std::string entryJson(const HistoryEntry& entry) {
+  std::string out;
+  out.reserve(512 + entry.checks.size() * 96);
+  writeJson(entry, entry.checks, out, {});
+  return out;
+}
+
+void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
+                    std::string& out, const std::function<void(std::string&)>& flush) {
+  writeJson(entry, checks, out, flush);
+}
+
+void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& checks,
+                    std::string& out, const std::function<void(std::string&)>& flush) {
+  writeJson(entry, checks, out, flush);
+}
+
+std::optional<HistoryEntry> parseEntryJson(std::string_view json, std::string id,
+                                           std::string& problem) {
+  const Json document = Json::parse(json, nullptr, false);
+  if (document.is_discarded() || !document.is_object()) {
+    problem = "entry.json is not a JSON object";
+    return std::nullopt;
+  }
+  try {
+    if (document.at("version").get<int>() != 1) {
+      problem = "entry.json has a version this program does not know";
+      return std::nullopt;
+    }
+    HistoryEntry entry;
+    entry.id = std::move(id);
+    const std::optional<DateTime> created =
+        parseIsoDateTime(document.at("created").get<std::string>());
+    if (!created) {
+      problem = "entry.json has no valid creation time";
+      return std::nullopt;
+    }
+    entry.created = *created;
+    entry.account = textOf(document, "account");
+    entry.bankFormat = textOf(document, "bankFormat");
+    entry.output = document.at("output").get<std::string>();
+    const Json& identifiers = document.at("identifiers");
+    entry.identifiers = SentIdentifiers{textOf(identifiers, "bankId"),
+                                        textOf(identifiers, "accountId"),
+                                        textOf(identifiers, "remoteId"),
+                                        textOf(identifiers, "batchId"),
+                                        textOf(identifiers, "bankCode")};
+    entry.count = document.at("count").get<int>();
+    entry.issued = totalOf(document, "issued");
+    entry.voided = totalOf(document, "voided");
+    entry.sha256 = document.at("sha256").get<std::string>();
+    const Json& checks = document.at("checks");
+    entry.checks.reserve(checks.size());
+    for (const Json& check : checks) {
+      SentCheck sent;
+      sent.number = textOf(check, "number");
+      const std::string date = check.at("date").get<std::string>();
+      if (!date.empty()) {
+        sent.date = parseIsoDate(date);
+        if (!sent.date) {
+          problem = "entry.json has a check with an invalid date";
+          return std::nullopt;
+        }
+      }
+      sent.cents = check.at("cents").get<std::int64_t>();
+      sent.payee = textOf(check, "payee");
+      sent.isVoid = check.at("void").get<bool>();
+      entry.checks.push_back(std::move(sent));
+    }
+    return entry;
+  } catch (const Json::exception&) {
+    problem = "entry.json lacks a value or holds one of the wrong kind";
+    return std::nullopt;
+  }
+}
+
+}  // namespace ppexport

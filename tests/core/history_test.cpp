@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "history/history_folder.h"
+#include "history/recorded_file.h"
+#include "history/sent_before.h"
+#include "history/sha256.h"
+#include "support/scoped_variable.h"
+#include "support/temp_folder.h"
+#include "text/file_names.h"
+
+namespace ppexport {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+std::vector<std::string> namesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& item : std::filesystem::directory_iterator(filePath(folder))) {
+    names.push_back(fileName(item.path().filename()));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+HistoryEntry sampleEntry(DateTime created, std::string account = "Checking",
+                         std::string bankFormat = "Generic Bank Format") {
+  HistoryEntry entry;
+  entry.created = created;
+  entry.account = std::move(account);
+  entry.bankFormat = std::move(bankFormat);
+  entry.output = "/home/ann/Documents/PositivePayExport.txt";
+  entry.identifiers = {"021000021", "4417829035", "HARBORVIEW", "B7", "<pick a bank code>"};
+  entry.count = 2;
+  entry.issued = {1, 123450};
+  entry.voided = {1, 5000};
+  entry.checks = {{"1001", Date{2026, 12, 1}, 123450, "ACME Supply", false},
+                  {"1002", std::nullopt, 5000, "Caf\xE9 \"Nord\"\tLtd", true}};
+  return entry;
+}
+
+TEST(Sha256, knownDigestsWithAndWithoutTheProcessorsInstructions) {
+  const std::string million(1000000, 'a');
+  const struct {
+    std::string_view input;
+    std::string_view digest;
+  } cases[] = {
+      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {million, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+  };
+  for (bool portableOnly : {false, true}) {
+    for (const auto& c : cases) {
+      // Fed in uneven pieces, so that every buffering path is taken.
+      Sha256 digest(portableOnly);
+      for (std::size_t at = 0, piece = 1; at < c.input.size(); at += piece, piece = piece * 3 % 97 + 1) {
+        digest.update(c.input.substr(at, piece));
+      }
+      EXPECT_EQ(digest.finishHex(), c.digest) << c.input.size() << " bytes, portable " << portableOnly;
+    }
+  }
+  // Every length around the padding boundaries agrees both ways.
+  std::string bytes;
+  for (int length = 0; length < 300; ++length) {
+    Sha256 fast, portable(true);
+    fast.update(bytes);
+    portable.update(bytes);
+    ASSERT_EQ(fast.finishHex(), portable.finishHex()) << length;
+    bytes += static_cast<char>(length * 37 + 11);
+  }
+}
+
+TEST(HistoryEntry, entryJsonReadsBackAsTheSameEntry) {
+  HistoryEntry entry = sampleEntry(DateTime{Date{2026, 12, 6}, 23, 15, 2});
+  entry.account = "Op\xE9rations";  // Windows-1252 e-acute
+  entry.checks.push_back({"-7", Date{2026, 1, 31}, -250, "=SUM(A1)", false});
+  entry.sha256 = std::string(64, 'a');
+  const std::string json = entryJson(entry);
+  EXPECT_NE(json.find("\"account\": \"Op\xC3\xA9rations\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"created\": \"2026-12-06T23:15:02\""), std::string::npos);
+  EXPECT_NE(json.find("{\"number\": \"1002\", \"date\": \"\", \"cents\": 5000, "
+                      "\"payee\": \"Caf\xC3\xA9 \\\"Nord\\\"\\u0009Ltd\", \"void\": true}"),
+            std::string::npos)
+      << json;
+
+  std::string problem;
+  const std::optional<HistoryEntry> read = parseEntryJson(json, "20261206-231502-0001", problem);
+  ASSERT_TRUE(read) << problem;
+  EXPECT_EQ(read->id, "20261206-231502-0001");
+  EXPECT_EQ(entryJson(*read), json);
+
+  for (std::string_view broken : {"", "[]", "{\"version\": 2}", "{\"version\": 1}"}) {
+    EXPECT_FALSE(parseEntryJson(broken, "x", problem)) << broken;
+    EXPECT_FALSE(problem.empty());
+  }
+}
+
+TEST(HistoryEntry, theBankFileKeepsItsOwnNameUnlessItWouldBeTakenForTheEntry) {
+  const struct {
+    std::string_view output;
+    std::string_view stored;
+  } cases[] = {
+      {"/home/ann/pp.txt", "pp.txt"},
+      {"C:\\Users\\Ann\\Documents\\PositivePayExport.txt", "PositivePayExport.txt"},
+      {"out/Entry.JSON", "_Entry.JSON"},
+      {"entry.json. ", "_entry.json. "},
+      {"relative.txt", "relative.txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(storedFileName(c.output), c.stored) << c.output;
+}
+
+TEST(HistoryFolder, isNamedByOptionThenVariableThenThePlatformsPlace) {
+  testing::ScopedVariable named("PPEXPORT_HISTORY", std::nullopt);
+  EXPECT_EQ(historyLocation("/given").folder, "/given");
+  {
+    testing::ScopedVariable variable("PPEXPORT_HISTORY", "/from/variable");
+    EXPECT_EQ(historyLocation("").folder, "/from/variable");
+    EXPECT_EQ(historyLocation("/given").folder, "/given");
+  }
+#ifdef _WIN32
+  testing::ScopedVariable local("LOCALAPPDATA", "C:\\Users\\Ann\\AppData\\Local");
+  EXPECT_EQ(historyLocation("").folder,
+            "C:\\Users\\Ann\\AppData\\Local\\Darodid IzezozezIzo Vizozav\\History");
+#else
+  testing::ScopedVariable home("HOME", "/home/ann");
+  {
+    testing::ScopedVariable data("XDG_DATA_HOME", "/data");
+    EXPECT_EQ(historyLocation("").folder, "/data/ppexport/history");
+  }
+  for (std::optional<std::string> data : {std::optional<std::string>(), std::optional<std::string>("rel")}) {
+    testing::ScopedVariable variable("XDG_DATA_HOME", data);
+    EXPECT_EQ(historyLocation("").folder, "/home/ann/.local/share/ppexport/history");
+  }
+#endif
+}
+
+TEST(HistoryFolder, recordsWholeEntriesAndReadsThemNewestFirst) {
+  TempFolder temp;
+  const std::string folder = temp.file("history");
+  const std::string bytes = "H1\r\nD1001\r\nT\r\n";
+  const DateTime minute{Date{2026, 12, 5}, 19, 5};
+  HistoryEntry sent = sampleEntry(minute);
+  sent.output = temp.file("pp.txt");
+  writeBytes(sent.output, bytes);
+  const RecordResult first = recordEntry(folder, sent, bytes);
+  const RecordResult second = recordEntry(folder, sampleEntry(minute, "Savings"), "other\r\n");
+  ASSERT_TRUE(first.recorded && second.recorded) << first.failure << second.failure;
+  EXPECT_EQ(first.id, "20261205-190500-0001");
+  EXPECT_EQ(second.id, "20261205-190500-0002");
+  EXPECT_EQ(namesIn(folder + "/" + first.id), (std::vector<std::string>{"entry.json", "pp.txt"}));
+
+  const HistoryReading reading = readHistory(folder);
+  EXPECT_TRUE(reading.warnings.empty());
+  ASSERT_EQ(reading.entries.size(), 2u);
+  EXPECT_EQ(reading.entries[0].id, second.id);
+  const HistoryEntry& entry = reading.entries[1];
+  EXPECT_EQ(entry.account, "Checking");
+  EXPECT_EQ(entry.sha256, sha256Hex(bytes));
+  EXPECT_EQ(entry.checks.size(), 2u);
+
+  // Written again byte for byte, and compared with the file at its recorded path.
+  const std::string copy = temp.file("copy.txt");
+  EXPECT_EQ(exportRecordedFile(folder, entry, copy), "");
+  EXPECT_EQ(readBytes(copy), bytes);
+  EXPECT_TRUE(checkRecordedFile(folder, entry).same);
+  writeBytes(sent.output, "H1\r\nD1002\r\nT\r\n");
+  const RecordedFileCheck changed = checkRecordedFile(folder, entry);
+  EXPECT_FALSE(changed.same);
+  ASSERT_EQ(changed.differences.size(), 2u);
+  EXPECT_EQ(changed.differences[0], "The first difference is in line 2.");
+  std::filesystem::remove(filePath(sent.output));
+  EXPECT_FALSE(checkRecordedFile(folder, entry).same);
+
+  // A copy that is no longer the recorded file is never handed out as it.
+  writeBytes(folder + "/" + first.id + "/pp.txt", "tampered");
+  std::filesystem::remove(filePath(copy));
+  EXPECT_NE(exportRecordedFile(folder, entry, copy), "");
+  EXPECT_FALSE(std::filesystem::exists(filePath(copy)));
+}
+
+TEST(HistoryFolder, leavesOutUnfinishedAndUnreadableFoldersWithAWarning) {
+  TempFolder temp;
+  const std::string folder = temp.file("history");
+  const DateTime minute{Date{2026, 12, 5}, 19, 5};
+  ASSERT_TRUE(recordEntry(folder, sampleEntry(minute), "x\r\n").recorded);
+  std::filesystem::create_directories(filePath(folder + "/tmp-20261205-190600-77-1"));
+  std::filesystem::create_directories(filePath(folder + "/20261205-190700-0001"));
+  writeBytes(folder + "/20261205-190700-0001/entry.json", "{\"version\": 1, \"creat");
+  std::filesystem::create_directories(filePath(folder + "/20261205-190800-0001"));
+  writeBytes(folder + "/notes.txt", "a user's own note");
+
+  const HistoryReading reading = readHistory(folder);
+  ASSERT_EQ(reading.entries.size(), 1u);
+  EXPECT_EQ(reading.entries[0].id, "20261205-190500-0001");
+  ASSERT_EQ(reading.warnings.size(), 3u);
+  EXPECT_EQ(reading.warnings[0].rfind("Warning: the history folder 'tmp-20261205-190600-77-1' was "
+                                      "left out: it is an unfinished entry", 0),
+            0u);
+  EXPECT_EQ(reading.warnings[1].rfind("Warning: the history folder '20261205-190800-0001' was left "
+                                      "out: entry.json cannot be read",
+                                      0),
+            0u)
+      << reading.warnings[1];
+  EXPECT_EQ(reading.warnings[2].rfind("Warning: the history folder '20261205-190700-0001' was left "
+                                      "out: entry.json is not a JSON object",
+                                      0),
+            0u);
+  EXPECT_TRUE(readHistory(temp.file("none yet")).entries.empty());
+}
+
+// An entry that cannot be written whole leaves nothing behind.
+TEST(HistoryFolder, anEntryThatCannotBeWrittenLeavesNothing) {
+  TempFolder temp;
+  const std::string folder = temp.file("history");
+  HistoryEntry unwritable = sampleEntry(DateTime{Date{2026, 12, 5}, 19, 5});
+  unwritable.output = "/tmp/" + std::string(300, 'n') + ".txt";  // longer than a file name may be
+  const RecordResult failed = recordEntry(folder, unwritable, "x\r\n");
+  EXPECT_FALSE(failed.recorded);
+  EXPECT_FALSE(failed.failure.empty());
+  EXPECT_TRUE(namesIn(folder).empty());
+
+  writeBytes(temp.file("a file"), "");
+  EXPECT_FALSE(recordEntry(temp.file("a file"), sampleEntry({}), "x").recorded);
+}
+
+TEST(SentBefore, aCheckWasSentWithTheSameNumberVoidFlagAndAmountForTheAccountAndFormat) {
+  const DateTime earlier{Date{2026, 11, 2}, 9, 0};
+  std::vector<HistoryEntry> entries = {sampleEntry(earlier), sampleEntry(earlier, "Savings"),
+                                       sampleEntry(earlier, "Checking", "Regions Bank")};
+  entries[1].checks = {{"2001", Date{2026, 11, 1}, 100, "P", false}};
+  entries[2].checks = {{"3001", Date{2026, 11, 1}, 100, "P", false}};
+  const SentBefore sent(entries, "Checking", "Generic Bank Format");
+  const struct {
+    std::string_view number;
+    bool isVoid;
+    std::int64_t cents;
+    bool wasSent;
+  } cases[] = {
+      {"1001", false, 123450, true},
+      {"1001", false, 123451, false},  // the amount changed: sent again
+      {"1001", true, 123450, false},   // voided after it was sent as issued: new
+      {"1002", true, 5000, true},
+      {"01001", false, 123450, false},  // the check number is compared as text
+      {"2001", false, 100, false},      // another account
+      {"3001", false, 100, false},      // another bank format
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sent.wasSent(c.number, c.isVoid, c.cents), c.wasSent) << c.number << " " << c.cents;
+  }
+}
+
+TEST(SentBefore, warnsOfAnAmountOrPayeeChangedSinceTheLastSending) {
+  std::vector<HistoryEntry> entries = {sampleEntry(DateTime{Date{2026, 12, 3}, 9, 0}),
+                                       sampleEntry(DateTime{Date{2026, 11, 2}, 9, 0})};
+  entries[0].checks = {{"1001", Date{2026, 12, 1}, 130000, "ACME Supply", false}};
+  const SentBefore sent(entries, "Checking", "Generic Bank Format");
+  const struct {
+    std::string_view number;
+    bool isVoid;
+    std::int64_t cents;
+    std::string_view payee;
+    std::optional<std::string> warning;
+  } cases[] = {
+      {"1001", false, 130000, "ACME Supply", std::nullopt},
+      {"1001", false, 123450, "ACME Supply",
+       "Warning: check 1001 was sent on 12/3/2026 with amount 1300.00 to ACME Supply; it is now "
+       "1234.50 to ACME Supply"},
+      {"1001", false, 130000, "ACME Supplies",
+       "Warning: check 1001 was sent on 12/3/2026 with amount 1300.00 to ACME Supply; it is now "
+       "1300.00 to ACME Supplies"},
+      {"1001", true, 0, "ACME Supply", std::nullopt},  // no void of it was sent
+      {"1002", true, -5, "Caf\xE9 \"Nord\"\tLtd",
+       "Warning: check 1002 was sent on 11/2/2026 with amount 50.00 to Caf\xE9 \"Nord\"\tLtd; it "
+       "is now -0.05 to Caf\xE9 \"Nord\"\tLtd"},
+      {"9999", false, 1, "New", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sent.changedAfterSending(c.number, c.isVoid, c.cents, c.payee), c.warning)
+        << c.number << " " << c.cents;
+  }
+}
+
+}  // namespace
+}  // namespace ppexport
