@@ -16,7 +16,8 @@ class App;
 namespace ppexport::cli {
 
 // The global options that take a value; they may stand before or after the command.
-inline constexpr std::string_view globalValueOptions[] = {"--settings", "--company", "--now"};
+inline constexpr std::string_view globalValueOptions[] = {"--settings", "--company", "--now",
+                                                          "--history"};
 
 // The exit status when the line is answered here (a help printed, an unknown command), nothing
 // when it goes on to be read as usual.

@@ -62,10 +62,13 @@ TEST(CommandLine, explainsItselfAndAnswersSlipsByName) {
       {{"help", "convert"}, 0, "Exit status: 0 done", "", Match::Contains},
       // Global options after the command.
       {{"create", "--account", "Checking", "--bank", "Regions Bank", "--output", output,
-        "--now", "2026-12-05T19:05", "--company", company, "--settings", settings},
+        "--now", "2026-12-05T19:05", "--company", company, "--settings", settings, "--history",
+        folder.file("history")},
        0,
        "Created " + output + " with 22 check records.",
        "",
+       Match::Contains},
+      {{"history", "list", "--history", folder.file("history")}, 0, "Checking  Regions Bank", "",
        Match::Contains},
       // Custom formats take only the editor's fields and date formats.
       {{"--settings", settings, "custom", "save", "Bad", "--csv", "--field", "Dat"},
