@@ -17,7 +17,7 @@ package="$package_folder/ppexport_${version}_${architecture}.deb"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 root="$work/root"
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 passed=0
 failed=0
 

@@ -60,7 +60,8 @@ for options in "$work"/windows/*/options; do
   case="$(basename "$(dirname "$options")")"
   mkdir -p "$work/native/$case"
   mapfile -t choices <"$options"
-  if ! "$native" --settings "$work/native/settings.sqlite" --company "$company" --now "$now" \
+  if ! "$native" --settings "$work/native/settings.sqlite" --history "$work/native/history" \
+      --company "$company" --now "$now" \
       create --account Checking --from 2024-01-01 --to 2024-03-31 --review \
       --output "$work/native/$case/bank.txt" "${choices[@]}" >/dev/null 2>&1; then
     echo "FAILED: the native Create of case $case failed"

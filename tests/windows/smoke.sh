@@ -32,7 +32,9 @@ fail() {
 
 # One run of each build; their status, standard output and standard error go to files named
 # after the side.
-run_native() { "$native" --settings "$work/native/settings.sqlite" "$@"; }
+run_native() {
+  "$native" --settings "$work/native/settings.sqlite" --history "$work/native/history" "$@"
+}
 run_windows() { "$wine" "$windows" "$@"; }
 
 "$wine" reg delete "$settingsKey" /f >/dev/null 2>&1 || true
