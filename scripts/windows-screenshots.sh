@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the Windows window under Wine, on the sample company: the main window with two bank
-# formats, and the custom format editor. Run by scripts/window-screenshots.sh on a virtual X
+# formats, the custom format editor, and the History dialog over two sent files. Run by scripts/window-screenshots.sh on a virtual X
 # display (DISPLAY set), in a Wine prefix of its own whose windows Wine frames itself, with
 # caption and close box, as Windows would.
 #   scripts/windows-screenshots.sh WINDOWS_BUILD_FOLDER PICTURE_FOLDER
@@ -48,25 +48,41 @@ window() {
   return 1
 }
 
-# Starts the window, takes the picture of the main window, or with an editor picture given,
-# presses Add or Edit (at its design place, 6600 + 585 / 2 and 3420 + 375 / 2 twips) and takes
-# the editor's.
-shoot() {  # picture of the main window, [picture of the editor]
+# Clicks a window's control whose design place is left, top, width, height (twips), in a client
+# area clientHeight twips high (the main window's: 7755; the History dialog's: 7200).
+press() {  # X window, clientHeight, left, top, width, height
+  local frame client
+  client="$(xwininfo -id "$1" | awk '/Height/ {height = $2} END {print height}')"
+  # Wine draws the caption above the client area.
+  frame=$((client - $2 / 15))
+  xdotool mousemove --window "$1" $((($3 + $5 / 2) / 15)) $((frame + ($4 + $6 / 2) / 15)) click 1
+}
+
+# Starts the window, takes the picture of the main window, then with a second picture given,
+# presses the button that opens that window (Add or Edit: "editor", History: "history") and
+# takes its picture.
+shoot() {  # picture of the main window, [editor|history, its picture]
   PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
-  local program=$! main editor
+  local program=$! main opened
   main="$(window "Reruzur UderuridEve rozi Dozedud")"
   sleep 1
   import -window "$main" "$out/$1"
+  case "${2:-}" in
+    editor)
+      press "$main" 7755 6600 3420 585 375
+      opened="$(window "Custom Format")"
+      ;;
+    history)
+      press "$main" 7755 720 7140 885 375
+      opened="$(window "History - ")"
+      # The older file, chosen: its checks show below (its line's middle, 390 + 200 twips down).
+      sleep 0.5
+      press "$opened" 7200 120 390 3000 400
+      ;;
+  esac
   if [ -n "${2:-}" ]; then
-    local frame client
-    client="$(xwininfo -id "$main" | awk '/Height/ {height = $2} END {print height}')"
-    # Wine draws the caption above the client area; the client area is 7395 twips high.
-    frame=$((client - 7395 / 15))
-    xdotool mousemove --window "$main" $(((6600 + 585 / 2) / 15)) \
-      $((frame + (3420 + 375 / 2) / 15)) click 1
-    editor="$(window "Custom Format")"
     sleep 1
-    import -window "$editor" "$out/$2"
+    import -window "$opened" "$out/$3"
   fi
   kill "$program" 2>/dev/null || true
   "$server" -k >/dev/null 2>&1 || true
@@ -93,4 +109,19 @@ settings myAccount=Checking "CheckingbankList=Custom Format: Payroll Export" \
   "Payroll ExportFieldLength4=12" "Payroll ExportFieldLength5=1" "Payroll ExportisVoidValue=V" \
   "Payroll ExportdateFormat=YYYYMMDD" "Payroll ExportOptionCSV=False" \
   "Payroll ExportOptionFixed=True"
-shoot windows-main-window-custom-format.png windows-custom-format-editor.png
+shoot windows-main-window-custom-format.png editor windows-custom-format-editor.png
+
+# The History dialog, over the files that two Creates on the sample company recorded.
+export PPEXPORT_HISTORY='C:\ppexport-history'
+rm -rf "$WINEPREFIX/drive_c/ppexport-history"
+mkdir -p "$WINEPREFIX/drive_c/Users/Bookkeeper/Documents"
+settings myAccount=Checking "CheckingbankList=Generic Bank Format" \
+  "CheckingremoteID=HARBORVIEW BAKERY LLC POSITIVE PAY" CheckingaccountID=4417829035 \
+  'CheckingfileName=C:\Users\Bookkeeper\Documents\PositivePayExport.txt'
+for day in 2026-03-01 2026-03-15; do
+  PPEXPORT_COMPANY=data/sample-company.json "$wine" "$cli" --now "${day}T10:30" create \
+    --account Checking --output 'C:\Users\Bookkeeper\Documents\PositivePayExport.txt' >/dev/null
+done
+shoot windows-main-window-history.png history windows-history-dialog.png
+rm -f "$out/windows-main-window-history.png"
+unset PPEXPORT_HISTORY

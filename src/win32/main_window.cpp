@@ -5,7 +5,9 @@
 #include "text/wide_text.h"
 #include "win32/busy_pointer.h"
 #include "win32/editor_window.h"
+#include "win32/history_window.h"
 #include "window/custom_format_model.h"
+#include "window/history_model.h"
 
 namespace ppexport::win32 {
 
@@ -87,6 +89,14 @@ void MainWindow::editorOpened() {
 void MainWindow::editorClosed() {
   editorToClose_ = true;
   editorToOpen_ = false;
+}
+
+void MainWindow::historyOpened() {
+  window::HistoryModel* history = model_.historyDialog();
+  if (history == nullptr || window_ == nullptr) return;
+  // Modal: the History button's event ends once the dialog has closed.
+  HistoryWindow dialog(*history);
+  dialog.run(window_, historyDialogHook_);
 }
 
 void MainWindow::mainWindowClosed() {

@@ -2,6 +2,7 @@
 // The main window `export` as a Windows window on its model: the model decides, the window shows
 // the model's controls and hands it the user's events.
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -17,6 +18,7 @@
 namespace ppexport::win32 {
 
 class EditorWindow;
+class HistoryWindow;
 
 class MainWindow final : public window::WindowObserver {
  public:
@@ -53,11 +55,18 @@ class MainWindow final : public window::WindowObserver {
   }
   bool inEvent() const { return eventDepth_ > 0; }
 
+  // Called with the History dialog once it shows, before it takes the user's input (the tests
+  // drive it from there).
+  void setHistoryDialogHook(std::function<void(HistoryWindow&)> hook) {
+    historyDialogHook_ = std::move(hook);
+  }
+
   // What the models ask of the view.
   void refresh() override;
   void focus(window::ExportControl control, bool caretAtEnd) override;
   void editorOpened() override;
   void editorClosed() override;
+  void historyOpened() override;
   void mainWindowClosed() override;
 
  private:
@@ -79,6 +88,7 @@ class MainWindow final : public window::WindowObserver {
   bool editorToClose_ = false;
   int eventDepth_ = 0;
   FocusKeeper focusKeeper_;
+  std::function<void(HistoryWindow&)> historyDialogHook_;
 };
 
 }  // namespace ppexport::win32

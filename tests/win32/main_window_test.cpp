@@ -112,7 +112,7 @@ TEST_F(WindowTest, DesignPlacesAndFontFollowTheDpi) {
   RECT client{};
   GetClientRect(main(), &client);
   EXPECT_EQ(client.right, MulDiv(7425, dpi, 1440));
-  EXPECT_EQ(client.bottom, MulDiv(7395, dpi, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(7755, dpi, 1440));
   const RECT account = placeInWindow(control(myAccount));
   EXPECT_EQ(account.left, MulDiv(1200, dpi, 1440));
   EXPECT_EQ(account.top, MulDiv(1200, dpi, 1440));
@@ -142,7 +142,7 @@ TEST_F(WindowWithNoticeTest, StatusLineShowsTheNoticeUnderTheForm) {
   GetClientRect(main(), &client);
   const window::Size size = window().model().clientSize();
   const unsigned dpi = win32::windowDpi(main());
-  EXPECT_GT(size.height, 7395);
+  EXPECT_GT(size.height, 7755);
   EXPECT_EQ(client.bottom, win32::pixels(size.height, dpi));
   EXPECT_LE(placeInWindow(control(statusLine)).bottom, client.bottom);
   EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()),
@@ -234,8 +234,9 @@ TEST_F(WindowTest, KeyboardMovesInTheDesignOrderAndEnterCreates) {
   chooseEntry(control(bankList), "Generic Bank Format");
   const ExportControl order[] = {myAccount, autoDateRange, autoDateRangeDays, fromDate, toDate,
                                  bankList,  editFormat,    remoteID,          accountID, fileName,
-                                 Select,    createReviewFile, openDoc,       saveSettings,
-                                 Command1,  myCreate,      myAccount};
+                                 Select,    createReviewFile, newOnly,       history,
+                                 openDoc,   saveSettings,  Command1,         myCreate,
+                                 myAccount};
   HWND current = control(myAccount);
   for (std::size_t step = 1; step < std::size(order); ++step) {
     current = GetNextDlgTabItem(main(), current, FALSE);

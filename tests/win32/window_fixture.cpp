@@ -36,6 +36,7 @@ void WindowTest::SetUp() {
   services.programFolder = programFolder();
   services.version = "1.0.5";
   services.notices = notices();
+  services.historyFolder = historyFolder();
   window_ = std::make_unique<win32::MainWindow>(services);
   ASSERT_TRUE(window_->open(SW_SHOWNOACTIVATE));
 }

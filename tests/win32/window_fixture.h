@@ -50,6 +50,8 @@ class WindowTest : public ::testing::Test {
   void TearDown() override;
   // What the status line under the form tells for the whole run; none by default.
   virtual std::vector<std::string> notices() const { return {}; }
+  // The folder of the sent-file history; none is kept by default.
+  virtual std::string historyFolder() const { return {}; }
 
   HWND main() const { return window_->handle(); }
   HWND control(window::ExportControl id) const { return window_->control(id); }
