@@ -17,7 +17,6 @@ DateTime SystemClock::now() const {
                   local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec};
 }
 
-namespace {
 bool readDigits(std::string_view text, std::size_t position, std::size_t count, int& value) {
   if (position + count > text.size()) return false;
   for (std::size_t i = position; i < position + count; ++i) {
@@ -26,7 +25,6 @@ bool readDigits(std::string_view text, std::size_t position, std::size_t count, 
   std::from_chars(text.data() + position, text.data() + position + count, value);
   return true;
 }
-}  // namespace
 
 std::optional<DateTime> parseIsoInstant(std::string_view text) {
   DateTime instant;

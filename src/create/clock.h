@@ -31,6 +31,10 @@ class FixedClock final : public Clock {
   DateTime instant_;
 };
 
+// Reads the count digits at position of text into value; false when one of them is not 0 to 9 or
+// the text is too short.
+bool readDigits(std::string_view text, std::size_t position, std::size_t count, int& value);
+
 // Reads "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM"; nothing when the text is neither or not a real day.
 std::optional<DateTime> parseIsoInstant(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "create/clock.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -122,15 +123,6 @@ std::string textOf(const Json& object, const char* key) {
 SentTotal totalOf(const Json& object, const char* key) {
   const Json& total = object.at(key);
   return SentTotal{total.at("count").get<int>(), total.at("cents").get<std::int64_t>()};
-}
-
-bool readDigits(std::string_view text, std::size_t position, std::size_t count, int& value) {
-  if (position + count > text.size()) return false;
-  for (std::size_t i = position; i < position + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-  }
-  std::from_chars(text.data() + position, text.data() + position + count, value);
-  return true;
 }
 
 }  // namespace
