@@ -4,6 +4,8 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "text/file_names.h"
 
@@ -44,9 +46,33 @@ mode_t permissionsFor(const std::string& target) {
   return 0666 & ~mask;
 }
 #endif
+// The observers of this thread, by the file name they watch.
+thread_local std::vector<std::pair<std::string, OutputObserver*>> observers;
+
+OutputObserver* observerOf(const std::string& target) {
+  for (const auto& [name, observer] : observers) {
+    if (name == target) return observer;
+  }
+  return nullptr;
+}
 }  // namespace
 
-OutputFile::OutputFile(std::string target) : target_(std::move(target)) {
+ObservedOutput::ObservedOutput(std::string target, OutputObserver& observer)
+    : target_(std::move(target)) {
+  observers.emplace_back(target_, &observer);
+}
+
+ObservedOutput::~ObservedOutput() {
+  for (auto it = observers.rbegin(); it != observers.rend(); ++it) {
+    if (it->first == target_) {
+      observers.erase(std::next(it).base());
+      break;
+    }
+  }
+}
+
+OutputFile::OutputFile(std::string target)
+    : target_(std::move(target)), observer_(observerOf(target_)) {
   if (target_.empty()) {
     fail("No file name was given.");
     return;
@@ -82,6 +108,8 @@ void OutputFile::writeBuffer() {
   if (buffer_.empty() || file_ == nullptr || !failure_.empty()) return;
   if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
     fail(systemReason(errno));
+  } else if (observer_ != nullptr) {
+    observer_->written(buffer_);
   }
   written_ += buffer_.size();
   buffer_.clear();
@@ -90,7 +118,11 @@ void OutputFile::writeBuffer() {
 
 void OutputFile::writeBytes(std::string_view bytes) {
   if (file_ == nullptr || !failure_.empty()) return;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail(systemReason(errno));
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    fail(systemReason(errno));
+  } else if (observer_ != nullptr) {
+    observer_->written(bytes);
+  }
 }
 
 bool OutputFile::commit() {

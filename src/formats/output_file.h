@@ -9,6 +9,29 @@
 
 namespace ppexport {
 
+// Receives a file's bytes, in order, as they are handed to the system: a copy of the file and its
+// digest can be made while it is written, without reading it back.
+class OutputObserver {
+ public:
+  virtual void written(std::string_view bytes) = 0;
+
+ protected:
+  ~OutputObserver() = default;
+};
+
+// While it lives, the files opened on this thread under the name target report their bytes to
+// observer.
+class ObservedOutput {
+ public:
+  ObservedOutput(std::string target, OutputObserver& observer);
+  ~ObservedOutput();
+  ObservedOutput(const ObservedOutput&) = delete;
+  ObservedOutput& operator=(const ObservedOutput&) = delete;
+
+ private:
+  std::string target_;
+};
+
 class OutputFile {
  public:
   // target is the file name as UTF-8 text.
@@ -44,6 +67,7 @@ class OutputFile {
   std::size_t writeBackStarted_ = 0;  // of which the system was asked to start writing to disk
   std::string failure_;
   bool committed_ = false;
+  OutputObserver* observer_ = nullptr;
 };
 
 }  // namespace ppexport

@@ -1,7 +1,6 @@
 #include "history/history_folder.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,30 +12,11 @@
 #include "settings/environment.h"
 #include "text/file_names.h"
 
-#ifdef _WIN32
-#include <io.h>
-#include <process.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace ppexport {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::string_view entryFileName = "entry.json";
-constexpr std::string_view temporaryPrefix = "tmp-";
-
-int processId() {
-#ifdef _WIN32
-  return _getpid();
-#else
-  return static_cast<int>(::getpid());
-#endif
-}
 
 std::string systemReason(int error) {
   std::string reason = std::strerror(error);
@@ -65,56 +45,6 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& p
 }
 
 namespace {
-
-// Writes a new file with what fill puts into it (returning "" or why it failed) and waits until
-// it is on disk; "" or why not.
-std::string writeNewFile(const std::string& path, const std::function<std::string(std::FILE*)>& fill) {
-  std::FILE* file = openFile(path, "wb");
-  if (file == nullptr) return systemReason(errno);
-  std::string failure = fill(file);
-  if (failure.empty() && std::fflush(file) != 0) failure = systemReason(errno);
-#ifdef _WIN32
-  if (failure.empty() && _commit(_fileno(file)) != 0) failure = systemReason(errno);
-#else
-  if (failure.empty() && ::fsync(::fileno(file)) != 0) failure = systemReason(errno);
-#endif
-  if (std::fclose(file) != 0 && failure.empty()) failure = systemReason(errno);
-  return failure;
-}
-
-std::string put(std::FILE* file, std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) return systemReason(errno);
-  return {};
-}
-
-// A renamed folder stays renamed after a crash once its parent is on disk.
-void flushFolder([[maybe_unused]] const std::string& folder) {
-#ifndef _WIN32
-  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (descriptor >= 0) {
-    ::fsync(descriptor);
-    ::close(descriptor);
-  }
-#endif
-}
-
-std::string twoDigits(int value) {
-  return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
-         static_cast<char>('0' + value % 10);
-}
-
-// "20261206-231502": the clock reading of an entry.
-std::string instantStem(const DateTime& instant) {
-  std::string year = std::to_string(instant.date.year);
-  if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
-  return year + twoDigits(instant.date.month) + twoDigits(instant.date.day) + "-" +
-         twoDigits(instant.hour) + twoDigits(instant.minute) + twoDigits(instant.second);
-}
-
-std::string sequenceText(int sequence) {
-  std::string digits = std::to_string(sequence);
-  return std::string(4 - std::min<std::size_t>(4, digits.size()), '0') + digits;
-}
 
 std::string leftOutWarning(std::string_view name, std::string_view why) {
   std::string line = "Warning: the history folder '";
@@ -197,7 +127,7 @@ HistoryReading readHistory(const std::string& folder) {
   }
   std::sort(names.begin(), names.end(), std::greater<>());
   for (const std::string& name : names) {
-    if (name.rfind(temporaryPrefix, 0) == 0) {
+    if (name.rfind(temporaryEntryPrefix, 0) == 0) {
       reading.warnings.push_back(leftOutWarning(name, "it is an unfinished entry"));
       continue;
     }
@@ -234,83 +164,11 @@ std::optional<std::string> readRecordedBytes(const std::string& folder, const Hi
   return bytes;
 }
 
-namespace {
-
-// Makes the entry in a temporary folder beside the others and renames it into place: copyBytes
-// writes the bank file's bytes into the file it is given and sets the SHA-256 of what it wrote.
-template <typename Check>
-RecordResult record(const std::string& folder, HistoryEntry& entry,
-                    const std::vector<Check>& checks,
-                    const std::function<std::string(std::FILE*, std::string&)>& copyBytes) {
-  RecordResult result;
-  if (folder.empty()) {
-    result.failure = "no history folder was named";
-    return result;
-  }
-  std::error_code error;
-  const fs::path root = filePath(folder);
-  if (!fs::is_directory(root, error)) {
-    // A history made here is the user's alone, as the bank files in it are.
-    if (!fs::create_directories(root, error) && !fs::is_directory(root)) {
-      result.failure = "the folder " + folder + " cannot be made: " + error.message();
-      return result;
-    }
-    fs::permissions(root, fs::perms::owner_all, fs::perm_options::replace, error);
-  }
-
-  const std::string stem = instantStem(entry.created);
-  static std::atomic<int> temporaries{0};
-  const std::string temporaryName = std::string(temporaryPrefix) + stem + "-" +
-                                    std::to_string(processId()) + "-" +
-                                    std::to_string(++temporaries);
-  const std::string temporary = pathInFolder(folder, temporaryName);
-  if (!fs::create_directory(filePath(temporary), error)) {
-    result.failure = "a folder cannot be made in " + folder + ": " +
-                     (error ? error.message() : std::string("it exists"));
-    return result;
-  }
-  std::string failure =
-      writeNewFile(pathInFolder(temporary, storedFileName(entry.output)),
-                   [&](std::FILE* file) { return copyBytes(file, entry.sha256); });
-  if (failure.empty()) {
-    failure = writeNewFile(pathInFolder(temporary, std::string(entryFileName)), [&](std::FILE* file) {
-      std::string out;
-      std::string problem;
-      out.reserve(1 << 17);
-      writeEntryJson(entry, checks, out, [&](std::string& piece) {
-        if (problem.empty()) problem = put(file, piece);
-        piece.clear();
-      });
-      return problem;
-    });
-  }
-  // The first free sequence number of this clock reading; a folder that another copy of the
-  // program renamed into place meanwhile makes the rename fail, and the next number is tried.
-  for (int sequence = 1; failure.empty() && sequence <= 9999; ++sequence) {
-    const std::string id = stem + "-" + sequenceText(sequence);
-    const fs::path target = filePath(pathInFolder(folder, id));
-    if (fs::exists(target, error)) continue;
-    fs::rename(filePath(temporary), target, error);
-    if (!error) {
-      flushFolder(folder);
-      result.recorded = true;
-      result.id = id;
-      return result;
-    }
-    if (!fs::exists(target)) failure = error.message();
-  }
-  if (failure.empty()) failure = "every entry number of this second is taken";
-  fs::remove_all(filePath(temporary), error);
-  result.failure = failure;
-  return result;
-}
-
-}  // namespace
-
 RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::string_view bytes) {
-  return record(folder, entry, entry.checks, [bytes](std::FILE* file, std::string& sha256) {
-    sha256 = sha256Hex(bytes);
-    return put(file, bytes);
+  EntryWriter writer(folder, entry.created, entry.output);
+  writer.addBytes(bytes);
+  return writer.finish(entry, [&entry](std::string& out, const auto& flush) {
+    writeEntryJson(entry, entry.checks, out, flush);
   });
 }
 
@@ -319,23 +177,22 @@ RecordResult recordWrittenFile(const std::string& folder, HistoryEntry entry,
                                const std::string& bankFile) {
   // The bank file is copied in pieces and hashed on the way: a file of 100,000 checks is
   // never held in memory a second time.
-  return record(folder, entry, checks, [&bankFile](std::FILE* file, std::string& sha256) {
-    std::FILE* source = openFile(bankFile, "rb");
-    if (source == nullptr) return "the bank file cannot be read back: " + systemReason(errno);
-    Sha256 digest;
-    std::string failure;
-    std::vector<char> buffer(1 << 16);
-    std::size_t got = 0;
-    while (failure.empty() && (got = std::fread(buffer.data(), 1, buffer.size(), source)) > 0) {
-      digest.update(std::string_view(buffer.data(), got));
-      failure = put(file, std::string_view(buffer.data(), got));
-    }
-    if (failure.empty() && std::ferror(source) != 0) {
-      failure = "the bank file cannot be read back";
-    }
-    std::fclose(source);
-    sha256 = digest.finishHex();
-    return failure;
+  EntryWriter writer(folder, entry.created, entry.output);
+  if (!writer.failure().empty()) return RecordResult{false, {}, writer.failure()};
+  std::FILE* source = openFile(bankFile, "rb");
+  if (source == nullptr) {
+    return RecordResult{false, {}, "the bank file cannot be read back: " + systemReason(errno)};
+  }
+  std::vector<char> buffer(1 << 18);
+  std::size_t got = 0;
+  while ((got = std::fread(buffer.data(), 1, buffer.size(), source)) > 0) {
+    writer.addBytes(std::string_view(buffer.data(), got));
+  }
+  const bool unread = std::ferror(source) != 0;
+  std::fclose(source);
+  if (unread) return RecordResult{false, {}, "the bank file cannot be read back"};
+  return writer.finish(entry, [&entry, &checks](std::string& out, const auto& flush) {
+    writeEntryJson(entry, checks, out, flush);
   });
 }
 

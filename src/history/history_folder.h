@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "history/entry_writer.h"
 #include "history/history_entry.h"
 
 namespace ppexport {
@@ -45,12 +46,6 @@ std::optional<std::string> readRecordedBytes(const std::string& folder, const Hi
 
 // The whole content of a file named in UTF-8; nothing when it cannot be read (why, in problem).
 std::optional<std::string> readFileBytes(const std::string& path, std::string& problem);
-
-struct RecordResult {
-  bool recorded = false;
-  std::string id;       // the new entry's folder name
-  std::string failure;  // why nothing was recorded
-};
 
 // Records a bank file: entry (its id and sha256 are set here) and bytes, the file's content.
 // Either the whole entry is in folder afterwards or nothing of it is.

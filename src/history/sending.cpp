@@ -16,8 +16,22 @@ Sending::Sending(SendingRequest request) : request_(std::move(request)) {
   readWarnings_ = std::move(reading.warnings);
 }
 
+Sending::~Sending() = default;
+
+Sending::Copying::Copying(const std::string& folder, const DateTime& created,
+                          std::string bankFile)
+    : folder_(folder), created_(created), bankFile_(std::move(bankFile)), observed_(bankFile_, *this) {}
+
+void Sending::Copying::written(std::string_view bytes) {
+  if (!entry) entry = std::make_unique<EntryWriter>(folder_, created_, bankFile_);
+  entry->addBytes(bytes);
+}
+
 void Sending::attachTo(WriterInputs& inputs) const {
   if (request_.folder.empty()) return;
+  if (request_.record) {
+    copying_ = std::make_unique<Copying>(request_.folder, inputs.now, inputs.fileName);
+  }
   if (request_.newOnly) {
     inputs.leaveOut = [this](std::string_view number, bool isVoid, std::int64_t cents) {
       return sentBefore_.wasSent(number, isVoid, cents);
@@ -52,8 +66,22 @@ std::vector<std::string> Sending::recordWrittenFile(const WriterInputs& inputs,
   const ControlTotals totals = controlTotals(written.checks);
   entry.issued = SentTotal{totals.issued.count, totals.issued.cents};
   entry.voided = SentTotal{totals.voided.count, totals.voided.cents};
-  const RecordResult recorded =
-      ppexport::recordWrittenFile(request_.folder, std::move(entry), written.checks, inputs.fileName);
+  // The copy made on the way is taken when it holds as many bytes as the file now does; a file
+  // written some other way is read back.
+  std::unique_ptr<EntryWriter> copy = copying_ ? std::move(copying_->entry) : nullptr;
+  copying_.reset();
+  std::error_code sizeError;
+  const std::uintmax_t size = std::filesystem::file_size(filePath(inputs.fileName), sizeError);
+  RecordResult recorded;
+  if (copy && !sizeError && copy->size() == size) {
+    recorded = copy->finish(entry, [&entry, &written](std::string& out, const auto& flush) {
+      writeEntryJson(entry, written.checks, out, flush);
+    });
+  } else {
+    copy.reset();
+    recorded = ppexport::recordWrittenFile(request_.folder, std::move(entry), written.checks,
+                                           inputs.fileName);
+  }
   if (!recorded.recorded) {
     warnings.push_back(std::string(notRecordedWarning) + utf8ToWindows1252(recorded.failure));
   }

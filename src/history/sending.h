@@ -4,11 +4,14 @@
 // which were sent with another amount or payee (a warning); once the file is written, it records
 // it.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "formats/output_file.h"
 #include "formats/writer.h"
+#include "history/entry_writer.h"
 #include "history/history_entry.h"
 #include "history/sent_before.h"
 
@@ -30,8 +33,11 @@ class Sending {
   Sending(const Sending&) = delete;
   Sending& operator=(const Sending&) = delete;
 
-  // Hands the writer the rows to leave out and the changed-after-sending warnings. The inputs
-  // must not outlive this object.
+  ~Sending();
+
+  // Hands the writer the rows to leave out and the changed-after-sending warnings, and watches
+  // the bank file of inputs as it is written, so that its copy in the history is made on the way.
+  // The inputs must not outlive this object.
   void attachTo(WriterInputs& inputs) const;
 
   // After the writer wrote the bank file: records it, and gives the history's warning lines
@@ -40,9 +46,25 @@ class Sending {
                                              const WriterResult& written) const;
 
  private:
+  // The entry made while the bank file is written: its bytes go into the history's copy as they
+  // go to the file.
+  class Copying : public OutputObserver {
+   public:
+    Copying(const std::string& folder, const DateTime& created, std::string bankFile);
+    void written(std::string_view bytes) override;
+    std::unique_ptr<EntryWriter> entry;  // made at the first bytes
+
+   private:
+    std::string folder_;
+    DateTime created_;
+    std::string bankFile_;
+    ObservedOutput observed_;
+  };
+
   SendingRequest request_;
   SentBefore sentBefore_;
   std::vector<std::string> readWarnings_;
+  mutable std::unique_ptr<Copying> copying_;
 };
 
 inline constexpr std::string_view notRecordedWarning =

@@ -1,0 +1,76 @@
+#pragma once
+// One history entry being made: a temporary folder beside the others, the bank file's bytes
+// copied into it as they come (its SHA-256 taken on the way), then entry.json, each put on disk,
+// and the rename that puts the whole entry in place. A reader finds the entry complete or not at
+// all.
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "history/history_entry.h"
+#include "history/sha256.h"
+
+namespace ppexport {
+
+// The names an entry's folder holds: entry.json beside the bank file's bytes; a folder not yet
+// renamed into place starts with "tmp-".
+inline constexpr std::string_view entryFileName = "entry.json";
+inline constexpr std::string_view temporaryEntryPrefix = "tmp-";
+
+struct RecordResult {
+  bool recorded = false;
+  std::string id;       // the new entry's folder name
+  std::string failure;  // why nothing was recorded
+};
+
+class EntryWriter {
+ public:
+  // Makes the temporary folder in folder (and folder itself when it is new) and opens the copy
+  // of the bank file, kept as storedFileName(output). created names the entry.
+  EntryWriter(std::string folder, const DateTime& created, std::string_view output);
+  ~EntryWriter();  // removes the temporary folder unless the entry was put in place
+  EntryWriter(const EntryWriter&) = delete;
+  EntryWriter& operator=(const EntryWriter&) = delete;
+
+  // Appends bytes to the copy of the bank file.
+  void addBytes(std::string_view bytes);
+  // How many bytes were added.
+  std::uint64_t size() const { return size_; }
+  // Why the entry cannot be made; "" while it can.
+  const std::string& failure() const { return failure_; }
+
+  // Writes entry.json with what writeJson puts into its text (handing each piece to the flush it
+  // is given), after setting entry.sha256 from the bytes added; puts both files on disk and
+  // renames the entry into place.
+  using JsonWriter =
+      std::function<void(std::string& out, const std::function<void(std::string&)>& flush)>;
+  RecordResult finish(HistoryEntry& entry, const JsonWriter& writeJson);
+
+ private:
+  // A file of the entry, handed to the disk early: a large file is mostly written by the time it
+  // is flushed.
+  struct File {
+    std::FILE* handle = nullptr;
+    std::uint64_t written = 0;
+    std::uint64_t writeBackStarted = 0;
+  };
+  bool open(File& file, std::string_view name);
+  void put(File& file, std::string_view bytes);
+  void flushAndClose(File& file);
+  void fail(std::string reason);
+
+  std::string folder_;
+  std::string stem_;       // the clock reading part of the entry's name
+  std::string temporary_;  // the temporary folder; "" when none was made
+  File copy_;
+  File json_;
+  Sha256 digest_;
+  std::uint64_t size_ = 0;
+  std::string failure_;
+  bool placed_ = false;
+};
+
+}  // namespace ppexport
