@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "create/clock.h"
+#include "history/entry_layout.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -278,6 +279,12 @@ void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& 
 
 std::optional<HistoryEntry> parseEntryJson(std::string_view json, std::string id,
                                            std::string& problem) {
+  if (std::optional<HistoryEntry> entry = readEntryLayout(json, id)) return entry;
+  return parseEntryJsonGenerally(json, std::move(id), problem);
+}
+
+std::optional<HistoryEntry> parseEntryJsonGenerally(std::string_view json, std::string id,
+                                                    std::string& problem) {
   const Json document = Json::parse(json, nullptr, false);
   if (document.is_discarded() || !document.is_object()) {
     problem = "entry.json is not a JSON object";

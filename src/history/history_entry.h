@@ -62,9 +62,13 @@ void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& 
                     std::string& out, const std::function<void(std::string&)>& flush);
 
 // The entry that json describes, with id; nothing when it is not such a description (why, in
-// problem).
+// problem). The layout this program writes is read directly; anything else by a general JSON
+// reader.
 std::optional<HistoryEntry> parseEntryJson(std::string_view json, std::string id,
                                            std::string& problem);
+// The same, always by the general JSON reader.
+std::optional<HistoryEntry> parseEntryJsonGenerally(std::string_view json, std::string id,
+                                                    std::string& problem);
 
 // The name under which an entry keeps the bank file's bytes: the file's own name (after its last
 // "/" or "\"), with a "_" in front where that name would be taken for "entry.json".

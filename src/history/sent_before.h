@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "history/history_entry.h"
@@ -35,16 +34,33 @@ class SentBefore {
                                                  std::string_view payee) const;
 
  private:
+  static constexpr std::uint32_t none = 0xFFFFFFFF;
   struct Sending {
     Date sentOn;
     std::int64_t cents = 0;
     std::string payee;
   };
-  struct Sent {
-    std::vector<std::pair<bool, std::int64_t>> amounts;  // void flag and cents of every sending
-    std::array<std::optional<Sending>, 2> last;          // the newest, issued and void
+  // Every void flag and amount a check number was sent with, a list through amounts_.
+  struct Amount {
+    std::int64_t cents = 0;
+    bool isVoid = false;
+    std::uint32_t next = none;
   };
-  std::unordered_map<std::string, Sent> checks_;
+  struct Sent {
+    std::string number;
+    std::size_t hash = 0;
+    std::uint32_t amounts = none;                   // the first of its list in amounts_
+    std::array<std::uint32_t, 2> last{none, none};  // its newest sending in sendings_, issued and void
+  };
+  const Sent* find(std::string_view number) const;
+  Sent& findOrAdd(std::string_view number);
+
+  // The check numbers in one flat table (open addressing into sent_), so that an entry of
+  // 100,000 checks is taken in with few allocations and looked up without chasing nodes.
+  std::vector<Sent> sent_;
+  std::vector<std::uint32_t> slots_;  // a power of two of them, at least twice sent_
+  std::vector<Amount> amounts_;
+  std::vector<Sending> sendings_;
 };
 
 }  // namespace ppexport

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "history/entry_layout.h"
 #include "history/history_folder.h"
 #include "history/recorded_file.h"
 #include "history/sent_before.h"
@@ -99,6 +100,103 @@ TEST(HistoryEntry, entryJsonReadsBackAsTheSameEntry) {
   for (std::string_view broken : {"", "[]", "{\"version\": 2}", "{\"version\": 1}"}) {
     EXPECT_FALSE(parseEntryJson(broken, "x", problem)) << broken;
     EXPECT_FALSE(problem.empty());
+  }
+}
+
+// Both readers of entry.json give the same entry, or both refuse it with the same reason.
+void expectSameReading(std::string_view json, std::string_view what) {
+  std::string quickProblem, generalProblem;
+  const std::optional<HistoryEntry> quick = parseEntryJson(json, "20261206-231502-0001", quickProblem);
+  const std::optional<HistoryEntry> general =
+      parseEntryJsonGenerally(json, "20261206-231502-0001", generalProblem);
+  ASSERT_EQ(quick.has_value(), general.has_value()) << what << "\n" << json;
+  if (quick) {
+    EXPECT_EQ(quick->id, general->id) << what;
+    EXPECT_EQ(entryJson(*quick), entryJson(*general)) << what << "\n" << json;
+  } else {
+    EXPECT_EQ(quickProblem, generalProblem) << what << "\n" << json;
+  }
+}
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+  const std::size_t at = text.find(from);
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+// The written layout is read by the quick reader; a file edited by hand or damaged reads as the
+// general JSON reader reads it, never differently.
+TEST(HistoryEntry, theQuickReaderReadsWhatTheGeneralReaderReads) {
+  HistoryEntry entry = sampleEntry(DateTime{Date{2026, 12, 6}, 23, 15, 2});
+  entry.account = "Op\xE9rations";
+  entry.output = "C:\\Users\\M\xC3\xBCller\\pp \"1\".txt";
+  entry.checks.push_back({"-7", Date{2026, 1, 31}, -250, "=SUM(A1)\\\x01/", false});
+  entry.sha256 = std::string(64, 'a');
+  const std::string json = entryJson(entry);
+  const std::optional<HistoryEntry> quick = readEntryLayout(json, "id");
+  ASSERT_TRUE(quick);
+  EXPECT_EQ(entryJson(*quick), json);
+  HistoryEntry none = entry;
+  none.checks.clear();
+  ASSERT_TRUE(readEntryLayout(entryJson(none), "id"));
+
+  const struct {
+    std::string_view from;
+    std::string_view to;
+  } edits[] = {
+      {"", ""},
+      {"\n", ""},                                        // no white space at all
+      {"\"version\": 1", "\"version\": 1.0"},            // another kind of number
+      {"\"version\": 1", "\"version\": 2"},
+      {"\"created\": \"2026-12-06T23:15:02\"", "\"created\": \"2026-12-06T24:15:02\""},
+      {"\"count\": 2", "\"count\": 02"},
+      {"\"count\": 2", "\"count\": 2e0"},
+      {"\"count\": 2", "\"count\": 4294967298"},         // beyond a count
+      {"\"count\": 2", "\"count\": \"2\""},
+      {"\"cents\": 123450", "\"cents\": 99999999999999999999"},
+      {"\"cents\": 123450", "\"cents\": -0"},
+      {"\"date\": \"2026-12-01\"", "\"date\": \"2026-02-30\""},
+      {"\"date\": \"2026-12-01\"", "\"date\": null"},
+      {"\"void\": true", "\"void\": 1"},
+      {"\"void\": true", "\"void\": tru"},
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\\u00e9 Supply\""},  // an escape beyond ASCII
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\\u0041 \\n\\/ Supply\""},
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \\x Supply\""},
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \xC3( Supply\""},  // not UTF-8
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \xED\xA0\x80 Supply\""},
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \xF0\x9F\x92\xB5 Supply\""},
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\tSupply\""},  // a raw control character
+      {"\"payee\": \"ACME Supply\", \"void\": false", "\"void\": false, \"payee\": \"ACME Supply\""},
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME Supply\", \"memo\": \"\""},
+      {"\"sha256\"", "\"sha256\": 1, \"sha256\""},
+      {"\"checks\": [", "\"checks\": {"},
+      {"}\n  ]\n}\n", "}\n  ]\n}\n}"},
+      {"}\n  ]\n}\n", "},\n  ]\n}\n"},
+      {"}\n  ]\n}\n", "}\n  ]\n} x"},
+      {"{\n", "\xEF\xBB\xBF{\n"},  // a byte order mark
+  };
+  for (const auto& edit : edits) {
+    std::string text = json;
+    if (edit.from == "\n") {
+      text = entryJson(entry);
+      std::erase(text, '\n');
+    } else if (!edit.from.empty()) {
+      ASSERT_NE(text.find(edit.from), std::string::npos) << edit.from;
+      text = replaced(text, edit.from, edit.to);
+    }
+    expectSameReading(text, edit.to);
+  }
+  // Cut short anywhere, or with any one byte changed, it still reads alike both ways.
+  const std::string small = entryJson(sampleEntry(DateTime{Date{2026, 12, 6}, 23, 15, 2}));
+  for (std::size_t length = 0; length < small.size(); ++length) {
+    expectSameReading(small.substr(0, length), "cut");
+  }
+  for (std::size_t at = 0; at < small.size(); ++at) {
+    for (char byte : {'"', '0', '9', ' ', '}', ',', '\\', 'x', '\x80', '\0'}) {
+      std::string changed = small;
+      changed[at] = byte;
+      expectSameReading(changed, "changed");
+    }
   }
 }
 
@@ -259,7 +357,10 @@ TEST(SentBefore, aCheckWasSentWithTheSameNumberVoidFlagAndAmountForTheAccountAnd
 TEST(SentBefore, warnsOfAnAmountOrPayeeChangedSinceTheLastSending) {
   std::vector<HistoryEntry> entries = {sampleEntry(DateTime{Date{2026, 12, 3}, 9, 0}),
                                        sampleEntry(DateTime{Date{2026, 11, 2}, 9, 0})};
-  entries[0].checks = {{"1001", Date{2026, 12, 1}, 130000, "ACME Supply", false}};
+  entries[0].checks = {{"1001", Date{2026, 12, 1}, 130000, "ACME Supply", false},
+                       {"1003", Date{2026, 12, 1}, 700, "First row", false},
+                       {"1003", Date{2026, 12, 1}, 700, "Second row", false}};
+  entries[1].checks.push_back({"1003", Date{2026, 11, 1}, 900, "Older file", false});
   const SentBefore sent(entries, "Checking", "Generic Bank Format");
   const struct {
     std::string_view number;
@@ -280,11 +381,20 @@ TEST(SentBefore, warnsOfAnAmountOrPayeeChangedSinceTheLastSending) {
        "Warning: check 1002 was sent on 11/2/2026 with amount 50.00 to Caf\xE9 \"Nord\"\tLtd; it "
        "is now -0.05 to Caf\xE9 \"Nord\"\tLtd"},
       {"9999", false, 1, "New", std::nullopt},
+      // Carried twice by the newest file: its later row is the last sending.
+      {"1003", false, 700, "Second row", std::nullopt},
+      {"1003", false, 700, "First row",
+       "Warning: check 1003 was sent on 12/3/2026 with amount 7.00 to Second row; it is now 7.00 "
+       "to First row"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(sent.changedAfterSending(c.number, c.isVoid, c.cents, c.payee), c.warning)
         << c.number << " " << c.cents;
   }
+  // Every amount it was sent with counts as sent, the older file's too.
+  EXPECT_TRUE(sent.wasSent("1003", false, 700));
+  EXPECT_TRUE(sent.wasSent("1003", false, 900));
+  EXPECT_FALSE(sent.wasSent("1003", true, 700));
 }
 
 }  // namespace
