@@ -132,6 +132,7 @@ bool OutputFile::commit() {
   }
   writeBuffer();
   if (std::fflush(file_) != 0) fail(systemReason(errno));
+  if (failure_.empty() && observer_ != nullptr) observer_->complete();
   if (failure_.empty()) flushToDisk();
   if (std::fclose(file_) != 0) fail(systemReason(errno));
   file_ = nullptr;

@@ -14,6 +14,8 @@ namespace ppexport {
 class OutputObserver {
  public:
   virtual void written(std::string_view bytes) = 0;
+  // Every byte was written; the file is about to be flushed to disk and moved into place.
+  virtual void complete() {}
 
  protected:
   ~OutputObserver() = default;

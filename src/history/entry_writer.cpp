@@ -95,10 +95,21 @@ EntryWriter::EntryWriter(std::string folder, const DateTime& created, std::strin
     return;
   }
   temporary_ = temporary;
-  open(copy_, storedFileName(output));
+  if (!open(copy_, pathInFolder(temporary_, storedFileName(output)), failure_)) return;
+  try {
+    copying_ = std::thread([this] { copyBlocks(); });
+  } catch (const std::system_error& threadError) {
+    fail(std::string("no thread could be started: ") + threadError.what());
+  }
 }
 
 EntryWriter::~EntryWriter() {
+  if (!placed_) {
+    std::lock_guard lock(mutex_);
+    abandoned_ = true;
+    blocks_.clear();
+  }
+  stopCopying();
   for (File* file : {&copy_, &json_}) {
     if (file->handle != nullptr) std::fclose(file->handle);
   }
@@ -112,10 +123,10 @@ void EntryWriter::fail(std::string reason) {
   if (failure_.empty()) failure_ = std::move(reason);
 }
 
-bool EntryWriter::open(File& file, std::string_view name) {
-  file.handle = openFile(pathInFolder(temporary_, std::string(name)), "wb");
+bool EntryWriter::open(File& file, const std::string& path, std::string& failure) {
+  file.handle = openFile(path, "wb");
   if (file.handle == nullptr) {
-    fail(systemReason(errno));
+    if (failure.empty()) failure = systemReason(errno);
     return false;
   }
   // The pieces come in blocks already; the C library need not gather them again.
@@ -123,10 +134,10 @@ bool EntryWriter::open(File& file, std::string_view name) {
   return true;
 }
 
-void EntryWriter::put(File& file, std::string_view bytes) {
-  if (!failure_.empty() || file.handle == nullptr || bytes.empty()) return;
+void EntryWriter::put(File& file, std::string_view bytes, std::string& failure) {
+  if (!failure.empty() || file.handle == nullptr || bytes.empty()) return;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.handle) != bytes.size()) {
-    fail(systemReason(errno));
+    failure = systemReason(errno);
     return;
   }
   file.written += bytes.size();
@@ -143,40 +154,103 @@ void EntryWriter::put(File& file, std::string_view bytes) {
 #endif
 }
 
-void EntryWriter::flushAndClose(File& file) {
-  if (file.handle == nullptr) return;
-  if (failure_.empty() && std::fflush(file.handle) != 0) fail(systemReason(errno));
+void EntryWriter::flush(File& file, std::string& failure) {
+  if (file.handle == nullptr || !failure.empty()) return;
+  if (std::fflush(file.handle) != 0) {
+    failure = systemReason(errno);
+    return;
+  }
 #ifdef _WIN32
-  if (failure_.empty() && _commit(_fileno(file.handle)) != 0) fail(systemReason(errno));
+  if (_commit(_fileno(file.handle)) != 0) failure = systemReason(errno);
 #else
-  if (failure_.empty() && ::fsync(::fileno(file.handle)) != 0) fail(systemReason(errno));
+  if (::fsync(::fileno(file.handle)) != 0) failure = systemReason(errno);
 #endif
-  if (std::fclose(file.handle) != 0) fail(systemReason(errno));
+}
+
+void EntryWriter::close(File& file, std::string& failure) {
+  if (file.handle == nullptr) return;
+  if (std::fclose(file.handle) != 0 && failure.empty()) failure = systemReason(errno);
   file.handle = nullptr;
 }
 
+void EntryWriter::copyBlocks() {
+  std::string failure;
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return !blocks_.empty() || complete_; });
+    if (blocks_.empty()) break;
+    std::string block = std::move(blocks_.front());
+    blocks_.pop_front();
+    lock.unlock();
+    digest_.update(block);
+    put(copy_, block, failure);
+    lock.lock();
+    spent_.push_back(std::move(block));
+    changed_.notify_all();
+  }
+  sha256_ = digest_.finishHex();
+  changed_.notify_all();
+  const bool abandoned = abandoned_;
+  lock.unlock();
+  if (!abandoned) flush(copy_, failure);
+  close(copy_, failure);
+  lock.lock();
+  copyFailure_ = failure;
+}
+
 void EntryWriter::addBytes(std::string_view bytes) {
-  if (!failure_.empty()) return;
-  digest_.update(bytes);
+  if (!failure_.empty() || bytes.empty()) return;
   size_ += bytes.size();
-  put(copy_, bytes);
+  // At most a few megabytes wait to be copied; a block already copied is filled again.
+  constexpr std::size_t waiting = 16;
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return blocks_.size() < waiting; });
+  std::string block;
+  if (!spent_.empty()) {
+    block = std::move(spent_.back());
+    spent_.pop_back();
+  }
+  block.assign(bytes);
+  blocks_.push_back(std::move(block));
+  changed_.notify_all();
+}
+
+void EntryWriter::bytesComplete() {
+  std::lock_guard lock(mutex_);
+  complete_ = true;
+  changed_.notify_all();
+}
+
+void EntryWriter::stopCopying() {
+  if (!copying_.joinable()) return;
+  bytesComplete();
+  copying_.join();
 }
 
 RecordResult EntryWriter::finish(HistoryEntry& entry, const JsonWriter& writeJson) {
   RecordResult result;
   if (failure_.empty()) {
-    entry.sha256 = digest_.finishHex();
-    if (open(json_, entryFileName)) {
+    // entry.json is written while the copy is flushed to disk.
+    bytesComplete();
+    {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [this] { return !sha256_.empty(); });
+      entry.sha256 = sha256_;
+    }
+    std::string failure;
+    if (open(json_, pathInFolder(temporary_, std::string(entryFileName)), failure)) {
       std::string out;
       out.reserve(1 << 17);
-      writeJson(out, [this](std::string& piece) {
-        put(json_, piece);
+      writeJson(out, [this, &failure](std::string& piece) {
+        put(json_, piece, failure);
         piece.clear();
       });
     }
-    flushAndClose(copy_);
-    flushAndClose(json_);
-    if (failure_.empty()) flushFolder(temporary_);
+    flush(json_, failure);
+    close(json_, failure);
+    stopCopying();
+    fail(copyFailure_);
+    fail(failure);
   }
   // The first free sequence number of this clock reading; a folder that another copy of the
   // program renamed into place meanwhile makes the rename fail, and the next number is tried.

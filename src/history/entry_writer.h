@@ -2,13 +2,19 @@
 // One history entry being made: a temporary folder beside the others, the bank file's bytes
 // copied into it as they come (its SHA-256 taken on the way), then entry.json, each put on disk,
 // and the rename that puts the whole entry in place. A reader finds the entry complete or not at
-// all.
+// all. The copy is hashed, written and flushed on a thread of its own, beside the bank file's
+// own writing and flushing.
 
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "history/history_entry.h"
 #include "history/sha256.h"
@@ -37,6 +43,8 @@ class EntryWriter {
 
   // Appends bytes to the copy of the bank file.
   void addBytes(std::string_view bytes);
+  // Every byte was added: the copy starts going to disk.
+  void bytesComplete();
   // How many bytes were added.
   std::uint64_t size() const { return size_; }
   // Why the entry cannot be made; "" while it can.
@@ -57,20 +65,36 @@ class EntryWriter {
     std::uint64_t written = 0;
     std::uint64_t writeBackStarted = 0;
   };
-  bool open(File& file, std::string_view name);
-  void put(File& file, std::string_view bytes);
-  void flushAndClose(File& file);
+  // What each file's writing found wrong; "" while nothing.
+  static bool open(File& file, const std::string& path, std::string& failure);
+  static void put(File& file, std::string_view bytes, std::string& failure);
+  static void flush(File& file, std::string& failure);
+  static void close(File& file, std::string& failure);
   void fail(std::string reason);
+  void copyBlocks();  // the copying thread
+  void stopCopying();
 
   std::string folder_;
   std::string stem_;       // the clock reading part of the entry's name
   std::string temporary_;  // the temporary folder; "" when none was made
   File copy_;
   File json_;
-  Sha256 digest_;
   std::uint64_t size_ = 0;
   std::string failure_;
   bool placed_ = false;
+
+  // Shared with the copying thread, under mutex_: the blocks to copy, in order, and the spent
+  // blocks kept for reuse; the copying thread owns copy_ and digest_ until it is done.
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::string> blocks_;
+  std::vector<std::string> spent_;
+  bool complete_ = false;     // no more blocks come
+  std::string sha256_;        // the digest, once every block is copied
+  std::string copyFailure_;
+  bool abandoned_ = false;    // the entry is not made: its copy need not reach the disk
+  Sha256 digest_;
+  std::thread copying_;
 };
 
 }  // namespace ppexport

@@ -27,6 +27,11 @@ void Sending::Copying::written(std::string_view bytes) {
   entry->addBytes(bytes);
 }
 
+// The copy goes to disk while the bank file does.
+void Sending::Copying::complete() {
+  if (entry) entry->bytesComplete();
+}
+
 void Sending::attachTo(WriterInputs& inputs) const {
   if (request_.folder.empty()) return;
   if (request_.record) {

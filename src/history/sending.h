@@ -52,6 +52,7 @@ class Sending {
    public:
     Copying(const std::string& folder, const DateTime& created, std::string bankFile);
     void written(std::string_view bytes) override;
+    void complete() override;
     std::unique_ptr<EntryWriter> entry;  // made at the first bytes
 
    private:
