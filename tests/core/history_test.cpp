@@ -4,11 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "formats/bank_formats.h"
+#include "formats/output_file.h"
 #include "history/entry_layout.h"
 #include "history/history_folder.h"
 #include "history/recorded_file.h"
+#include "history/sending.h"
 #include "history/sent_before.h"
 #include "history/sha256.h"
+#include "support/reports.h"
 #include "support/scoped_variable.h"
 #include "support/temp_folder.h"
 #include "text/file_names.h"
@@ -326,6 +330,98 @@ TEST(HistoryFolder, anEntryThatCannotBeWrittenLeavesNothing) {
 
   writeBytes(temp.file("a file"), "");
   EXPECT_FALSE(recordEntry(temp.file("a file"), sampleEntry({}), "x").recorded);
+}
+
+// Collects what an observed file hands the system.
+struct Observer : OutputObserver {
+  std::string bytes;
+  int completions = 0;
+  void written(std::string_view block) override {
+    EXPECT_EQ(completions, 0) << "bytes after the file was complete";
+    bytes += block;
+  }
+  void complete() override { ++completions; }
+};
+
+// The observer of a file sees its bytes exactly, in order, across many blocks, and hears once
+// that they are complete; other files, and files after the observation ends, are not its own.
+TEST(OutputObserver, seesEveryByteOfItsOwnFileOnly) {
+  TempFolder temp;
+  const std::string target = temp.file("observed.txt");
+  Observer observer;
+  {
+    const ObservedOutput observed(target, observer);
+    OutputFile other(temp.file("other.txt"));
+    other.writeLine("not observed");
+    ASSERT_TRUE(other.commit());
+    OutputFile file(target);
+    for (int line = 0; line < 60000; ++line) file.writeLine(std::to_string(line * 7919));
+    file.writeBytes("kept bytes");
+    ASSERT_TRUE(file.commit()) << file.failure();
+  }
+  EXPECT_EQ(observer.bytes, readBytes(target));
+  EXPECT_GT(observer.bytes.size(), 300000u);
+  EXPECT_EQ(observer.completions, 1);
+
+  OutputFile later(target);
+  later.writeLine("after");
+  ASSERT_TRUE(later.commit());
+  EXPECT_EQ(observer.completions, 1);
+  EXPECT_NE(observer.bytes, readBytes(target));
+}
+
+// A file of many blocks is copied into its entry as it is written; its recorded copy is its bytes.
+// A file that is not written leaves nothing in the history, not even an unfinished entry.
+TEST(HistoryFolder, aBankFileIsRecordedFromTheBytesAsTheyAreWritten) {
+  TempFolder temp;
+  const std::string folder = temp.file("history");
+  std::vector<testing::Check> rows;
+  for (int row = 0; row < 20000; ++row) {
+    rows.push_back({.number = std::to_string(5000 + row), .name = "Payee " + std::to_string(row)});
+  }
+  for (bool written : {true, false}) {
+    testing::WriterFixture fixture(rows);
+    fixture.inputs.fileName = written ? temp.file("pp.txt") : temp.file("missing/pp.txt");
+    fixture.inputs.now = DateTime{Date{2026, 12, 5}, 19, 5};
+    const Sending sending(SendingRequest{folder, true, false, "Checking", "Generic Bank Format"});
+    sending.attachTo(fixture.inputs);
+    const WriterResult result = writeGenericBankFormat(fixture.inputs);
+    ASSERT_EQ(result.written, written);
+    if (written) {
+      EXPECT_TRUE(sending.recordWrittenFile(fixture.inputs, result).empty());
+    }
+  }
+  const HistoryReading reading = readHistory(folder);
+  EXPECT_TRUE(reading.warnings.empty());
+  ASSERT_EQ(reading.entries.size(), 1u);
+  EXPECT_EQ(reading.entries[0].checks.size(), 20000u);
+  const std::string bytes = readBytes(temp.file("pp.txt"));
+  EXPECT_GT(bytes.size(), 300000u);
+  EXPECT_EQ(reading.entries[0].sha256, sha256Hex(bytes));
+  std::string problem;
+  EXPECT_EQ(readRecordedBytes(folder, reading.entries[0], problem), bytes) << problem;
+  EXPECT_EQ(namesIn(folder), std::vector<std::string>{reading.entries[0].id});
+}
+
+// Bytes that did not pass by the history on their way (the file changed since) are read back from
+// the file, so that the recorded copy is always the file as it stands.
+TEST(HistoryFolder, aBankFileNotSeenWholeIsReadBack) {
+  TempFolder temp;
+  const std::string folder = temp.file("history");
+  testing::WriterFixture fixture(std::vector<testing::Check>{{.number = "1001", .name = "ACME"}});
+  fixture.inputs.fileName = temp.file("pp.txt");
+  const Sending sending(SendingRequest{folder, true, false, "Checking", "Generic Bank Format"});
+  sending.attachTo(fixture.inputs);
+  const WriterResult result = writeGenericBankFormat(fixture.inputs);
+  ASSERT_TRUE(result.written);
+  writeBytes(fixture.inputs.fileName, readBytes(fixture.inputs.fileName) + "more\r\n");
+  EXPECT_TRUE(sending.recordWrittenFile(fixture.inputs, result).empty());
+  const HistoryReading reading = readHistory(folder);
+  ASSERT_EQ(reading.entries.size(), 1u);
+  std::string problem;
+  EXPECT_EQ(readRecordedBytes(folder, reading.entries[0], problem),
+            readBytes(fixture.inputs.fileName))
+      << problem;
 }
 
 TEST(SentBefore, aCheckWasSentWithTheSameNumberVoidFlagAndAmountForTheAccountAndFormat) {
