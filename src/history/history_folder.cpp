@@ -31,7 +31,17 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& p
     problem = systemReason(errno);
     return std::nullopt;
   }
+  // Read in one piece of the file's size where it has one, so that a large entry is neither
+  // copied as it grows nor buffered twice.
   std::string bytes;
+  std::error_code sizeError;
+  const std::uintmax_t expected = fs::file_size(filePath(path), sizeError);
+  if (!sizeError && expected > 0 && expected < (std::uintmax_t{1} << 32)) {
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    bytes.resize(static_cast<std::size_t>(expected));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  }
+  // Whatever else the file holds (it grew meanwhile, or its size is not known).
   char buffer[1 << 16];
   std::size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
