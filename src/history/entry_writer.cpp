@@ -176,19 +176,27 @@ void EntryWriter::close(File& file, std::string& failure) {
 void EntryWriter::copyBlocks() {
   std::string failure;
   std::unique_lock lock(mutex_);
-  for (;;) {
-    changed_.wait(lock, [this] { return !blocks_.empty() || complete_; });
-    if (blocks_.empty()) break;
-    std::string block = std::move(blocks_.front());
-    blocks_.pop_front();
-    lock.unlock();
-    digest_.update(block);
-    put(copy_, block, failure);
-    lock.lock();
-    spent_.push_back(std::move(block));
-    changed_.notify_all();
+  try {
+    for (;;) {
+      changed_.wait(lock, [this] { return !blocks_.empty() || complete_; });
+      if (blocks_.empty()) break;
+      std::string block = std::move(blocks_.front());
+      blocks_.pop_front();
+      lock.unlock();
+      digest_.update(block);
+      put(copy_, block, failure);
+      lock.lock();
+      spent_.push_back(std::move(block));
+      changed_.notify_all();
+    }
+    sha256_ = digest_.finishHex();
+  } catch (const std::exception& error) {
+    if (!lock.owns_lock()) lock.lock();
+    if (failure.empty()) failure = std::string("the copy failed: ") + error.what();
+    blocks_.clear();
   }
-  sha256_ = digest_.finishHex();
+  // The one who waits for the digest is told even when there is none.
+  hashed_ = true;
   changed_.notify_all();
   const bool abandoned = abandoned_;
   lock.unlock();
@@ -204,7 +212,13 @@ void EntryWriter::addBytes(std::string_view bytes) {
   // At most a few megabytes wait to be copied; a block already copied is filled again.
   constexpr std::size_t waiting = 16;
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return blocks_.size() < waiting; });
+  changed_.wait(lock, [this] { return blocks_.size() < waiting || hashed_; });
+  if (hashed_ && !complete_) return;  // the copying failed; finish() says why
+  if (complete_) {
+    lock.unlock();
+    fail("bytes came after the copy was complete");
+    return;
+  }
   std::string block;
   if (!spent_.empty()) {
     block = std::move(spent_.back());
@@ -234,7 +248,7 @@ RecordResult EntryWriter::finish(HistoryEntry& entry, const JsonWriter& writeJso
     bytesComplete();
     {
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [this] { return !sha256_.empty(); });
+      changed_.wait(lock, [this] { return hashed_; });
       entry.sha256 = sha256_;
     }
     std::string failure;
@@ -251,6 +265,7 @@ RecordResult EntryWriter::finish(HistoryEntry& entry, const JsonWriter& writeJso
     stopCopying();
     fail(copyFailure_);
     fail(failure);
+    if (entry.sha256.empty()) fail("the copy has no digest");
   }
   // The first free sequence number of this clock reading; a folder that another copy of the
   // program renamed into place meanwhile makes the rename fail, and the next number is tried.

@@ -90,7 +90,8 @@ class EntryWriter {
   std::deque<std::string> blocks_;
   std::vector<std::string> spent_;
   bool complete_ = false;     // no more blocks come
-  std::string sha256_;        // the digest, once every block is copied
+  bool hashed_ = false;       // every block is copied (or the copying failed)
+  std::string sha256_;        // the digest of the blocks
   std::string copyFailure_;
   bool abandoned_ = false;    // the entry is not made: its copy need not reach the disk
   Sha256 digest_;
