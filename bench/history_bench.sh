@@ -2,7 +2,9 @@
 # What the sent-file history costs a conversion: `ppexport convert` of a generated check report
 # with the file recorded in an empty history and with --no-history, run after run in turn, and
 # the time `ppexport history list` takes to read a history of one such entry against an empty
-# one. Medians of the runs, in milliseconds.
+# one. Medians of the runs, in milliseconds. Then the same inside one process
+# (bench/history/recording_bench.cpp, built here against the core library), where the load of a
+# busy machine falls on both sides alike.
 #
 #   bench/history_bench.sh [BUILD_DIR] [ROWS] [RUNS]     (build/default, 100000, 9)
 set -euo pipefail
@@ -67,3 +69,8 @@ echo "  empty history      ${listEmpty[*]}  median $emptyMedian"
 echo "  one entry of $rows  ${listOne[*]}  median $oneMedian"
 awk -v a="$emptyMedian" -v b="$oneMedian" \
   'BEGIN { printf "  reading the entry takes %.1f ms\n", b - a }'
+
+src=$(cd "$(dirname "$0")/.." && pwd)/src
+"${CXX:-c++}" -std=c++20 -O2 -pthread -I"$src" "$(dirname "$0")/history/recording_bench.cpp" \
+  "$build/libppexport_core.a" -lsqlite3 -o "$work/recording_bench"
+"$work/recording_bench" "$work/checks.txt" "$work/inprocess" "$work/out.txt" "$runs"
