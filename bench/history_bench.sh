@@ -30,7 +30,9 @@ timed() {
   end=$(now)
   awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
 }
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+  sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 convert() {
   PPEXPORT_HISTORY=$work/history timed "$ppexport" convert --checks "$work/checks.txt" \
     --vendors "$work/vendors.txt" --bank "Generic Bank Format" --output "$work/out.txt" "$@"
@@ -62,8 +64,8 @@ oneMedian=$(printf '%s\n' "${listOne[@]}" | median)
 echo "convert of $rows rows, median of $runs runs (ms):"
 echo "  --no-history  ${without[*]}  median $withoutMedian"
 echo "  history       ${with[*]}  median $withMedian"
-awk -v a="$withoutMedian" -v b="$withMedian" \
-  'BEGIN { printf "  recording adds %.1f ms (%.0f%% of the conversion)\n", b - a, 100 * (b - a) / a }'
+awk -v a="$withoutMedian" -v b="$withMedian" 'BEGIN {
+  printf "  recording adds %.1f ms (%.0f%% of the conversion)\n", b - a, 100 * (b - a) / a }'
 echo "history list, median of $runs runs (ms):"
 echo "  empty history      ${listEmpty[*]}  median $emptyMedian"
 echo "  one entry of $rows  ${listOne[*]}  median $oneMedian"

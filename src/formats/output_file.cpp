@@ -46,6 +46,7 @@ mode_t permissionsFor(const std::string& target) {
   return 0666 & ~mask;
 }
 #endif
+
 // The observers of this thread, by the file name they watch.
 thread_local std::vector<std::pair<std::string, OutputObserver*>> observers;
 

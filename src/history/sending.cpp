@@ -20,7 +20,10 @@ Sending::~Sending() = default;
 
 Sending::Copying::Copying(const std::string& folder, const DateTime& created,
                           std::string bankFile)
-    : folder_(folder), created_(created), bankFile_(std::move(bankFile)), observed_(bankFile_, *this) {}
+    : folder_(folder),
+      created_(created),
+      bankFile_(std::move(bankFile)),
+      observed_(bankFile_, *this) {}
 
 void Sending::Copying::written(std::string_view bytes) {
   if (!entry) entry = std::make_unique<EntryWriter>(folder_, created_, bankFile_);

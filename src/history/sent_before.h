@@ -49,8 +49,9 @@ class SentBefore {
   struct Sent {
     std::string number;
     std::size_t hash = 0;
-    std::uint32_t amounts = none;                   // the first of its list in amounts_
-    std::array<std::uint32_t, 2> last{none, none};  // its newest sending in sendings_, issued and void
+    std::uint32_t amounts = none;  // the first of its list in amounts_
+    // Its newest sending in sendings_, issued and void.
+    std::array<std::uint32_t, 2> last{none, none};
   };
   const Sent* find(std::string_view number) const;
   Sent& findOrAdd(std::string_view number);

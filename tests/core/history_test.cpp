@@ -110,7 +110,8 @@ TEST(HistoryEntry, entryJsonReadsBackAsTheSameEntry) {
 // Both readers of entry.json give the same entry, or both refuse it with the same reason.
 void expectSameReading(std::string_view json, std::string_view what) {
   std::string quickProblem, generalProblem;
-  const std::optional<HistoryEntry> quick = parseEntryJson(json, "20261206-231502-0001", quickProblem);
+  const std::optional<HistoryEntry> quick =
+      parseEntryJson(json, "20261206-231502-0001", quickProblem);
   const std::optional<HistoryEntry> general =
       parseEntryJsonGenerally(json, "20261206-231502-0001", generalProblem);
   ASSERT_EQ(quick.has_value(), general.has_value()) << what << "\n" << json;
@@ -163,14 +164,16 @@ TEST(HistoryEntry, theQuickReaderReadsWhatTheGeneralReaderReads) {
       {"\"date\": \"2026-12-01\"", "\"date\": null"},
       {"\"void\": true", "\"void\": 1"},
       {"\"void\": true", "\"void\": tru"},
-      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\\u00e9 Supply\""},  // an escape beyond ASCII
+      // An escape beyond ASCII.
+      {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\\u00e9 Supply\""},
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\\u0041 \\n\\/ Supply\""},
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \\x Supply\""},
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \xC3( Supply\""},  // not UTF-8
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \xED\xA0\x80 Supply\""},
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME \xF0\x9F\x92\xB5 Supply\""},
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME\tSupply\""},  // a raw control character
-      {"\"payee\": \"ACME Supply\", \"void\": false", "\"void\": false, \"payee\": \"ACME Supply\""},
+      {"\"payee\": \"ACME Supply\", \"void\": false",
+       "\"void\": false, \"payee\": \"ACME Supply\""},
       {"\"payee\": \"ACME Supply\"", "\"payee\": \"ACME Supply\", \"memo\": \"\""},
       {"\"sha256\"", "\"sha256\": 1, \"sha256\""},
       {"\"checks\": [", "\"checks\": {"},
