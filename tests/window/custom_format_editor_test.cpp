@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "model_fixture.h"
+#include "support/written_file.h"
 
 using namespace ppexport;
 using namespace ppexport::testing;
@@ -47,27 +48,7 @@ TEST(CustomFormatEditor, TheEditorHasEveryControlAndTheDefaultsOfANewFormat) {
   window::CustomFormatModel& editor = fixture.openEditor();
   EXPECT_EQ(editor.caption(), "Custom Format");
   EXPECT_EQ(editor.clientSize(), (window::Size{7950, 7365}));
-  auto place = [&](window::CustomFormatControl id) {  // name 'text' left,top widthxheight
-    const window::Control& c = editor.control(id);
-    const Rect& r = c.place;
-    return std::string(c.name) + " '" + c.text + "' " + std::to_string(r.left) + "," +
-           std::to_string(r.top) + " " + std::to_string(r.width) + "x" + std::to_string(r.height);
-  };
-  const std::pair<window::CustomFormatControl, const char*> rows[] = {
-      {OptionCSV, "OptionCSV 'Comma Separated Values  (*.CSV)' 480,840 3480x315"},
-      {OptionFixed, "OptionFixed 'Fixed Length Fields (*.TXT)' 4080,840 3480x315"},
-      {window::fieldLabel(3), "FieldLabel3 'Field 3' 180,2265 1200x255"},
-      {customField(3), "CustomField3 '' 1440,2220 3000x315"},
-      {lengthLabel(8), "LengthLabel8 'Length' 4680,4365 720x255"},
-      {fieldLength(8), "FieldLength8 '' 5460,4320 900x315"},
-      {dateLabel, "dateLabel 'Date Format' 180,4905 1200x255"},
-      {VoidLabel, "VoidLabel 'Is Void Value' 180,5325 1200x255"},
-      {saveAsLabel, "saveAsLabel 'Custom Format' 180,5745 1200x255"},
-      {saveAsName, "saveAsName 'Default' 1440,5700 3000x315"},
-      {Line1, "Line1 '' 15,6420 7905x15"},
-      {deleteFormat, "deleteFormat 'Delete' 4920,6660 1215x375"},
-      {saveSettings, "saveSettings 'Save' 6360,6660 1215x375"}};
-  for (const auto& [id, expected] : rows) EXPECT_EQ(place(id), expected);
+  EXPECT_TRUE(matchesGolden(describedControls(editor.controls()), "window/custom-format-editor.txt"));
   for (int n = 1; n <= 8; ++n) {
     EXPECT_EQ(editor.control(customField(n)).entries[7], "Account Number");
     // Comma-separated: the lengths are hidden.

@@ -51,6 +51,19 @@ void ModelFixture::choose(window::ExportControl id, const std::string& entry) {
   model->entryChosen(id, index);
 }
 
+std::string describedControls(const std::vector<window::Control>& controls) {
+  std::string lines;
+  for (const window::Control& c : controls) {
+    const window::Rect& r = c.place;
+    lines += std::string(c.name) + " '" + c.text + "' " + (c.visible ? "shown " : "hidden ") +
+             std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
+             "x" + std::to_string(r.height);
+    if (c.container != -1) lines += " in " + std::string(controls.at(c.container).name);
+    lines += c.enabled ? "\n" : " disabled\n";
+  }
+  return lines;
+}
+
 std::string ModelFixture::stored(const std::string& key) {
   return settings.readSetting(key).value_or("<absent>");
 }

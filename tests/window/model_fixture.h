@@ -83,6 +83,10 @@ class RecordingObserver final : public window::WindowObserver {
   std::function<void()> whileRefreshing;
 };
 
+// One line per control: its name, text, visibility, place in twips and frame, so that a golden
+// file of a window's design names every control that differs.
+std::string describedControls(const std::vector<window::Control>& controls);
+
 // The title of every message the windows show.
 inline const std::string messageTitle = "Darodid IzezozezIzo Vizozav";
 
