@@ -8,19 +8,6 @@
 
 namespace ppexport::testing {
 
-namespace {
-void takeIdentifiers(WriterInputs& inputs, const WriterInputs& identifiers) {
-  inputs.bankId = identifiers.bankId;
-  inputs.accountId = identifiers.accountId;
-  inputs.remoteId = identifiers.remoteId;
-  inputs.batchId = identifiers.batchId;
-  inputs.bankCode = identifiers.bankCode;
-  inputs.payeeVerification = identifiers.payeeVerification;
-  inputs.customFormatName = identifiers.customFormatName;
-  if (identifiers.now != DateTime{}) inputs.now = identifiers.now;
-}
-}  // namespace
-
 WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture) {
   TempFolder folder;
   fixture.inputs.fileName = folder.file("bank.txt");
@@ -29,13 +16,6 @@ WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture) {
   written.bytes = readBytes(fixture.inputs.fileName);
   written.lines = fileLines(written.bytes);
   return written;
-}
-
-WrittenFile writeBankFile(FormatWriter writer, const std::vector<Check>& checks,
-                          const WriterInputs& identifiers) {
-  WriterFixture fixture(checks);
-  takeIdentifiers(fixture.inputs, identifiers);
-  return writeBankFile(writer, fixture);
 }
 
 std::vector<std::string> readLines(const std::string& path) { return fileLines(readBytes(path)); }

@@ -23,19 +23,11 @@ struct WrittenFile {
 // Runs writer on the fixture's inputs with the output in a temporary folder of its own.
 WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture);
 
-// Runs writer on a fresh fixture of checks with the identifiers, bank code, payee verification,
-// custom format name and (when set) the clock reading of identifiers.
-WrittenFile writeBankFile(FormatWriter writer, const std::vector<Check>& checks,
-                          const WriterInputs& identifiers);
-
 // The lines of the file at path, split as above.
 std::vector<std::string> readLines(const std::string& path);
 
 // A check table whose heading row lacks "Bill 1" in place of the fixture's: writers read no row.
 void dropBill1(WriterFixture& fixture);
-
-// count spaces, for the fillers of expected fixed-width lines.
-inline std::string sp(std::size_t count) { return std::string(count, ' '); }
 
 // The golden file `name` under tests/golden holds bytes exactly; the message shows every line that
 // differs. With PPEXPORT_UPDATE_GOLDEN=1 in the environment it is rewritten with bytes instead, so
