@@ -44,6 +44,12 @@ void dropBill1(WriterFixture& fixture) {
   return lines ? failure : failure << lines.message();
 }
 
+std::string describedEntries(const SettingsEntries& entries) {
+  std::string lines;
+  for (const auto& [key, value] : entries) lines += key + "=" + value + "\n";
+  return lines;
+}
+
 ::testing::AssertionResult linesAre(const std::vector<std::string>& lines,
                                     const std::vector<std::string>& expected) {
   if (lines == expected) return ::testing::AssertionSuccess();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/writer.h"
+#include "settings/settings_store.h"
 #include "support/reports.h"
 
 namespace ppexport::testing {
@@ -33,6 +34,9 @@ void dropBill1(WriterFixture& fixture);
 // differs. With PPEXPORT_UPDATE_GOLDEN=1 in the environment it is rewritten with bytes instead, so
 // that a deliberate change of a format is one run and a review of the difference.
 ::testing::AssertionResult matchesGolden(const std::string& bytes, const std::string& name);
+
+// One "key=value" line per stored setting, in the store's order, for a golden file.
+std::string describedEntries(const SettingsEntries& entries);
 
 // The lines are exactly expected; the message shows every line that differs.
 ::testing::AssertionResult linesAre(const std::vector<std::string>& lines,
