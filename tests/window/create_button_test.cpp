@@ -86,43 +86,6 @@ TEST(CreateButton, WritesTheFileWithTheButtonDisabledAndThePointerBusy) {
   EXPECT_EQ(checks.options[12], "Checking");
 }
 
-// Each refused choice is entered in turn and put back after; the account comes last, as typing
-// one loads that account's settings.
-TEST(CreateButton, RefusedChoicesShowTheirMessage) {
-  const std::string pickBank = "Please pick a valid bank from the list of banks. Then try again.";
-  const std::string validDates =
-      "Please pick a valid bank account, enter valid from/to dates, anmd enter a valid export "
-      "filename. Then try again.";
-  const std::tuple<window::ExportControl, const char*, std::string> cases[] = {
-      {bankList, "<choose an bank>", pickBank},
-      {bankList, "Regions", pickBank},
-      {bankList, "", pickBank},
-      {window::ExportControl::fileName, "",
-       "Please enter a valid output file name. Then try again."},
-      {fromDate, "13/45/2026", validDates},
-      {toDate, "soon", validDates},
-      {myAccount, "Check",  // this account has a bank and a file too
-       "Please pick a valid account from the list of bank accounts. Then try again."},
-  };
-  CreateFixture fixture;
-  fixture.settings.saveSetting("CheckbankList", "Regions Bank");
-  fixture.start();
-  fixture.click(autoDateRange);
-  for (const auto& [id, text, message] : cases) {
-    const std::string before = fixture.text(id);
-    fixture.type(id, text);
-    fixture.click(myCreate);
-    EXPECT_EQ(fixture.lastMessage(),
-              (window::MessageBoxRequest{MessageBoxIcon::Critical, messageTitle, message}));
-    EXPECT_EQ(fixture.quickBooks.requests.size(), 1u);  // only the chart of accounts
-    EXPECT_FALSE(fixture.written());
-    EXPECT_TRUE(fixture.control(myCreate).enabled);
-    EXPECT_EQ(fixture.busy.depth, 0);
-    fixture.type(id, before);
-  }
-  EXPECT_EQ(fixture.messages.shown.size(), std::size(cases));
-}
-
 // One account, created three times: with the review file (the hidden header stays out of it),
 // then under a name beyond ASCII, then from a report with an unreadable date.
 TEST(CreateButton, EachOutcomeShowsItsMessageAndIcon) {
