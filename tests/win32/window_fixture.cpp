@@ -122,6 +122,13 @@ void chooseEntry(HWND list, const std::string& entry) {
 
 void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
+void WindowTest::pressEscape(HWND control) {
+  MSG escape{control, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+  EXPECT_TRUE(window_->dialogMessage(escape));
+  MSG pending;
+  while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE) != FALSE) DispatchMessageW(&pending);
+}
+
 std::vector<std::string> differencesFromModel(const std::vector<window::Control>& model,
                                               const std::vector<HWND>& controls, HWND window) {
   std::vector<std::string> differences;

@@ -63,6 +63,8 @@ class WindowTest : public ::testing::Test {
   std::vector<HWND> mainControls() const;
   std::vector<HWND> editorControls() const;
   win32::MainWindow& window() { return *window_; }
+  // Escape pressed in a control, through the window's dialog keys; then the posted messages run.
+  void pressEscape(HWND control);
 
   MemorySettingsStore settings_;
   RecordingMessageBoxes messages_;

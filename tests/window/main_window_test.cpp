@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/reports.h"
 #include "support/written_file.h"
 #include "model_fixture.h"
 
@@ -79,4 +80,38 @@ TEST(MainWindowModel, HelpOpensTheInstructionsOrSaysWhy) {
     EXPECT_TRUE(fixture.control(openDoc).enabled);
     EXPECT_EQ(fixture.busy.depth, 0);
   }
+}
+
+// Create disables its button and shows the busy pointer, and has the view repaint, before
+// QuickBooks is asked for the checks of the account's range; its message comes with the pointer
+// back and the button still disabled. What it writes and says is in scenarios/create.txt.
+TEST(MainWindowModel, CreateShowsItIsBusyBeforeAskingQuickBooks) {
+  ModelFixture fixture;
+  fixture.quickBooks.reports["qbTransactionListGeneral"] =
+      reportText({{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Amount"}});
+  fixture.settings.saveSetting("myAccount", "Checking");
+  fixture.settings.saveSetting("CheckingbankList", "Regions Bank");
+  fixture.settings.saveSetting("CheckingfileName", fixture.folder.file("march.txt"));
+  fixture.start();
+  int refreshed = 0;
+  fixture.observer.whileRefreshing = [&] {
+    refreshed += !fixture.control(myCreate).enabled && fixture.busy.depth == 1 &&
+                 fixture.quickBooks.requests.size() == 1;
+  };
+  bool disabledNotBusyWhileShown = false;
+  fixture.messages.whileShown = [&] {
+    disabledNotBusyWhileShown = !fixture.control(myCreate).enabled && fixture.busy.depth == 0;
+  };
+  fixture.click(myCreate);
+  EXPECT_EQ(refreshed, 1);
+  EXPECT_TRUE(disabledNotBusyWhileShown);
+  EXPECT_TRUE(fixture.control(myCreate).enabled);
+  EXPECT_EQ(fixture.messages.shown.size(), 1u);
+  // The account's settings were saved before QuickBooks was asked.
+  EXPECT_EQ(fixture.stored("CheckingfromDate"), "12/15/2025");
+  const ExportRequest& checks = fixture.quickBooks.requests.at(1);
+  EXPECT_EQ(checks.reportName, "qbTransactionListGeneral");
+  EXPECT_EQ(checks.from, (Date{2025, 12, 15}));
+  EXPECT_EQ(checks.to, (Date{2026, 3, 15}));
+  EXPECT_EQ(checks.options[12], "Checking");
 }

@@ -5,10 +5,12 @@
 //   type C = TEXT, choose C = ENTRY, click C, leave C, closeBox [editor], activate / deactivate
 //                               the user's events; C is a main window control or editor.C
 //   reactivateWhileMessageShown  a message box takes the editor's activation while it is up
+//   report NAME = CELL|CELL ; CELL|CELL  what the fake QuickBooks answers for that report
 //   nextFile = PATH, nextFile cancel, nextFile failure NUMBER = TEXT   the file dialog's answers
 //   write NAME = BYTES          a file in the test's folder;  failQuickBooks = TEXT
 //   ? PROPERTY [ARGUMENT] = EXPECTED      compares what the model, store or fakes hold
-// In values, {folder} is the test's folder, {default} the default output file, \n a line break.
+// In values, {folder} is the test's folder, {file:NAME} a file in it, {default} the default output
+// file, {sp} a space, \n, \r and \xHH the characters they stand for.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,7 @@
 #include "formats/bank_formats.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
+#include "support/reports.h"
 #include "support/written_file.h"
 
 using namespace ppexport;
@@ -69,6 +72,9 @@ struct Runner : ModelFixture {
     for (auto at = value.find("{file:"); at != std::string::npos; at = value.find("{file:", at)) {
       const auto end = value.find('}', at);
       value.replace(at, end + 1 - at, folder.file(value.substr(at + 6, end - at - 6)));
+    }
+    for (auto at = value.find("\\x"); at != std::string::npos; at = value.find("\\x", at + 1)) {
+      value.replace(at, 4, 1, static_cast<char>(std::stoi(value.substr(at + 2, 2), nullptr, 16)));
     }
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"{folder}", folder.path().string()},
                                    {"{default}", defaultOutputFile()}, {"{sp}", " "}, {"\\n", "\n"},
@@ -129,6 +135,15 @@ struct Runner : ModelFixture {
       else files.setNextFileName(value);
     } else if (verb == "write") {
       std::ofstream(folder.file(argument), std::ios::binary) << value;
+    } else if (verb == "report") {  // rows split by " ; ", cells by "|"
+      std::vector<std::vector<std::string>> rows(1);
+      for (std::size_t at = 0; at <= value.size();) {
+        const std::size_t cell = std::min(value.find('|', at), value.find(" ; ", at));
+        rows.back().push_back(value.substr(at, cell - at));
+        if (cell != std::string::npos && value[cell] != '|') rows.emplace_back();
+        at = cell == std::string::npos ? value.size() + 1 : cell + (value[cell] == '|' ? 1 : 3);
+      }
+      quickBooks.reports[argument] = reportText(rows);
     } else if (verb == "failQuickBooks") {
       quickBooks.failure = value;
     } else {
@@ -175,6 +190,7 @@ struct Runner : ModelFixture {
     }
     if (property == "requests") return std::to_string(quickBooks.requests.size());
     if (property == "busy") return std::to_string(busy.depth);
+    if (property == "file") return readBytes(folder.file(argument));
     if (property == "exists") return std::filesystem::exists(filePath(folder.file(argument))) ? "yes" : "no";
     if (property == "inputs") return inputs(*this);
     if (property == "design") {  // the editor's controls as designed, against a golden file
