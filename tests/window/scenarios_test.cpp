@@ -6,6 +6,8 @@
 //                               the user's events; C is a main window control or editor.C
 //   reactivateWhileMessageShown  a message box takes the editor's activation while it is up
 //   report NAME = CELL|CELL ; CELL|CELL  what the fake QuickBooks answers for that report
+//   watch C                     notes C's state whenever a message, the viewer or a repaint comes
+//   viewer = starts|fails       whether the document viewer starts
 //   nextFile = PATH, nextFile cancel, nextFile failure NUMBER = TEXT   the file dialog's answers
 //   write NAME = BYTES          a file in the test's folder;  failQuickBooks = TEXT
 //   ? PROPERTY [ARGUMENT] = EXPECTED      compares what the model, store or fakes hold
@@ -68,6 +70,8 @@ std::string inputs(const ModelFixture& fixture) {
 }
 
 struct Runner : ModelFixture {
+  std::vector<std::string> watched;  // the watched control's state each time the view was called
+
   std::string expand(std::string value) const {
     for (auto at = value.find("{file:"); at != std::string::npos; at = value.find("{file:", at)) {
       const auto end = value.find('}', at);
@@ -129,6 +133,16 @@ struct Runner : ModelFixture {
       editor().deactivated();
     } else if (verb == "reactivateWhileMessageShown") {
       messages.whileShown = [this] { editor().deactivated(); editor().activated(); };
+    } else if (verb == "watch") {
+      auto note = [this, argument](const char* event) {
+        watched.push_back(std::string(event) + ": " + argument + (named(argument).enabled ? " enabled" : " disabled") +
+                          ", busy " + std::to_string(busy.depth) + ", requests " + std::to_string(quickBooks.requests.size()));
+      };
+      messages.whileShown = [note] { note("message"); };
+      documents.whileStarting = [note] { note("viewer"); };
+      observer.whileRefreshing = [note] { note("refresh"); };
+    } else if (verb == "viewer") {
+      documents.canStart = value == "starts";
     } else if (verb == "nextFile") {
       if (argument == "cancel") files.setNextCancel();
       else if (argument.starts_with("failure ")) files.setNextFailure(std::stoi(argument.substr(8)), value);
@@ -190,6 +204,13 @@ struct Runner : ModelFixture {
     }
     if (property == "requests") return std::to_string(quickBooks.requests.size());
     if (property == "busy") return std::to_string(busy.depth);
+    if (property == "watched") return joined(std::exchange(watched, {}));
+    if (property == "documents") return joined(std::exchange(documents.shown, {}));
+    if (property == "request") {  // the report asked for, its range and its account
+      const ExportRequest& r = quickBooks.requests.at(std::stoul(argument));
+      auto date = [](Date d) { return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year); };
+      return r.reportName + " " + date(r.from) + " to " + date(r.to) + " for " + r.options[12];
+    }
     if (property == "file") return readBytes(folder.file(argument));
     if (property == "exists") return std::filesystem::exists(filePath(folder.file(argument))) ? "yes" : "no";
     if (property == "inputs") return inputs(*this);
