@@ -17,7 +17,8 @@ TEST(SaveFileDialog, FilterTakesItsPatternFromTheDescription) {
       {L"Bank files (*.txt;*.csv)", L"Bank files (*.txt;*.csv)\0*.txt;*.csv\0"s},
       {L"All files", L"All files\0*.*\0"s},
       {L"Odd ()", L"Odd ()\0*.*\0"s}};
-  for (const auto& [description, filter] : cases) EXPECT_EQ(win32::dialogFilter(description), filter);
+  for (const auto& [description, filter] : cases)
+    EXPECT_EQ(win32::dialogFilter(description), filter);
 }
 
 TEST(BusyPointer, HourglassFromTheFirstShowToTheLastRestore) {

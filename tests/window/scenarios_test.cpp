@@ -1,5 +1,5 @@
-// The window models driven by the event sequences of tests/window/scenarios/*.txt, each line checked
-// or applied in turn on one fixture per scenario. A line is `verb [argument] [= value]`:
+// The window models driven by the event sequences of tests/window/scenarios/*.txt, each line
+// checked or applied in turn on one fixture per scenario. A line is `verb [argument] [= value]`:
 //   == title                    starts a scenario on a fresh fixture
 //   set KEY = VALUE             stores a setting;  start          makes the model and starts it up
 //   type C = TEXT, choose C = ENTRY, click C, leave C, closeBox [editor], activate / deactivate
@@ -80,10 +80,14 @@ struct Runner : ModelFixture {
     for (auto at = value.find("\\x"); at != std::string::npos; at = value.find("\\x", at + 1)) {
       value.replace(at, 4, 1, static_cast<char>(std::stoi(value.substr(at + 2, 2), nullptr, 16)));
     }
-    for (const auto& [from, to] : {std::pair<std::string, std::string>{"{folder}", folder.path().string()},
-                                   {"{default}", defaultOutputFile()}, {"{sp}", " "}, {"\\n", "\n"},
-                                   {"\\r", "\r"}}) {
-      for (auto at = value.find(from); at != std::string::npos; at = value.find(from, at + to.size())) {
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"{folder}", folder.path().string()},
+          {"{default}", defaultOutputFile()},
+          {"{sp}", " "},
+          {"\\n", "\n"},
+          {"\\r", "\r"}}) {
+      for (auto at = value.find(from); at != std::string::npos;
+           at = value.find(from, at + to.size())) {
         value.replace(at, from.size(), to);
       }
     }
@@ -132,11 +136,16 @@ struct Runner : ModelFixture {
     } else if (verb == "deactivate") {
       editor().deactivated();
     } else if (verb == "reactivateWhileMessageShown") {
-      messages.whileShown = [this] { editor().deactivated(); editor().activated(); };
+      messages.whileShown = [this] {
+        editor().deactivated();
+        editor().activated();
+      };
     } else if (verb == "watch") {
       auto note = [this, argument](const char* event) {
-        watched.push_back(std::string(event) + ": " + argument + (named(argument).enabled ? " enabled" : " disabled") +
-                          ", busy " + std::to_string(busy.depth) + ", requests " + std::to_string(quickBooks.requests.size()));
+        watched.push_back(std::string(event) + ": " + argument +
+                          (named(argument).enabled ? " enabled" : " disabled") + ", busy " +
+                          std::to_string(busy.depth) + ", requests " +
+                          std::to_string(quickBooks.requests.size()));
       };
       messages.whileShown = [note] { note("message"); };
       documents.whileStarting = [note] { note("viewer"); };
@@ -144,9 +153,12 @@ struct Runner : ModelFixture {
     } else if (verb == "viewer") {
       documents.canStart = value == "starts";
     } else if (verb == "nextFile") {
-      if (argument == "cancel") files.setNextCancel();
-      else if (argument.starts_with("failure ")) files.setNextFailure(std::stoi(argument.substr(8)), value);
-      else files.setNextFileName(value);
+      if (argument == "cancel")
+        files.setNextCancel();
+      else if (argument.starts_with("failure "))
+        files.setNextFailure(std::stoi(argument.substr(8)), value);
+      else
+        files.setNextFileName(value);
     } else if (verb == "write") {
       std::ofstream(folder.file(argument), std::ios::binary) << value;
     } else if (verb == "report") {  // rows split by " ; ", cells by "|"
@@ -172,8 +184,8 @@ struct Runner : ModelFixture {
     if (property == "message") {
       if (messages.shown.empty()) return "<none>";
       const window::MessageBoxRequest& last = lastMessage();
-      return std::string(icons[static_cast<int>(last.icon)]) + (last.title == messageTitle ? "" : " " + last.title) +
-             ": " + last.text;
+      return std::string(icons[static_cast<int>(last.icon)]) +
+             (last.title == messageTitle ? "" : " " + last.title) + ": " + last.text;
     }
     if (property == "editor") return model->editor() ? "open" : "closed";
     if (property == "closed") return model->closed() ? "yes" : "no";
@@ -190,7 +202,8 @@ struct Runner : ModelFixture {
     }
     if (property == "dialog") {  // the settings of the file dialog the model would show now
       const window::FileDialogSettings s = model->fileDialogSettings();
-      return s.title + " | " + s.filter + " | initial '" + s.initialFileName + "' | folder '" + s.startFolder + "'";
+      return s.title + " | " + s.filter + " | initial '" + s.initialFileName + "' | folder '" +
+             s.startFolder + "'";
     }
     if (property == "asked") {  // the titles and start folders the file dialog was shown with
       std::vector<std::string> asked;
@@ -200,7 +213,8 @@ struct Runner : ModelFixture {
     if (property == "caption") {
       if (argument.empty()) return model->caption();
       const window::Size size = editor().clientSize();
-      return editor().caption() + " " + std::to_string(size.width) + "x" + std::to_string(size.height);
+      return editor().caption() + " " + std::to_string(size.width) + "x" +
+             std::to_string(size.height);
     }
     if (property == "requests") return std::to_string(quickBooks.requests.size());
     if (property == "busy") return std::to_string(busy.depth);
@@ -208,14 +222,18 @@ struct Runner : ModelFixture {
     if (property == "documents") return joined(std::exchange(documents.shown, {}));
     if (property == "request") {  // the report asked for, its range and its account
       const ExportRequest& r = quickBooks.requests.at(std::stoul(argument));
-      auto date = [](Date d) { return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year); };
+      auto date = [](Date d) {
+        return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
+      };
       return r.reportName + " " + date(r.from) + " to " + date(r.to) + " for " + r.options[12];
     }
     if (property == "file") return readBytes(folder.file(argument));
-    if (property == "exists") return std::filesystem::exists(filePath(folder.file(argument))) ? "yes" : "no";
+    if (property == "exists")
+      return std::filesystem::exists(filePath(folder.file(argument))) ? "yes" : "no";
     if (property == "inputs") return inputs(*this);
     if (property == "design") {  // the editor's controls as designed, against a golden file
-      return matchesGolden(describedControls(editor().controls()), argument) ? "as designed" : "differs";
+      return matchesGolden(describedControls(editor().controls()), argument) ? "as designed"
+                                                                             : "differs";
     }
     if (property == "savedSettings") {  // every stored setting, against a golden file
       std::string saved = describedEntries(settings.enumerate());
@@ -250,7 +268,8 @@ struct Runner : ModelFixture {
   void run(const std::string& line) {
     const auto equals = line.ends_with(" =") ? line.size() - 2 : line.find(" = ");
     const std::string head = line.substr(0, equals);
-    const std::string value = equals == std::string::npos ? "" : expand(line.substr(std::min(equals + 3, line.size())));
+    const std::string value =
+        equals == std::string::npos ? "" : expand(line.substr(std::min(equals + 3, line.size())));
     if (head.starts_with("? ")) {
       // The property is the first word ("entry N" two), the rest names the control or key.
       const std::string words = head.substr(2);
@@ -268,8 +287,8 @@ struct Runner : ModelFixture {
 std::vector<Scenario> scenarios() {
   std::vector<Scenario> all;
   std::vector<std::filesystem::path> files;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::string(PPEXPORT_SOURCE_DIR) + "/tests/window/scenarios")) {
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(PPEXPORT_SOURCE_DIR) +
+                                                               "/tests/window/scenarios")) {
     files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
@@ -278,8 +297,10 @@ std::vector<Scenario> scenarios() {
     int number = 0;
     for (std::string line; std::getline(in, line);) {
       ++number;
-      if (line.starts_with("== ")) all.push_back({path.stem().string() + ": " + line.substr(3), {}});
-      else if (!line.empty() && !line.starts_with("#") && !all.empty()) all.back().lines.emplace_back(number, line);
+      if (line.starts_with("== "))
+        all.push_back({path.stem().string() + ": " + line.substr(3), {}});
+      else if (!line.empty() && !line.starts_with("#") && !all.empty())
+        all.back().lines.emplace_back(number, line);
     }
   }
   return all;
