@@ -162,7 +162,7 @@ TEST_F(WindowTest, TypingAnAccountNameKeepsTheCaretAfterIt) {
     DWORD stop = 0;
     SendMessageW(account, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&stop));
-    EXPECT_EQ(std::pair(start, stop), std::pair<DWORD, DWORD>(end, end)) << typed;
+    EXPECT_EQ((std::pair<DWORD, DWORD>(start, stop)), (std::pair<DWORD, DWORD>(end, end))) << typed;
   }
 }
 
