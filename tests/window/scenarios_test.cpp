@@ -72,25 +72,26 @@ std::string inputs(const ModelFixture& fixture) {
 struct Runner : ModelFixture {
   std::vector<std::string> watched;  // the watched control's state each time the view was called
 
+  // The escapes first, so that a backslash in a path put in later stays as it is.
   std::string expand(std::string value) const {
-    for (auto at = value.find("{file:"); at != std::string::npos; at = value.find("{file:", at)) {
-      const auto end = value.find('}', at);
-      value.replace(at, end + 1 - at, folder.file(value.substr(at + 6, end - at - 6)));
-    }
-    for (auto at = value.find("\\x"); at != std::string::npos; at = value.find("\\x", at + 1)) {
-      value.replace(at, 4, 1, static_cast<char>(std::stoi(value.substr(at + 2, 2), nullptr, 16)));
-    }
-    for (const auto& [from, to] :
-         {std::pair<std::string, std::string>{"{folder}", folder.path().string()},
-          {"{default}", defaultOutputFile()},
-          {"{sp}", " "},
-          {"\\n", "\n"},
-          {"\\r", "\r"}}) {
+    auto replaceAll = [&value](const std::string& from, const std::string& to) {
       for (auto at = value.find(from); at != std::string::npos;
            at = value.find(from, at + to.size())) {
         value.replace(at, from.size(), to);
       }
+    };
+    for (auto at = value.find("\\x"); at != std::string::npos; at = value.find("\\x", at + 1)) {
+      value.replace(at, 4, 1, static_cast<char>(std::stoi(value.substr(at + 2, 2), nullptr, 16)));
     }
+    replaceAll("\\n", "\n");
+    replaceAll("\\r", "\r");
+    for (auto at = value.find("{file:"); at != std::string::npos; at = value.find("{file:", at)) {
+      const auto end = value.find('}', at);
+      value.replace(at, end + 1 - at, folder.file(value.substr(at + 6, end - at - 6)));
+    }
+    replaceAll("{folder}", folder.path().string());
+    replaceAll("{default}", defaultOutputFile());
+    replaceAll("{sp}", " ");
     return value;
   }
   // The control named, "editor." before the editor's; its index in its model's controls.
