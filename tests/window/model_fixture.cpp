@@ -33,15 +33,20 @@ window::WindowServices ModelFixture::services() {
   services.documents = &documents;
   services.busy = &busy;
   services.programFolder = folder.path().string();
-  services.version = "1.0.0";
+  services.version = version;
+  services.notices = notices;
   services.historyFolder = folder.file("history");
   return services;
 }
 
-window::ExportModel& ModelFixture::start() {
+window::ExportModel& ModelFixture::make() {
   model = std::make_unique<window::ExportModel>(services());
   model->setObserver(&observer);
-  model->startUp();
+  return *model;
+}
+
+window::ExportModel& ModelFixture::start() {
+  make().startUp();
   return *model;
 }
 

@@ -104,11 +104,14 @@ struct ModelFixture {
   RecordingViewer documents;
   RecordingObserver observer;
   std::unique_ptr<window::ExportModel> model;
+  std::string version = "1.0.0";
+  std::vector<std::string> notices;  // for the status line
 
   // The chart of accounts of the fake company: Checking and Savings are active bank accounts.
   ModelFixture();
   window::WindowServices services();
-  // Makes the model and runs its start-up.
+  // Makes the model; start() also runs its start-up.
+  window::ExportModel& make();
   window::ExportModel& start();
 
   const window::Control& control(window::ExportControl id) const { return model->control(id); }

@@ -8,6 +8,8 @@
 //   report NAME = CELL|CELL ; CELL|CELL  what the fake QuickBooks answers for that report
 //   watch C                     notes C's state whenever a message, the viewer or a repaint comes
 //   viewer = starts|fails       whether the document viewer starts
+//   make                        makes the model without its start-up
+//   version = V, notice = TEXT  the program's version and a notice of the run, before start
 //   nextFile = PATH, nextFile cancel, nextFile failure NUMBER = TEXT   the file dialog's answers
 //   write NAME = BYTES          a file in the test's folder;  failQuickBooks = TEXT
 //   ? PROPERTY [ARGUMENT] = EXPECTED      compares what the model, store or fakes hold
@@ -120,6 +122,12 @@ struct Runner : ModelFixture {
       settings.saveSetting(argument, value);
     } else if (verb == "start") {
       start();
+    } else if (verb == "make") {
+      make();
+    } else if (verb == "version") {
+      version = value;
+    } else if (verb == "notice") {
+      notices.push_back(value);
     } else if (verb == "type") {
       inEditor ? editor().textChanged(editorId(), value) : model->textChanged(mainId(), value);
     } else if (verb == "choose") {
@@ -211,11 +219,11 @@ struct Runner : ModelFixture {
       for (const auto& s : files.asked) asked.push_back(s.title + " '" + s.startFolder + "'");
       return joined(asked);
     }
-    if (property == "caption") {
-      if (argument.empty()) return model->caption();
-      const window::Size size = editor().clientSize();
-      return editor().caption() + " " + std::to_string(size.width) + "x" +
-             std::to_string(size.height);
+    if (property == "caption") {  // the window's caption and client size
+      const bool main = argument.empty();
+      const window::Size size = main ? model->clientSize() : editor().clientSize();
+      return (main ? model->caption() : editor().caption()) + " " + std::to_string(size.width) +
+             "x" + std::to_string(size.height);
     }
     if (property == "requests") return std::to_string(quickBooks.requests.size());
     if (property == "busy") return std::to_string(busy.depth);
@@ -232,9 +240,10 @@ struct Runner : ModelFixture {
     if (property == "exists")
       return std::filesystem::exists(filePath(folder.file(argument))) ? "yes" : "no";
     if (property == "inputs") return inputs(*this);
-    if (property == "design") {  // the editor's controls as designed, against a golden file
-      return matchesGolden(describedControls(editor().controls()), argument) ? "as designed"
-                                                                             : "differs";
+    if (property == "design") {  // a window's controls as designed, against a golden file
+      const bool main = argument.starts_with("window/main");
+      const auto& controls = main ? model->controls() : editor().controls();
+      return matchesGolden(describedControls(controls), argument) ? "as designed" : "differs";
     }
     if (property == "savedSettings") {  // every stored setting, against a golden file
       std::string saved = describedEntries(settings.enumerate());
@@ -249,6 +258,7 @@ struct Runner : ModelFixture {
     if (property == "checked") return std::to_string(c.checked);
     if (property == "selected") return std::to_string(c.selected);
     if (property == "visible") return c.visible ? "yes" : "no";
+    if (property == "labelFor") return std::string(model->controls().at(c.labelFor).name);
     if (property == "enabled") return c.enabled ? "yes" : "no";
     if (property == "shown") {  // an identifier input by its box: caption and star
       for (const Input& input : identifiers) {
