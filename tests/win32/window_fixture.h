@@ -17,14 +17,9 @@
 #include "win32/busy_pointer.h"
 #include "win32/editor_window.h"
 #include "win32/main_window.h"
+#include "window/model_fixture.h"  // the recording message boxes and document viewer
 
 namespace ppexport::testing {
-
-class RecordingMessageBoxes final : public window::MessageBoxes {
- public:
-  void show(const window::MessageBoxRequest& message) override { shown.push_back(message); }
-  std::vector<window::MessageBoxRequest> shown;
-};
 
 class AnsweringFileChooser final : public window::FileChooser {
  public:
@@ -34,14 +29,6 @@ class AnsweringFileChooser final : public window::FileChooser {
   }
   window::FileChoice next;
   std::vector<window::FileDialogSettings> asked;
-};
-
-class RecordingDocumentViewer final : public DocumentViewer {
- public:
-  bool start() override { return true; }
-  void show(const std::string& path) override { shown.push_back(path); }
-  void close() override {}
-  std::vector<std::string> shown;
 };
 
 class WindowTest : public ::testing::Test {
@@ -82,7 +69,7 @@ class WindowTest : public ::testing::Test {
   MemorySettingsStore settings_;
   RecordingMessageBoxes messages_;
   AnsweringFileChooser files_;
-  RecordingDocumentViewer documents_;
+  RecordingViewer documents_;
   win32::Win32BusyPointer busy_;
   std::unique_ptr<Clock> clock_;
   QuickBooksChoice quickBooks_;
