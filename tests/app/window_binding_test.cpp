@@ -124,26 +124,20 @@ void WindowBindingTest::widgetEventsReachTheModel() {
   QVERIFY(!window.isVisible());
 }
 
-// Plays QuickBooks through the fake, and refuses when the window does not yet show that it is
-// busy: the Create button disabled and the wait cursor up.
-class WatchedQuickBooks final : public QuickBooksConnection {
- public:
-  explicit WatchedQuickBooks(FakeQuickBooks& fake) : fake_(fake) {}
+// Plays QuickBooks through the fake, and refuses while the window does not show that it is busy:
+// the Create button disabled and the wait cursor up.
+struct WatchedQuickBooks final : QuickBooksConnection {
+  explicit WatchedQuickBooks(FakeQuickBooks& fake) : fake(fake) {}
   std::string exportReport(const ExportRequest& request) override {
-    if (request.reportName == "qbCOA") return fake_.exportReport(request);  // at start-up
+    if (request.reportName == "qbCOA") return fake.exportReport(request);  // at start-up
     ++asked;
     const QCursor* cursor = QApplication::overrideCursor();
-    if (button == nullptr || button->isEnabled() || cursor == nullptr ||
-        cursor->shape() != Qt::WaitCursor) {
-      return "the window does not show that it is busy";
-    }
-    return fake_.exportReport(request);
+    const bool busy = !button->isEnabled() && cursor && cursor->shape() == Qt::WaitCursor;
+    return busy ? fake.exportReport(request) : "the window does not show that it is busy";
   }
+  FakeQuickBooks& fake;
   QPushButton* button = nullptr;
   int asked = 0;
-
- private:
-  FakeQuickBooks& fake_;
 };
 
 void WindowBindingTest::createShowsTheBusyPointerAndTheDisabledButtonFirst() {

@@ -6,6 +6,7 @@
 #include "support/bank_format_shapes.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
@@ -28,7 +29,7 @@ SelectedRows sampleRows(Selection selection) {
 
 class ConvertEveryBankFormat : public ::testing::TestWithParam<BankFormatShape> {};
 
-TEST_P(ConvertEveryBankFormat, printsTheCountOfTheRecordsInTheFile) {
+TEST_P(ConvertEveryBankFormat, writesTheSampleChecksAndPrintsTheirCount) {
   const BankFormatShape& shape = GetParam();
   testing::TempFolder folder;
   const std::string output = folder.file("bank.txt");
@@ -46,7 +47,9 @@ TEST_P(ConvertEveryBankFormat, printsTheCountOfTheRecordsInTheFile) {
   EXPECT_EQ(created[1], output);
   const SelectedRows selected = sampleRows(shape.selection);
   EXPECT_EQ(std::stoi(created[2]), testing::expectedCount(shape, selected));
-  EXPECT_TRUE(testing::fileHasShape(output, shape, selected));
+  EXPECT_TRUE(testing::linesHaveShape(testing::readLines(output), shape, selected));
+  EXPECT_TRUE(testing::matchesGolden(testing::readBytes(output),
+                                     testing::testNameOf(shape.name) + "/sample.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, ConvertEveryBankFormat,

@@ -7,6 +7,7 @@
 #include "settings/memory_store.h"
 #include "support/scoped_variable.h"
 #include "support/temp_folder.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
@@ -32,23 +33,8 @@ std::vector<std::string> textsOf(const AccountSettings& v) {
 TEST(SaveUserSettings, writesTheKeysInTheWindowsOrderByPlainConcatenation) {
   MemorySettingsStore store;
   ASSERT_TRUE(saveUserSettings(store, checking));
-  const SettingsEntries expected{
-      {"myAccount", "Checking"},
-      {"CheckingbankList", "Wells Fargo ARP - CSV"},
-      {"CheckingfromDate", "2/1/2024"},
-      {"CheckingtoDate", "3/5/2024"},
-      {"CheckingfileName", "/home/ann/bank/checks.txt"},
-      {"CheckingautoDateRangeDays", "30"},
-      {"CheckingautoDateRange", "0"},
-      {"CheckingremoteID", "R1"},
-      {"CheckingbatchID", "B2"},
-      {"CheckingbankID", ""},
-      {"CheckingaccountID", "000123456"},
-      {"CheckingbankCode", "0006 - TN"},
-      {"CheckingcreateReviewFile", "1"},
-      {"CheckingnewOnly", "1"},
-  };
-  EXPECT_EQ(store.enumerate(), expected);
+  EXPECT_TRUE(testing::matchesGolden(testing::describedEntries(store.enumerate()),
+                                     "settings/account-save.txt"));
 
   // An account text is used exactly as shown.
   AccountSettings spaced = checking;

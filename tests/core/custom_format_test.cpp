@@ -3,6 +3,7 @@
 #include "custom/custom_format.h"
 #include "custom/custom_format_editor.h"
 #include "settings/memory_store.h"
+#include "support/written_file.h"
 
 namespace ppexport {
 namespace {
@@ -73,20 +74,8 @@ TEST(CustomFormatEditor, saveWritesTheTwentyOneKeysUnderTheTrimmedName) {
   EXPECT_EQ(result.outcome, SaveOutcome::Saved);
   EXPECT_EQ(result.bankListText, "Custom Format: Payroll");
   EXPECT_EQ(format.lengths[0], "10");  // the date validator ran
-  const SettingsEntries expected = {
-      {"Custom Format: Payroll", "Payroll"}, {"PayrollCustomField1", "Date"},
-      {"PayrollCustomField2", "Payee"},      {"PayrollCustomField3", ""},
-      {"PayrollCustomField4", ""},           {"PayrollCustomField5", ""},
-      {"PayrollCustomField6", ""},           {"PayrollCustomField7", ""},
-      {"PayrollCustomField8", "Made Up"},    {"PayrollisVoidValue", "Yes"},
-      {"PayrolldateFormat", "MM/DD/YYYY"},   {"PayrollOptionCSV", "False"},
-      {"PayrollOptionFixed", "True"},        {"PayrollFieldLength1", "10"},
-      {"PayrollFieldLength2", "20"},         {"PayrollFieldLength3", ""},
-      {"PayrollFieldLength4", ""},           {"PayrollFieldLength5", ""},
-      {"PayrollFieldLength6", ""},           {"PayrollFieldLength7", ""},
-      {"PayrollFieldLength8", "5"},
-  };
-  EXPECT_EQ(store.enumerate(), expected);
+  EXPECT_TRUE(testing::matchesGolden(testing::describedEntries(store.enumerate()),
+                                     "settings/custom-format-save.txt"));
   EXPECT_EQ(customFormatKeys("Payroll").size(), 21u);
 }
 

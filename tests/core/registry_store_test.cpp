@@ -72,32 +72,6 @@ TEST_F(RegistryStore, keepsTextValuesWhereVisualBasicKeptThem) {
   EXPECT_EQ(store.lastError(), "");
 }
 
-TEST_F(RegistryStore, readsBooleansAndDefaultsAsTheSystemDoes) {
-  store.saveSetting(key("PayrollOptionCSV"), "True");
-  store.saveSetting(key("PayrollOptionFixed"), "False");
-  store.saveSetting(key("Payrolllower"), "true");
-  struct Case {
-    std::string name;
-    std::string defaultValue;
-    std::string text;
-    bool isBoolean;
-  };
-  const Case cases[] = {
-      {"PayrollOptionCSV", "False", "True", true},
-      {"PayrollOptionFixed", "True", "False", true},
-      {"Payrolllower", "", "true", false},
-      {"absent", "90", "90", false},
-      {"absentFlag", "True", "True", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const SettingValue value = getSetting(store, key(c.name), c.defaultValue);
-    EXPECT_EQ(value.text, c.text);
-    EXPECT_EQ(value.isBoolean(), c.isBoolean);
-  }
-  EXPECT_EQ(store.readSetting(key("absent")), std::nullopt);
-}
-
 // The entries come in the registry's own order, as the earlier versions listed them: the order of
 // creation on Windows, the order of names under Wine.
 TEST_F(RegistryStore, matchesKeysWithoutRegardToCaseAndEnumeratesEveryEntryOnce) {
@@ -119,6 +93,7 @@ TEST_F(RegistryStore, deletingAnAbsentKeyIsNoError) {
   EXPECT_EQ(store.readSetting(key("nextTDCanadaBankFileNumber")), std::nullopt);
   EXPECT_TRUE(store.deleteSetting(key("nextTDCanadaBankFileNumber")));
   EXPECT_TRUE(store.deleteSetting(key("never stored")));
+  EXPECT_EQ(store.readSetting(key("never stored")), std::nullopt);
   EXPECT_EQ(store.lastError(), "");
 }
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "support/reports.h"
-#include "support/temp_folder.h"
 
 namespace ppexport::testing {
 
@@ -82,13 +80,12 @@ std::string problemWith(const std::string& line, const LineShape& shape) {
 }
 }  // namespace
 
-::testing::AssertionResult fileHasShape(const std::string& path, const BankFormatShape& shape,
-                                        SelectedRows selected) {
+::testing::AssertionResult linesHaveShape(const std::vector<std::string>& lines,
+                                          const BankFormatShape& shape, SelectedRows selected) {
   std::vector<LineShape> expected = shape.headers;
   expected.insert(expected.end(), static_cast<std::size_t>(selected.rows * shape.linesPerCheck),
                   shape.detail);
   expected.insert(expected.end(), shape.trailers.begin(), shape.trailers.end());
-  const std::vector<std::string> lines = fileLines(readBytes(path));
   if (lines.size() != expected.size()) {
     return ::testing::AssertionFailure() << shape.name << ": " << lines.size() << " lines, not "
                                          << expected.size();

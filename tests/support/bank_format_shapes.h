@@ -53,10 +53,10 @@ struct SelectedRows {
 // The count a writer of shape returns for those rows.
 int expectedCount(const BankFormatShape& shape, SelectedRows selected);
 
-// The file at path holds the header lines, a detail line per selected row (linesPerCheck each)
-// and the trailer lines of shape, each of its shape and ending in CR LF.
-::testing::AssertionResult fileHasShape(const std::string& path, const BankFormatShape& shape,
-                                        SelectedRows selected);
+// The lines of a file (split at CR LF) are the header lines, a detail line per selected row
+// (linesPerCheck each) and the trailer lines of shape, each of its shape.
+::testing::AssertionResult linesHaveShape(const std::vector<std::string>& lines,
+                                          const BankFormatShape& shape, SelectedRows selected);
 
 // A test name made of the name's letters and digits ("Chase - CSV Format" gives ChaseCSVFormat).
 std::string testNameOf(std::string_view name);

@@ -1,57 +1,21 @@
 #include "support/written_file.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 #include "support/temp_folder.h"
 
 namespace ppexport::testing {
-
-namespace {
-void takeIdentifiers(WriterInputs& inputs, const WriterInputs& identifiers) {
-  inputs.bankId = identifiers.bankId;
-  inputs.accountId = identifiers.accountId;
-  inputs.remoteId = identifiers.remoteId;
-  inputs.batchId = identifiers.batchId;
-  inputs.bankCode = identifiers.bankCode;
-  inputs.payeeVerification = identifiers.payeeVerification;
-  inputs.customFormatName = identifiers.customFormatName;
-  if (identifiers.now != DateTime{}) inputs.now = identifiers.now;
-}
-
-::testing::AssertionResult writes(WriterFixture& fixture, const GoldenFile& golden, int count,
-                                  const std::vector<std::string>& lines) {
-  takeIdentifiers(fixture.inputs, golden.identifiers);
-  const WrittenFile file = writeBankFile(golden.writer, fixture);
-  ::testing::AssertionResult same = linesAre(file.lines, lines);
-  if (file.result.written && file.result.count == count && file.result.warnings.empty() && same) {
-    return same;
-  }
-  auto failure = ::testing::AssertionFailure();
-  if (!file.result.written) failure << "not written: " << file.result.failure << "\n";
-  if (file.result.count != count) {
-    failure << "count " << file.result.count << ", not " << count << "\n";
-  }
-  for (const std::string& warning : file.result.warnings) failure << warning << "\n";
-  failure << "in the file that begins [" << (lines.empty() ? "" : lines.front()) << "]";
-  if (!same) failure << same.message();
-  return failure;
-}
-}  // namespace
 
 WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture) {
   TempFolder folder;
   fixture.inputs.fileName = folder.file("bank.txt");
   WrittenFile written;
   written.result = writer(fixture.inputs);
-  written.lines = readLines(fixture.inputs.fileName);
+  written.bytes = readBytes(fixture.inputs.fileName);
+  written.lines = fileLines(written.bytes);
   return written;
-}
-
-WrittenFile writeBankFile(FormatWriter writer, const std::vector<Check>& checks,
-                          const WriterInputs& identifiers) {
-  WriterFixture fixture(checks);
-  takeIdentifiers(fixture.inputs, identifiers);
-  return writeBankFile(writer, fixture);
 }
 
 std::vector<std::string> readLines(const std::string& path) { return fileLines(readBytes(path)); }
@@ -62,17 +26,28 @@ void dropBill1(WriterFixture& fixture) {
        {"1001", "Acme", "03/05/2024", "Vendor", "-1", "Uncleared", ""}});
 }
 
-::testing::AssertionResult writesGoldenFiles(
-    const std::vector<Check>& checks, const GoldenFile& golden,
-    const std::vector<std::vector<std::string>>& vendorLines) {
-  WriterFixture fixture(checks, vendorLines);
-  if (auto full = writes(fixture, golden, golden.count, golden.lines); !full) return full;
-  WriterFixture withoutBill1(checks);
-  dropBill1(withoutBill1);
-  if (auto none = writes(withoutBill1, golden, 0, golden.withoutBill1); !none) {
-    return none << "\n  (the check table without \"Bill 1\")";
+::testing::AssertionResult matchesGolden(const std::string& bytes, const std::string& name) {
+  const std::string path = std::string(PPEXPORT_SOURCE_DIR) + "/tests/golden/" + name;
+  const char* update = std::getenv("PPEXPORT_UPDATE_GOLDEN");
+  if (update != nullptr && std::string(update) == "1") {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    writeBytes(path, bytes);
+    return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionSuccess();
+  if (!std::filesystem::exists(path)) {
+    return ::testing::AssertionFailure() << "no golden file " << path;
+  }
+  const std::string golden = readBytes(path);
+  if (bytes == golden) return ::testing::AssertionSuccess();
+  ::testing::AssertionResult lines = linesAre(fileLines(bytes), fileLines(golden));
+  auto failure = ::testing::AssertionFailure() << "the bytes differ from " << path;
+  return lines ? failure : failure << lines.message();
+}
+
+std::string describedEntries(const SettingsEntries& entries) {
+  std::string lines;
+  for (const auto& [key, value] : entries) lines += key + "=" + value + "\n";
+  return lines;
 }
 
 ::testing::AssertionResult linesAre(const std::vector<std::string>& lines,

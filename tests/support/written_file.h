@@ -1,6 +1,6 @@
 #pragma once
-// Running a bank writer into a fresh folder and reading back what it wrote, and the golden files
-// of a bank format: what its writer must write, byte for byte.
+// Running a bank writer into a fresh folder and reading back what it wrote, and comparing bytes
+// with the golden files under tests/golden.
 
 #include <string>
 #include <vector>
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/writer.h"
+#include "settings/settings_store.h"
 #include "support/reports.h"
 
 namespace ppexport::testing {
@@ -17,15 +18,11 @@ namespace ppexport::testing {
 struct WrittenFile {
   WriterResult result;
   std::vector<std::string> lines;
+  std::string bytes;
 };
 
 // Runs writer on the fixture's inputs with the output in a temporary folder of its own.
 WrittenFile writeBankFile(FormatWriter writer, WriterFixture& fixture);
-
-// Runs writer on a fresh fixture of checks with the identifiers, bank code, payee verification,
-// custom format name and (when set) the clock reading of identifiers.
-WrittenFile writeBankFile(FormatWriter writer, const std::vector<Check>& checks,
-                          const WriterInputs& identifiers);
 
 // The lines of the file at path, split as above.
 std::vector<std::string> readLines(const std::string& path);
@@ -33,23 +30,13 @@ std::vector<std::string> readLines(const std::string& path);
 // A check table whose heading row lacks "Bill 1" in place of the fixture's: writers read no row.
 void dropBill1(WriterFixture& fixture);
 
-// count spaces, for the fillers of expected fixed-width lines.
-inline std::string sp(std::size_t count) { return std::string(count, ' '); }
+// The golden file `name` under tests/golden holds bytes exactly; the message shows every line that
+// differs. With PPEXPORT_UPDATE_GOLDEN=1 in the environment it is rewritten with bytes instead, so
+// that a deliberate change of a format is one run and a review of the difference.
+::testing::AssertionResult matchesGolden(const std::string& bytes, const std::string& name);
 
-// What a format's writer must write with identifiers: on the test's check register, and on a
-// check table that lacks the "Bill 1" heading (the header and trailer alone, or nothing).
-struct GoldenFile {
-  FormatWriter writer;
-  WriterInputs identifiers;
-  int count = 0;
-  std::vector<std::string> lines;
-  std::vector<std::string> withoutBill1;
-};
-
-// Both files of golden are written, byte for byte, without warnings, with count and 0 rows.
-::testing::AssertionResult writesGoldenFiles(
-    const std::vector<Check>& checks, const GoldenFile& golden,
-    const std::vector<std::vector<std::string>>& vendorLines = {});
+// One "key=value" line per stored setting, in the store's order, for a golden file.
+std::string describedEntries(const SettingsEntries& entries);
 
 // The lines are exactly expected; the message shows every line that differs.
 ::testing::AssertionResult linesAre(const std::vector<std::string>& lines,

@@ -43,22 +43,6 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() { window_.reset(); }
 
-std::vector<HWND> WindowTest::mainControls() const {
-  std::vector<HWND> controls;
-  for (int index = 0; index < window::controlIndex(window::ExportControl::count); ++index) {
-    controls.push_back(control(static_cast<window::ExportControl>(index)));
-  }
-  return controls;
-}
-
-std::vector<HWND> WindowTest::editorControls() const {
-  std::vector<HWND> controls;
-  for (int index = 0; index < window::controlIndex(window::CustomFormatControl::count); ++index) {
-    controls.push_back(editorControl(static_cast<window::CustomFormatControl>(index)));
-  }
-  return controls;
-}
-
 std::string text(HWND control) { return narrow(win32::windowText(control)); }
 
 bool visible(HWND control) { return IsWindowVisible(control) != FALSE; }
@@ -84,6 +68,8 @@ RECT placeInWindow(HWND control) {
   return rect;
 }
 
+namespace {
+// The design place of a model control (twips, frame included) in pixels at the window's DPI.
 RECT designPlace(const std::vector<window::Control>& controls, std::size_t index, HWND window) {
   const window::Control& control = controls[index];
   int left = control.place.left;
@@ -97,6 +83,7 @@ RECT designPlace(const std::vector<window::Control>& controls, std::size_t index
           win32::pixels(left + control.place.width, dpi),
           win32::pixels(top + control.place.height, dpi)};
 }
+}  // namespace
 
 void typeInto(HWND box, const std::string& text) {
   wchar_t className[32] = {};
@@ -121,6 +108,13 @@ void chooseEntry(HWND list, const std::string& entry) {
 }
 
 void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+void WindowTest::pressEscape(HWND control) {
+  MSG escape{control, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+  EXPECT_TRUE(window_->dialogMessage(escape));
+  MSG pending;
+  while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE) != FALSE) DispatchMessageW(&pending);
+}
 
 std::vector<std::string> differencesFromModel(const std::vector<window::Control>& model,
                                               const std::vector<HWND>& controls, HWND window) {

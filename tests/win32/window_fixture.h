@@ -17,14 +17,9 @@
 #include "win32/busy_pointer.h"
 #include "win32/editor_window.h"
 #include "win32/main_window.h"
+#include "window/model_fixture.h"  // the recording message boxes and document viewer
 
 namespace ppexport::testing {
-
-class RecordingMessageBoxes final : public window::MessageBoxes {
- public:
-  void show(const window::MessageBoxRequest& message) override { shown.push_back(message); }
-  std::vector<window::MessageBoxRequest> shown;
-};
 
 class AnsweringFileChooser final : public window::FileChooser {
  public:
@@ -34,14 +29,6 @@ class AnsweringFileChooser final : public window::FileChooser {
   }
   window::FileChoice next;
   std::vector<window::FileDialogSettings> asked;
-};
-
-class RecordingDocumentViewer final : public DocumentViewer {
- public:
-  bool start() override { return true; }
-  void show(const std::string& path) override { shown.push_back(path); }
-  void close() override {}
-  std::vector<std::string> shown;
 };
 
 class WindowTest : public ::testing::Test {
@@ -60,14 +47,29 @@ class WindowTest : public ::testing::Test {
   }
   win32::EditorWindow& editor() { return window_->editor(); }
   // The native controls in the order of the models' controls.
-  std::vector<HWND> mainControls() const;
-  std::vector<HWND> editorControls() const;
+  template <typename Id>
+  std::vector<HWND> nativeControls() const {
+    std::vector<HWND> controls;
+    for (int index = 0; index < window::controlIndex(Id::count); ++index) {
+      const Id id = static_cast<Id>(index);
+      if constexpr (std::is_same_v<Id, window::ExportControl>) {
+        controls.push_back(control(id));
+      } else {
+        controls.push_back(editorControl(id));
+      }
+    }
+    return controls;
+  }
+  std::vector<HWND> mainControls() const { return nativeControls<window::ExportControl>(); }
+  std::vector<HWND> editorControls() const { return nativeControls<window::CustomFormatControl>(); }
   win32::MainWindow& window() { return *window_; }
+  // Escape pressed in a control, through the window's dialog keys; then the posted messages run.
+  void pressEscape(HWND control);
 
   MemorySettingsStore settings_;
   RecordingMessageBoxes messages_;
   AnsweringFileChooser files_;
-  RecordingDocumentViewer documents_;
+  RecordingViewer documents_;
   win32::Win32BusyPointer busy_;
   std::unique_ptr<Clock> clock_;
   QuickBooksChoice quickBooks_;
@@ -81,8 +83,6 @@ bool visible(HWND control);
 std::vector<std::string> entries(HWND list);
 // The control's place in its window's client area, in pixels.
 RECT placeInWindow(HWND control);
-// The design place of a model control (twips, frame included) in pixels at the window's DPI.
-RECT designPlace(const std::vector<window::Control>& controls, std::size_t index, HWND window);
 
 // The user's actions, as the controls report them to their window.
 void typeInto(HWND box, const std::string& text);

@@ -33,15 +33,20 @@ window::WindowServices ModelFixture::services() {
   services.documents = &documents;
   services.busy = &busy;
   services.programFolder = folder.path().string();
-  services.version = "1.0.0";
+  services.version = version;
+  services.notices = notices;
   services.historyFolder = folder.file("history");
   return services;
 }
 
-window::ExportModel& ModelFixture::start() {
+window::ExportModel& ModelFixture::make() {
   model = std::make_unique<window::ExportModel>(services());
   model->setObserver(&observer);
-  model->startUp();
+  return *model;
+}
+
+window::ExportModel& ModelFixture::start() {
+  make().startUp();
   return *model;
 }
 
@@ -49,6 +54,19 @@ void ModelFixture::choose(window::ExportControl id, const std::string& entry) {
   const int index = window::entryIndex(control(id).entries, entry);
   ASSERT_NE(index, -1) << entry;
   model->entryChosen(id, index);
+}
+
+std::string describedControls(const std::vector<window::Control>& controls) {
+  std::string lines;
+  for (const window::Control& c : controls) {
+    const window::Rect& r = c.place;
+    lines += std::string(c.name) + " '" + c.text + "' " + (c.visible ? "shown " : "hidden ") +
+             std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
+             "x" + std::to_string(r.height);
+    if (c.container != -1) lines += " in " + std::string(controls.at(c.container).name);
+    lines += c.enabled ? "\n" : " disabled\n";
+  }
+  return lines;
 }
 
 std::string ModelFixture::stored(const std::string& key) {

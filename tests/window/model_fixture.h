@@ -83,6 +83,10 @@ class RecordingObserver final : public window::WindowObserver {
   std::function<void()> whileRefreshing;
 };
 
+// One line per control: its name, text, visibility, place in twips and frame, so that a golden
+// file of a window's design names every control that differs.
+std::string describedControls(const std::vector<window::Control>& controls);
+
 // The title of every message the windows show.
 inline const std::string messageTitle = "Darodid IzezozezIzo Vizozav";
 
@@ -100,11 +104,14 @@ struct ModelFixture {
   RecordingViewer documents;
   RecordingObserver observer;
   std::unique_ptr<window::ExportModel> model;
+  std::string version = "1.0.0";
+  std::vector<std::string> notices;  // for the status line
 
   // The chart of accounts of the fake company: Checking and Savings are active bank accounts.
   ModelFixture();
   window::WindowServices services();
-  // Makes the model and runs its start-up.
+  // Makes the model; start() also runs its start-up.
+  window::ExportModel& make();
   window::ExportModel& start();
 
   const window::Control& control(window::ExportControl id) const { return model->control(id); }

@@ -1,0 +1,199 @@
+// What bank writers do beyond the bytes of their files (tests/core/bank_files_test.cpp): the file
+// numbers of Royal Bank and TD Bank Canada kept in the settings store, and files that cannot be
+// written.
+
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
+#include <csignal>
+#include <filesystem>
+
+#include "formats/bank_formats.h"
+#include "formats/file_control_number.h"
+#include "support/temp_folder.h"
+#include "support/written_file.h"
+
+namespace ppexport {
+namespace {
+
+using testing::Check;
+using testing::TempFolder;
+using testing::WriterFixture;
+using testing::writeBankFile;
+
+// An issued check, a cleared void, a cleared check and a deposit.
+const std::vector<Check> register_ = {
+    {.number = "1234", .date = "03/05/2024", .amount = "-1,500.00", .name = "Acme Supply"},
+    {.number = "1235", .cleared = "Cleared", .date = "03/06/2024", .amount = "0.00",
+     .name = "Bolt & Nut", .description = "VOID: 75.25 wrong amount"},
+    {.number = "1236", .cleared = "Cleared", .date = "03/07/2024", .amount = "-20.00"},
+    {.number = "", .date = "03/08/2024", .amount = "900.00", .description = "Deposit"},
+};
+
+TEST(RoyalBankOfCanada, fileControlNumbersRiseFromFileToFileAndWrapAfter9999) {
+  WriterFixture fixture(register_);
+  fixture.inputs.bankId = "12345";
+  fixture.inputs.accountId = "1234567";
+  const auto headerNumber = [&] {
+    return testing::writeBankFile(writeRoyalBankOfCanada, fixture).lines.at(0).substr(15, 4);
+  };
+  EXPECT_EQ(headerNumber(), "1235");
+  EXPECT_EQ(fixture.settings.readSetting("lastFCN"), "1235");
+  EXPECT_EQ(headerNumber(), "1236");
+  fixture.settings.saveSetting("lastFCN", "9999");
+  EXPECT_EQ(headerNumber(), "0000");
+  EXPECT_EQ(fixture.settings.readSetting("lastFCN"), "0000");
+  EXPECT_EQ(headerNumber(), "0001");
+}
+
+TEST(FileControlNumber, followsTheStoredNumber) {
+  const Date today{2026, 12, 5};  // day number 46361
+  const struct {
+    std::optional<std::string> stored;
+    std::size_t width;
+    std::string next;
+  } cases[] = {
+      {std::nullopt, 4, "1235"}, {"1235", 4, "1236"},   {"9999", 4, "0000"},
+      {"0000", 4, "1"},          {" 77 ", 4, "78"},     {std::nullopt, 2, "35"},
+      {"abc", 4, "6361"},        {"", 4, "6361"},       {"12.5", 4, "6361"},
+      {"-3", 4, "6361"},         {"99999999999999999999", 4, "6361"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(followingFileControlNumber(c.stored, today, c.width), c.next)
+        << c.stored.value_or("<none>");
+  }
+}
+
+TEST(RoyalBankOfCanada, aFailingStoreWritesNoFileAndKeepsTheEarlierOne) {
+  WriterFixture fixture(register_);
+  testing::TempFolder folder;
+  fixture.inputs.fileName = folder.file("rbc.txt");
+  testing::writeBytes(fixture.inputs.fileName, "earlier file\r\n");
+  fixture.settings.saveSetting("lastFCN", "1240");
+  fixture.settings.failWith("database is locked");
+  WriterResult result = writeRoyalBankOfCanada(fixture.inputs);
+  EXPECT_FALSE(result.written);
+  EXPECT_NE(result.failure.find("database is locked"), std::string::npos) << result.failure;
+  EXPECT_EQ(testing::readBytes(fixture.inputs.fileName), "earlier file\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  fixture.settings.failWith("");
+  EXPECT_EQ(fixture.settings.readSetting("lastFCN"), "1240");
+
+  fixture.inputs.settings = nullptr;
+  EXPECT_FALSE(writeRoyalBankOfCanada(fixture.inputs).written);
+}
+
+// Also a file without details takes its number.
+TEST(TdBankCanada, fileNumbersRiseFromFileToFile) {
+  WriterFixture fixture(register_);
+  EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), "00001000");
+  testing::dropBill1(fixture);
+  EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), "00001001");
+  EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), "1002");
+}
+
+TEST(TdBankCanada, aStoredFileNumberThatIsNotANumberCountsAsOneThousand) {
+  struct Case {
+    std::string stored;
+    std::string fileNumber;
+    std::string next;
+  } cases[] = {
+      {"1500", "00001500", "1501"},
+      {"+42", "00000042", "43"},
+      {"-3", "000000-3", "-2"},
+      {"abc", "00001000", "1001"},
+      {"", "00001000", "1001"},
+      {" 42", "00001000", "1001"},
+      {"4.5", "00001000", "1001"},
+      {"+-5", "00001000", "1001"},
+      {"9223372036854775808", "00001000", "1001"},
+  };
+  for (const Case& c : cases) {
+    WriterFixture fixture({});
+    fixture.settings.saveSetting("nextTDCanadaBankFileNumber", c.stored);
+    EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), c.fileNumber)
+        << c.stored;
+    EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), c.next) << c.stored;
+  }
+}
+
+TEST(TdBankCanada, noFileWithoutAFreshFileNumber) {
+  struct Case {
+    std::string stored;
+    std::string storeFailure;
+  } cases[] = {
+      {"1500", "disk I/O error"},
+      {"9223372036854775807", ""},  // no number can follow it
+  };
+  for (const Case& c : cases) {
+    WriterFixture fixture(register_);
+    fixture.settings.saveSetting("nextTDCanadaBankFileNumber", c.stored);
+    fixture.settings.failWith(c.storeFailure);
+    testing::TempFolder folder;
+    fixture.inputs.fileName = folder.file("td.txt");
+    testing::writeBytes(fixture.inputs.fileName, "earlier file\r\n");
+    WriterResult result = writeTdBankCanada(fixture.inputs);
+    EXPECT_FALSE(result.written);
+    EXPECT_NE(result.failure.find(c.storeFailure.empty() ? c.stored : c.storeFailure),
+              std::string::npos)
+        << result.failure;
+    EXPECT_EQ(testing::readBytes(fixture.inputs.fileName), "earlier file\r\n");
+    fixture.settings.failWith("");
+    EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), c.stored);
+  }
+}
+
+TEST(BankWriters, aFileThatCannotBeWrittenIsReportedWithItsCount) {
+  WriterFixture fixture(register_);
+  TempFolder folder;
+  fixture.inputs.fileName = folder.file("missing-folder/out.txt");
+  WriterResult result = writeGenericBankFormat(fixture.inputs);
+  EXPECT_FALSE(result.written);
+  EXPECT_FALSE(result.failure.empty());
+  EXPECT_EQ(result.count, 2);
+  EXPECT_FALSE(std::filesystem::exists(fixture.inputs.fileName));
+}
+
+#ifndef _WIN32  // Windows has no file size limit to play a full disk with.
+// Writes a long Generic Bank Format file over target while the file size limit stops writes after
+// 4 KB, as a full disk would (the limit holds even for the administrator). True when the writer
+// reported the failure, the earlier file stayed whole and no temporary file was left behind.
+bool failedWriteKeepsEarlierFile(const TempFolder& folder, const std::string& target) {
+  std::vector<Check> many(2000, Check{.number = "1001"});
+  WriterFixture fixture(many);
+  fixture.inputs.fileName = target;
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{4096, 4096};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  WriterResult result = writeGenericBankFormat(fixture.inputs);
+  const bool intact = testing::readBytes(target) == "earlier file\r\n";
+  const bool alone = std::distance(std::filesystem::directory_iterator(folder.path()),
+                                   std::filesystem::directory_iterator()) == 1;
+  return !result.written && !result.failure.empty() && intact && alone;
+}
+
+TEST(BankWritersDeathTest, aFailedWriteKeepsTheEarlierFile) {
+  TempFolder folder;
+  const std::string target = folder.file("out.txt");
+  testing::writeBytes(target, "earlier file\r\n");
+  EXPECT_EXIT(std::exit(failedWriteKeepsEarlierFile(folder, target) ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
+}
+#endif
+
+TEST(BankWriters, anExistingFileIsReplacedNotAppended) {
+  WriterFixture fixture(register_);
+  TempFolder folder;
+  fixture.inputs.fileName = folder.file("out.txt");
+  testing::writeBytes(fixture.inputs.fileName, std::string(5000, 'x'));
+  writeRegionsBank(fixture.inputs);
+  EXPECT_EQ(testing::readLines(fixture.inputs.fileName).size(), 2u);
+}
+
+}  // namespace
+}  // namespace ppexport
