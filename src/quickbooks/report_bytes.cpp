@@ -1,5 +1,7 @@
 #include "quickbooks/report_bytes.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 
 #include "text/file_names.h"
@@ -15,8 +17,9 @@ namespace ppexport {
 
 namespace {
 
-// The whole file through the C library: for platforms without a mapping, and for files that
-// cannot be mapped (a pipe, an empty file). A file that grows meanwhile is read on to its end.
+// The whole file through the C library: for platforms without the system calls below, and for
+// files whose size is not known beforehand (a pipe) or that grow while they are read. A file
+// that grows meanwhile is read on to its end.
 bool readWhole(const std::string& name, std::string& text) {
   std::FILE* file = openFile(name, "rb");
   if (file == nullptr) return false;
@@ -42,7 +45,35 @@ bool readWhole(const std::string& name, std::string& text) {
   return true;
 }
 
+#ifndef _WIN32
+// Reads into buffer until it is full or the file ends; the bytes read, or -1 on a read error.
+long long readInto(int descriptor, char* buffer, std::size_t capacity) {
+  std::size_t filled = 0;
+  while (filled < capacity) {
+    const ssize_t got = ::read(descriptor, buffer + filled, capacity - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  return static_cast<long long>(filled);
+}
+#endif
+
 }  // namespace
+
+void preferLargePages(const void* data, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  // Only the whole large pages inside the buffer can be advised.
+  constexpr std::uintptr_t kLargePage = 2 * 1024 * 1024;
+  const auto from = (reinterpret_cast<std::uintptr_t>(data) + kLargePage - 1) & ~(kLargePage - 1);
+  const auto to = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLargePage - 1);
+  if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
 
 std::shared_ptr<ReportBytes> ReportBytes::fromText(std::string text) {
   std::shared_ptr<ReportBytes> bytes(new ReportBytes);
@@ -54,21 +85,36 @@ std::shared_ptr<ReportBytes> ReportBytes::fromText(std::string text) {
 
 std::shared_ptr<ReportBytes> ReportBytes::fromFile(const std::string& name) {
 #ifndef _WIN32
+  // A regular file of known size is read in one go into memory taken from the system for it,
+  // which comes zeroed and needs no second copy.
   const int descriptor = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return nullptr;
   struct stat status {};
   if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
     const auto size = static_cast<std::size_t>(status.st_size);
-    void* mapping =
-        ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, descriptor, 0);
-    if (mapping != MAP_FAILED) {
-      ::close(descriptor);
-      ::madvise(mapping, size, MADV_SEQUENTIAL);
+    void* memory =
+        ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory != MAP_FAILED) {
       std::shared_ptr<ReportBytes> bytes(new ReportBytes);
-      bytes->data_ = static_cast<char*>(mapping);
-      bytes->size_ = size;
-      bytes->mapped_ = true;
-      return bytes;
+      bytes->data_ = static_cast<char*>(memory);
+      bytes->mappedSize_ = size;
+      preferLargePages(memory, size);
+#ifdef POSIX_FADV_SEQUENTIAL
+      ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+      const long long got = readInto(descriptor, bytes->data_, size);
+      char probe = 0;
+      // A file cut meanwhile gives the bytes it still had; one that grew is read again below.
+      const bool grew = got == static_cast<long long>(size) && readInto(descriptor, &probe, 1) != 0;
+      if (got < 0) {
+        ::close(descriptor);
+        return nullptr;
+      }
+      if (!grew) {
+        ::close(descriptor);
+        bytes->size_ = static_cast<std::size_t>(got);
+        return bytes;
+      }
     }
   }
   ::close(descriptor);
@@ -80,7 +126,7 @@ std::shared_ptr<ReportBytes> ReportBytes::fromFile(const std::string& name) {
 
 ReportBytes::~ReportBytes() {
 #ifndef _WIN32
-  if (mapped_) ::munmap(data_, size_);
+  if (mappedSize_ != 0) ::munmap(data_, mappedSize_);
 #endif
 }
 
