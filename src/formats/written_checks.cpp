@@ -28,35 +28,45 @@ bool allDigits(std::string_view text) {
 }
 
 namespace {
-// For every row, the index of the first row with the same check number, found through an
-// open-addressing table of row indexes: a file of a million rows costs no allocation per row.
-std::vector<std::uint32_t> firstRowOfEachNumber(const std::vector<WrittenCheck>& checks) {
+// The rows of each check number, found through an open-addressing table of row indexes: a file
+// of a million rows costs no allocation per row. Every row gets the index of the first row with
+// its number; the first row of a number gets how many rows carry it.
+struct NumberOccurrences {
+  std::vector<std::uint32_t> first;
+  std::vector<std::uint32_t> times;
+};
+
+std::uint64_t numberHash(std::string_view number) {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (const char c : number) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return hash ^ (hash >> 32);
+}
+
+NumberOccurrences numberOccurrences(const std::vector<WrittenCheck>& checks) {
   constexpr std::uint32_t empty = UINT32_MAX;
   std::size_t size = 16;
   while (size < checks.size() * 2) size *= 2;
   const std::size_t mask = size - 1;
   std::vector<std::uint32_t> slots(size, empty);
-  std::vector<std::uint32_t> first(checks.size());
+  NumberOccurrences occurrences;
+  occurrences.first.resize(checks.size());
+  occurrences.times.resize(checks.size());
   for (std::uint32_t row = 0; row < checks.size(); ++row) {
-    const std::string& number = checks[row].number;
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const char c : number) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    std::size_t slot = static_cast<std::size_t>(hash ^ (hash >> 32)) & mask;
+    const std::string_view number = checks[row].number;
+    std::size_t slot = static_cast<std::size_t>(numberHash(number)) & mask;
     while (slots[slot] != empty && checks[slots[slot]].number != number) slot = (slot + 1) & mask;
     if (slots[slot] == empty) slots[slot] = row;
-    first[row] = slots[slot];
+    occurrences.first[row] = slots[slot];
+    ++occurrences.times[slots[slot]];
   }
-  return first;
+  return occurrences;
 }
 }  // namespace
 
 std::vector<std::string> checkWarnings(
     const std::vector<WrittenCheck>& checks,
     const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote) {
-  const std::vector<std::uint32_t> first = firstRowOfEachNumber(checks);
-  std::vector<int> occurrences(checks.size(), 0);
-  for (const std::uint32_t row : first) ++occurrences[row];
-  std::vector<int> seen(checks.size(), 0);
+  NumberOccurrences occurrences = numberOccurrences(checks);
   std::vector<std::string> warnings;
   for (std::size_t row = 0; row < checks.size(); ++row) {
     const WrittenCheck& check = checks[row];
@@ -67,10 +77,13 @@ std::vector<std::string> checkWarnings(
     if (check.numberZeroFilled && !check.number.empty() && !allDigits(check.number)) {
       warnings.push_back(checkWarning(check.number, "check number is not all digits"));
     }
-    const int times = check.number.empty() ? 0 : occurrences[first[row]];
-    if (times > 1 && ++seen[first[row]] == 2) {
+    // At a number's second row, which is the first one that is not its first.
+    const std::uint32_t first = occurrences.first[row];
+    const std::uint32_t times = occurrences.times[first];
+    if (!check.number.empty() && first != row && times > 1) {
       warnings.push_back(
           checkWarning(check.number, "written " + std::to_string(times) + " times in this file"));
+      occurrences.times[first] = 0;  // warned once
     }
     if (rowNote) {
       if (std::optional<std::string> note = rowNote(check)) warnings.push_back(std::move(*note));
