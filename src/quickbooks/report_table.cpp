@@ -1,5 +1,6 @@
 #include "quickbooks/report_table.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -118,22 +119,34 @@ BlockMarks marksAt(const char* text, std::size_t at, std::size_t limit, char del
   return marks;
 }
 
+// How many bits are set: the processor's own count where the build may use it, else the same in
+// a few arithmetic steps, which beat a call into the compiler's library.
+int countMarks(std::uint64_t bits) {
+#if defined(__POPCNT__)
+  return std::popcount(bits);
+#else
+  bits -= (bits >> 1) & 0x5555'5555'5555'5555u;
+  bits = (bits & 0x3333'3333'3333'3333u) + ((bits >> 2) & 0x3333'3333'3333'3333u);
+  bits = (bits + (bits >> 4)) & 0x0F0F'0F0F'0F0F'0F0Fu;
+  return static_cast<int>((bits * 0x0101'0101'0101'0101u) >> 56);
+#endif
+}
+
 // The bits of marks up to and including the lowest one of `through`, which must have one.
 std::uint64_t upToLowest(std::uint64_t through) { return through ^ (through - 1); }
 
 }  // namespace
 
-void ReportTable::splitRow(std::size_t row) const {
+template <class Keep>
+void ReportTable::splitFields(std::size_t row, Keep&& keep) const {
   const auto columns = static_cast<std::size_t>(columns_);
-  splitCells_.assign(columns, CellSpan{});
   const std::size_t start = rowStarts_[row];
   if (isScanned(delimiter_)) {
     // Each field from the character after the delimiter before it; trimmed when it is read.
     std::size_t column = 0;
     std::size_t from = start;
-    auto keep = [&](std::size_t to) {
-      splitCells_[column++] = {static_cast<std::uint32_t>(from - start),
-                               static_cast<std::uint32_t>(to - start)};
+    auto next = [&](std::size_t to) {
+      keep(column++, from, to);
       from = to + 1;
     };
     std::size_t end = size_;
@@ -142,7 +155,7 @@ void ReportTable::splitRow(std::size_t row) const {
       std::uint64_t delimiters = marks.delimiters;
       if (marks.returns != 0) delimiters &= upToLowest(marks.returns) >> 1;
       for (; delimiters != 0 && column < columns; delimiters &= delimiters - 1) {
-        keep(block + static_cast<std::size_t>(std::countr_zero(delimiters)));
+        next(block + static_cast<std::size_t>(std::countr_zero(delimiters)));
       }
       if (marks.returns != 0) {
         end = block + static_cast<std::size_t>(std::countr_zero(marks.returns));
@@ -150,7 +163,7 @@ void ReportTable::splitRow(std::size_t row) const {
       }
     }
     // The last field of the line, unless the heading's fields were all found before it.
-    if (column < columns) keep(end);
+    if (column < columns) next(end);
     return;
   }
   const std::string_view file(text_, size_);
@@ -158,13 +171,31 @@ void ReportTable::splitRow(std::size_t row) const {
   for (std::size_t column = 0; column < columns; ++column) {
     const ViewSplit split = splitFirst(rest, delimiter_);
     if (!split.first.empty()) {
-      const auto offset = static_cast<std::size_t>(split.first.data() - text_) - start;
-      splitCells_[column] = {static_cast<std::uint32_t>(offset),
-                             static_cast<std::uint32_t>(offset + split.first.size())};
+      const auto offset = static_cast<std::size_t>(split.first.data() - text_);
+      keep(column, offset, offset + split.first.size());
     }
     rest = split.rest;
   }
 }
+
+void ReportTable::splitRow(std::size_t row) const {
+  splitCells_.assign(static_cast<std::size_t>(columns_), CellSpan{});
+  const std::size_t start = rowStarts_[row];
+  splitFields(row, [&](std::size_t column, std::size_t from, std::size_t to) {
+    splitCells_[column] = {static_cast<std::uint32_t>(from - start),
+                           static_cast<std::uint32_t>(to - start)};
+  });
+}
+
+namespace {
+// The text from `from` to `to` without the spaces around it.
+std::string_view trimmedCell(const char* from, const char* to) {
+  while (from < to && *from == ' ') ++from;
+  while (from < to && to[-1] == ' ') --to;
+  if (from == to) return {};
+  return {from, static_cast<std::size_t>(to - from)};
+}
+}  // namespace
 
 std::string_view ReportTable::cell(int row, int column) const {
   if (row < 1 || row > rows_ || column < 1 || column > columns_) return {};
@@ -174,12 +205,17 @@ std::string_view ReportTable::cell(int row, int column) const {
     splitRow_ = index;
   }
   const CellSpan& span = splitCells_[static_cast<std::size_t>(column - 1)];
-  const char* from = text_ + rowStarts_[index] + span.from;
-  const char* to = text_ + rowStarts_[index] + span.to;
-  while (from < to && *from == ' ') ++from;
-  while (from < to && to[-1] == ' ') --to;
-  if (from == to) return {};
-  return {from, static_cast<std::size_t>(to - from)};
+  const char* rowText = text_ + rowStarts_[index];
+  return trimmedCell(rowText + span.from, rowText + span.to);
+}
+
+void ReportTable::rowCells(int row, std::string_view* cells) const {
+  std::fill(cells, cells + columns_, std::string_view());
+  if (row < 1 || row > rows_) return;
+  splitFields(static_cast<std::size_t>(row - 1),
+              [&](std::size_t column, std::size_t from, std::size_t to) {
+                cells[column] = trimmedCell(text_ + from, text_ + to);
+              });
 }
 
 void ReportTable::clear() { *this = ReportTable(); }
@@ -249,13 +285,13 @@ class ReportTableBuilder {
       for (;;) {
         if (marks.returns != 0) {
           const std::uint64_t through = upToLowest(marks.returns);
-          delimiters += std::popcount(marks.delimiters & (through >> 1));
+          delimiters += countMarks(marks.delimiters & (through >> 1));
           end = block + static_cast<std::size_t>(std::countr_zero(marks.returns));
           marks.returns &= ~through;
           marks.delimiters &= ~through;
           break;
         }
-        delimiters += std::popcount(marks.delimiters);
+        delimiters += countMarks(marks.delimiters);
         block += 64;
         if (block >= size_) break;
         marks = marksAt(text_, block, size_, delimiter);
