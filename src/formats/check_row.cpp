@@ -38,6 +38,18 @@ CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
                    const VendorIndex& vendors, int row)
     : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {}
 
+CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
+                   const VendorIndex& vendors, int row, const std::string_view* cells)
+    : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row), cells_(cells) {}
+
+void CheckRow::readAll() const {
+  hasCheckNumber();
+  amount();
+  isVoid();
+  checkDate();
+  payee();
+}
+
 const std::optional<double>& CheckRow::amount() const {
   if (!amountRead_) {
     amountRead_ = true;
@@ -72,7 +84,11 @@ const std::optional<Date>& CheckRow::checkDate() const {
 }
 
 bool CheckRow::hasCheckNumber() const {
-  return !checkNumber().empty() && regional().isNumeric(checkNumber());
+  if (!numberRead_) {
+    numberRead_ = true;
+    hasCheckNumber_ = !checkNumber().empty() && regional().isNumeric(checkNumber());
+  }
+  return hasCheckNumber_;
 }
 
 bool CheckRow::qualifies(Selection selection) const {
@@ -108,7 +124,11 @@ CheckStatus CheckRow::status() const {
 }
 
 std::string_view CheckRow::payee() const {
-  return resolvePayee(name(), cell(columns_->nameType), cell(columns_->bill1), *vendors_);
+  if (!payeeRead_) {
+    payeeRead_ = true;
+    payee_ = resolvePayee(name(), cell(columns_->nameType), cell(columns_->bill1), *vendors_);
+  }
+  return payee_;
 }
 
 }  // namespace ppexport
