@@ -31,7 +31,7 @@ std::uint32_t CheckRows::Progress::waitPast(std::uint32_t seen) {
 CheckRows::CheckRows(const ReportTable& checks, const CheckColumns& columns,
                      const VendorIndex& vendors)
     : checks_(&checks), columns_(&columns), vendors_(&vendors) {
-  if (checks.rows() - 1 < kRowsReadAhead) return;
+  if (checks.rows() - 1 < kRowsReadAhead || checks.columns() > kMostColumnsReadAhead) return;
   rowCount_ = static_cast<std::uint32_t>(checks.rows() - 1);
   slots_.resize(kSlots);
   cells_.resize(static_cast<std::size_t>(kSlots) * static_cast<std::size_t>(checks.columns()));

@@ -29,8 +29,11 @@ class CheckRows {
   // other, each once; the one returned is valid until the next is asked for.
   const CheckRow& at(int row);
 
-  // Tables with fewer rows are read on the writer's own thread: starting a thread costs more.
+  // Tables with fewer rows are read on the writer's own thread: starting a thread costs more. So
+  // are tables of more columns than a check report has, whose rows waiting would take too much
+  // memory.
   static constexpr int kRowsReadAhead = 8192;
+  static constexpr int kMostColumnsReadAhead = 256;
 
  private:
   void readAhead();
