@@ -1,6 +1,10 @@
 #include "formats/bank_file.h"
 
 #include <algorithm>
+#include <exception>
+#include <thread>
+
+#include "quickbooks/report_bytes.h"
 
 namespace ppexport {
 
@@ -12,7 +16,13 @@ std::string checkWarning(std::string_view checkNumber, std::string_view problem)
   return line;
 }
 
-BankFile::BankFile(const WriterInputs& inputs) : inputs_(&inputs), file_(inputs.fileName) {
+namespace {
+const VendorIndex noVendors;
+}  // namespace
+
+BankFile::BankFile(const WriterInputs& inputs)
+    : inputs_(&inputs), vendors_(inputs.vendors != nullptr ? inputs.vendors : &noVendors),
+      file_(inputs.fileName) {
   if (inputs.checks != nullptr) columns_ = CheckColumns::find(*inputs.checks);
 }
 
@@ -74,57 +84,68 @@ void BankFile::writeNoLine() {
   if (inRow_) noteRowWritten(false, std::nullopt);
 }
 
-int BankFile::forEachCheck(Selection selection,
-                           const std::function<void(const CheckRow&)>& visit) {
-  return forEachCheck([selection](const CheckRow& check) { return check.qualifies(selection); },
-                      visit);
-}
-
-int BankFile::forEachCheck(const std::function<bool(const CheckRow&)>& qualifies,
-                           const std::function<void(const CheckRow&)>& visit) {
-  if (!columns_ || inputs_->checks == nullptr) return 0;
-  static const VendorIndex noVendors;
-  const VendorIndex& vendors = inputs_->vendors != nullptr ? *inputs_->vendors : noVendors;
-  int count = 0;
+bool BankFile::startWalk() {
+  if (!columns_ || inputs_->checks == nullptr) return false;
   // One entry per row at most: reserved once, so that a large file is not copied as it grows.
   if (result_.checks.capacity() == 0) {
     result_.checks.reserve(static_cast<std::size_t>(std::max(0, inputs_->checks->rows() - 1)));
+    preferLargePages(result_.checks.data(), result_.checks.capacity() * sizeof(WrittenCheck));
   }
-  for (int row = 2; row <= inputs_->checks->rows(); ++row) {
-    CheckRow check(*inputs_->checks, *columns_, vendors, row);
-    if (!qualifies(check)) continue;
-    // A check an earlier file carried is neither counted nor written when only new ones are
-    // asked for.
-    if (inputs_->leaveOut &&
-        inputs_->leaveOut(check.checkNumber(), check.isVoid(), check.amountInCents())) {
-      ++result_.leftOut;
-      continue;
-    }
-    ++count;
-    inRow_ = true;
-    rowWritten_ = false;
-    rowHasCents_ = false;
-    row_ = WrittenCheck{};
-    visit(check);
-    inRow_ = false;
-    if (!rowWritten_) continue;
-    row_.number = check.checkNumber();
-    row_.date = check.checkDate();
-    // A row whose line carries no amount counts with the amount the format reports for it.
-    if (!rowHasCents_) row_.cents = check.amountInCents();
-    row_.isVoid = check.isVoid();
-    row_.payee = check.payee();
-    row_.amountUnreadable = !check.amountReadable();
-    row_.dateUnreadable = !check.checkDate();
-    result_.checks.push_back(std::move(row_));
+  return true;
+}
+
+// A check an earlier file carried is neither counted nor written when only new ones are asked for.
+bool BankFile::leftOut(const CheckRow& check) {
+  if (!inputs_->leaveOut ||
+      !inputs_->leaveOut(check.checkNumber(), check.isVoid(), check.amountInCents())) {
+    return false;
   }
-  return count;
+  ++result_.leftOut;
+  return true;
+}
+
+void BankFile::startRow() {
+  inRow_ = true;
+  rowWritten_ = false;
+  rowHasCents_ = false;
+  row_ = WrittenCheck{};
+}
+
+void BankFile::finishRow(const CheckRow& check) {
+  inRow_ = false;
+  if (!rowWritten_) return;
+  row_.number = check.checkNumber();
+  row_.date = check.checkDate();
+  // A row whose line carries no amount counts with the amount the format reports for it.
+  if (!rowHasCents_) row_.cents = check.amountInCents();
+  row_.isVoid = check.isVoid();
+  row_.payee = check.payee();
+  row_.amountUnreadable = !check.amountReadable();
+  row_.dateUnreadable = !check.checkDate();
+  result_.checks.push_back(row_);
 }
 
 WriterResult BankFile::finish(int count) {
-  result_.warnings = checkWarnings(result_.checks, inputs_->rowNote);
   result_.count = count;
-  result_.written = file_.commit();
+  // A large file's warnings are worked out on a second thread while the file goes to disk, which
+  // mostly waits for the disk. Both only read what the walk recorded.
+  constexpr std::size_t kWarningsAside = 20000;
+  if (result_.checks.size() < kWarningsAside) {
+    result_.warnings = checkWarnings(result_.checks, inputs_->rowNote);
+    result_.written = file_.commit();
+  } else {
+    std::exception_ptr failure;
+    std::thread warnings([this, &failure] {
+      try {
+        result_.warnings = checkWarnings(result_.checks, inputs_->rowNote);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+    });
+    result_.written = file_.commit();
+    warnings.join();
+    if (failure) std::rethrow_exception(failure);
+  }
   result_.failure = file_.failure();
   return std::move(result_);
 }

@@ -3,12 +3,13 @@
 // the qualifying rows of the check table, and the record of what was written (the detail rows and
 // the identifier fields) from which the result's totals and warnings come.
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "formats/check_row.h"
+#include "formats/check_rows.h"
 #include "formats/output_file.h"
 #include "formats/records.h"
 #include "formats/writer.h"
@@ -38,19 +39,45 @@ class BankFile {
 
   // Calls visit for every row that qualifies under selection, in table order, and returns how many
   // there were. Rows for which visit writes a line get their warnings.
-  int forEachCheck(Selection selection, const std::function<void(const CheckRow&)>& visit);
+  template <class Visit>
+  int forEachCheck(Selection selection, Visit&& visit) {
+    return forEachCheck([selection](const CheckRow& check) { return check.qualifies(selection); },
+                        visit);
+  }
   // The same for a format with a qualifying rule of its own.
-  int forEachCheck(const std::function<bool(const CheckRow&)>& qualifies,
-                   const std::function<void(const CheckRow&)>& visit);
+  template <class Qualifies, class Visit>
+    requires std::is_invocable_r_v<bool, Qualifies&, const CheckRow&>
+  int forEachCheck(Qualifies&& qualifies, Visit&& visit) {
+    if (!startWalk()) return 0;
+    const ReportTable& checks = *inputs_->checks;
+    int count = 0;
+    CheckRows rows(checks, *columns_, *vendors_);
+    for (int row = 2; row <= checks.rows(); ++row) {
+      const CheckRow& check = rows.at(row);
+      if (!qualifies(check) || leftOut(check)) continue;
+      ++count;
+      startRow();
+      visit(check);
+      finishRow(check);
+    }
+    return count;
+  }
 
   // Closes the file and gives the result with count, the record of what was written and the
   // warnings of its rows.
   WriterResult finish(int count);
 
  private:
+  // The walk over the rows: whether there are rows to walk, whether a qualifying row is left out
+  // as sent before, and the record of each row around its visit.
+  bool startWalk();
+  bool leftOut(const CheckRow& check);
+  void startRow();
+  void finishRow(const CheckRow& check);
   void noteRowWritten(bool amountTooLong, const std::optional<std::int64_t>& cents);
   void noteIdentifiers(const IdentifierFields& fields, std::string_view line);
   const WriterInputs* inputs_;
+  const VendorIndex* vendors_;
   std::optional<CheckColumns> columns_;
   OutputFile file_;
   WriterResult result_;

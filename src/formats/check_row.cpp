@@ -36,17 +36,43 @@ std::optional<CheckColumns> CheckColumns::find(const ReportTable& checks) {
 
 CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
                    const VendorIndex& vendors, int row)
-    : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {
-  amount_ = regional().toNumber(cell(columns.amount));
-  if (amount_) {
-    // An amount beyond what whole cents can hold is as unreadable as one that is not a number.
-    if (std::optional<std::int64_t> cents = ppexport::amountInCents(*amount_, -100)) {
-      registerCents_ = *cents;
-    } else {
-      amount_.reset();
+    : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {}
+
+CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
+                   const VendorIndex& vendors, int row, const std::string_view* cells)
+    : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row), cells_(cells) {}
+
+void CheckRow::readAll() const {
+  hasCheckNumber();
+  amount();
+  isVoid();
+  checkDate();
+  payee();
+}
+
+const std::optional<double>& CheckRow::amount() const {
+  if (!amountRead_) {
+    amountRead_ = true;
+    amount_ = regional().toNumber(cell(columns_->amount));
+    if (amount_) {
+      // An amount beyond what whole cents can hold is as unreadable as one that is not a number.
+      if (std::optional<std::int64_t> cents = ppexport::amountInCents(*amount_, -100)) {
+        registerCents_ = *cents;
+      } else {
+        amount_.reset();
+      }
     }
   }
-  void_ = amount_ && *amount_ == 0 && beginsWithVoid(description());
+  return amount_;
+}
+
+bool CheckRow::isVoid() const {
+  if (!voidRead_) {
+    voidRead_ = true;
+    // The memo first: most rows are told apart by it without reading their amount.
+    void_ = beginsWithVoid(description()) && amount() && *amount() == 0;
+  }
+  return void_;
 }
 
 const std::optional<Date>& CheckRow::checkDate() const {
@@ -58,14 +84,18 @@ const std::optional<Date>& CheckRow::checkDate() const {
 }
 
 bool CheckRow::hasCheckNumber() const {
-  return !checkNumber().empty() && regional().isNumeric(checkNumber());
+  if (!numberRead_) {
+    numberRead_ = true;
+    hasCheckNumber_ = !checkNumber().empty() && regional().isNumeric(checkNumber());
+  }
+  return hasCheckNumber_;
 }
 
 bool CheckRow::qualifies(Selection selection) const {
   if (!hasCheckNumber()) return false;
   switch (selection) {
     case Selection::UnclearedOrVoid:
-      return cleared() == "Uncleared" || void_;
+      return cleared() == "Uncleared" || isVoid();
     case Selection::EveryNumberedCheck:
       return true;
     case Selection::UnclearedOnly:
@@ -76,22 +106,29 @@ bool CheckRow::qualifies(Selection selection) const {
 
 double CheckRow::voidAmount() const { return voidAmountFromMemo(description()); }
 
-std::int64_t CheckRow::registerCents() const { return registerCents_; }
+std::int64_t CheckRow::registerCents() const {
+  amount();
+  return registerCents_;
+}
 
 std::int64_t CheckRow::amountInCents() const {
-  if (void_) return ppexport::amountInCents(voidAmount(), 100).value_or(0);
+  if (isVoid()) return ppexport::amountInCents(voidAmount(), 100).value_or(0);
   return registerCents();
 }
 
-double CheckRow::amountInDollars() const { return void_ ? voidAmount() : -registerAmount(); }
+double CheckRow::amountInDollars() const { return isVoid() ? voidAmount() : -registerAmount(); }
 
 CheckStatus CheckRow::status() const {
-  if (!void_) return CheckStatus::Issue;
+  if (!isVoid()) return CheckStatus::Issue;
   return voidAmount() == 0 ? CheckStatus::Void : CheckStatus::Cancel;
 }
 
 std::string_view CheckRow::payee() const {
-  return resolvePayee(name(), cell(columns_->nameType), cell(columns_->bill1), *vendors_);
+  if (!payeeRead_) {
+    payeeRead_ = true;
+    payee_ = resolvePayee(name(), cell(columns_->nameType), cell(columns_->bill1), *vendors_);
+  }
+  return payee_;
 }
 
 }  // namespace ppexport

@@ -41,9 +41,20 @@ class CheckRow {
  public:
   CheckRow(const ReportTable& checks, const CheckColumns& columns, const VendorIndex& vendors,
            int row);
+  // The same with the row's cells already split out (all columns of the table), which the row
+  // reads instead of the table.
+  CheckRow(const ReportTable& checks, const CheckColumns& columns, const VendorIndex& vendors,
+           int row, const std::string_view* cells);
+
+  // Reads every value the row derives at once. Afterwards reading the row changes nothing in it,
+  // so it may be read on another thread than the one that read it.
+  void readAll() const;
 
   int row() const { return row_; }
-  std::string_view cell(int column) const { return checks_->cell(row_, column); }
+  std::string_view cell(int column) const {
+    if (cells_ == nullptr) return checks_->cell(row_, column);
+    return column >= 1 && column <= checks_->columns() ? cells_[column - 1] : std::string_view();
+  }
   // The check number: the "Document Number" cell, unchanged.
   std::string_view checkNumber() const { return cell(columns_->documentNumber); }
   // The same, for a record builder that notes how it was written.
@@ -56,13 +67,13 @@ class CheckRow {
   bool qualifies(Selection selection) const;
 
   // The void flag: the amount reads as zero and the memo begins with "VOID" (any case).
-  bool isVoid() const { return void_; }
+  bool isVoid() const;
   // The check date; nothing when the "Date" cell is not a date. Read when first asked for: rows
   // that do not qualify never need it.
   const std::optional<Date>& checkDate() const;
-  bool amountReadable() const { return amount_.has_value(); }
+  bool amountReadable() const { return amount().has_value(); }
   // The register amount; 0 when unreadable.
-  double registerAmount() const { return amount_.value_or(0.0); }
+  double registerAmount() const { return amount().value_or(0.0); }
   // The amount the check had before it was voided, from its memo.
   double voidAmount() const;
   // The register amount in whole cents with its sign reversed (a check of -12.34 gives 1234),
@@ -77,15 +88,27 @@ class CheckRow {
   std::string_view payee() const;
 
  private:
+  // The register amount, read when first asked for; nothing when unreadable.
+  const std::optional<double>& amount() const;
+
   const ReportTable* checks_;
   const CheckColumns* columns_;
   const VendorIndex* vendors_;
   int row_;
-  std::optional<double> amount_;
-  std::int64_t registerCents_ = 0;
+  const std::string_view* cells_ = nullptr;
+  // The values read from the row's cells, each when first asked for: a row that does not
+  // qualify is never read further than its selection needs.
+  mutable std::optional<double> amount_;
+  mutable std::int64_t registerCents_ = 0;
   mutable std::optional<Date> date_;
+  mutable std::string_view payee_;
+  mutable bool amountRead_ = false;
   mutable bool dateRead_ = false;
-  bool void_ = false;
+  mutable bool voidRead_ = false;
+  mutable bool void_ = false;
+  mutable bool numberRead_ = false;
+  mutable bool hasCheckNumber_ = false;
+  mutable bool payeeRead_ = false;
 };
 
 }  // namespace ppexport

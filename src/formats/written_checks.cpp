@@ -4,6 +4,7 @@
 
 #include "formats/bank_file.h"
 #include "formats/running_total.h"
+#include "quickbooks/report_bytes.h"
 
 namespace ppexport {
 
@@ -28,35 +29,87 @@ bool allDigits(std::string_view text) {
 }
 
 namespace {
-// For every row, the index of the first row with the same check number, found through an
-// open-addressing table of row indexes: a file of a million rows costs no allocation per row.
-std::vector<std::uint32_t> firstRowOfEachNumber(const std::vector<WrittenCheck>& checks) {
-  constexpr std::uint32_t empty = UINT32_MAX;
-  std::size_t size = 16;
-  while (size < checks.size() * 2) size *= 2;
-  const std::size_t mask = size - 1;
-  std::vector<std::uint32_t> slots(size, empty);
-  std::vector<std::uint32_t> first(checks.size());
-  for (std::uint32_t row = 0; row < checks.size(); ++row) {
-    const std::string& number = checks[row].number;
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const char c : number) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    std::size_t slot = static_cast<std::size_t>(hash ^ (hash >> 32)) & mask;
-    while (slots[slot] != empty && checks[slots[slot]].number != number) slot = (slot + 1) & mask;
-    if (slots[slot] == empty) slots[slot] = row;
-    first[row] = slots[slot];
+// The rows of each check number, found through an open-addressing table: a file of a million rows
+// costs no allocation per row. Every row gets the index of the first row with its number; the
+// first row of a number gets how many rows carry it.
+struct NumberOccurrences {
+  std::vector<std::uint32_t> first;
+  std::vector<std::uint32_t> times;
+};
+
+// A vector of count zeros whose memory is backed by large pages where the system has them.
+std::vector<std::uint32_t> zeros(std::size_t count) {
+  std::vector<std::uint32_t> values;
+  values.reserve(count);
+  preferLargePages(values.data(), count * sizeof(std::uint32_t));
+  values.resize(count);
+  return values;
+}
+
+// FNV-1a over the number's characters with the bits mixed at the end, so that the numbers of a
+// register, which mostly count up, spread evenly over the table.
+std::uint64_t numberHash(std::string_view number) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : number) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  hash ^= hash >> 33;
+  hash *= 0xFF51AFD7ED558CCDull;
+  hash ^= hash >> 33;
+  return hash;
+}
+
+NumberOccurrences numberOccurrences(const std::vector<WrittenCheck>& checks) {
+  // A slot holds a row (plus one; zero is a free slot) and 32 bits of its number's hash, so that
+  // a probe compares the numbers themselves only when their hashes agree.
+  int bits = 4;
+  while ((std::size_t{1} << bits) < checks.size() + checks.size() / 2) ++bits;
+  const std::size_t mask = (std::size_t{1} << bits) - 1;
+  std::vector<std::uint64_t> slots;
+  slots.reserve(mask + 1);
+  preferLargePages(slots.data(), (mask + 1) * sizeof(std::uint64_t));
+  slots.resize(mask + 1);
+  NumberOccurrences occurrences{zeros(checks.size()), zeros(checks.size())};
+  // The table is far larger than the processor's caches and each number lands at a random slot:
+  // the hashes are worked out some rows ahead and their slots fetched meanwhile.
+  constexpr std::size_t ahead = 16;
+  std::uint64_t hashes[ahead] = {};
+  const std::size_t count = checks.size();
+  auto lookAhead = [&](std::size_t row) {
+    const std::uint64_t hash = numberHash(checks[row].number);
+    hashes[row % ahead] = hash;
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(&slots[static_cast<std::size_t>(hash >> (64 - bits))]);
+#endif
+  };
+  for (std::size_t row = 0; row < ahead && row < count; ++row) lookAhead(row);
+  for (std::uint32_t row = 0; row < count; ++row) {
+    const std::uint64_t hash = hashes[row % ahead];
+    if (row + ahead < count) lookAhead(row + ahead);
+    const std::string_view number = checks[row].number;
+    const std::uint64_t tag = hash << 32;
+    std::size_t slot = static_cast<std::size_t>(hash >> (64 - bits));
+    for (;; slot = (slot + 1) & mask) {
+      const std::uint64_t held = slots[slot];
+      if (held == 0) {
+        slots[slot] = tag | (row + std::uint64_t{1});
+        occurrences.first[row] = row;
+        break;
+      }
+      const auto heldRow = static_cast<std::uint32_t>(held - 1);
+      if ((held & ~std::uint64_t{0xFFFF'FFFF}) == tag && checks[heldRow].number == number) {
+        occurrences.first[row] = heldRow;
+        break;
+      }
+    }
+    ++occurrences.times[occurrences.first[row]];
   }
-  return first;
+  return occurrences;
 }
 }  // namespace
 
 std::vector<std::string> checkWarnings(
     const std::vector<WrittenCheck>& checks,
     const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote) {
-  const std::vector<std::uint32_t> first = firstRowOfEachNumber(checks);
-  std::vector<int> occurrences(checks.size(), 0);
-  for (const std::uint32_t row : first) ++occurrences[row];
-  std::vector<int> seen(checks.size(), 0);
+  NumberOccurrences occurrences = numberOccurrences(checks);
   std::vector<std::string> warnings;
   for (std::size_t row = 0; row < checks.size(); ++row) {
     const WrittenCheck& check = checks[row];
@@ -67,10 +120,13 @@ std::vector<std::string> checkWarnings(
     if (check.numberZeroFilled && !check.number.empty() && !allDigits(check.number)) {
       warnings.push_back(checkWarning(check.number, "check number is not all digits"));
     }
-    const int times = check.number.empty() ? 0 : occurrences[first[row]];
-    if (times > 1 && ++seen[first[row]] == 2) {
+    // At a number's second row, which is the first one that is not its first.
+    const std::uint32_t first = occurrences.first[row];
+    const std::uint32_t times = occurrences.times[first];
+    if (!check.number.empty() && first != row && times > 1) {
       warnings.push_back(
           checkWarning(check.number, "written " + std::to_string(times) + " times in this file"));
+      occurrences.times[first] = 0;  // warned once
     }
     if (rowNote) {
       if (std::optional<std::string> note = rowNote(check)) warnings.push_back(std::move(*note));

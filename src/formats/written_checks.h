@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/records.h"
@@ -14,13 +15,15 @@
 
 namespace ppexport {
 
-// One detail row of the file.
+// One detail row of the file. The check number and the payee are the cells of the check table
+// and the vendor list themselves, not copies: a result holding its rows is read while the two
+// report tables it was written from live (as the vendor index already requires).
 struct WrittenCheck {
-  std::string number;  // the check number as the check table holds it
+  std::string_view number;  // the check number as the check table holds it
+  std::string_view payee;   // the payee name, whether or not the format prints it
   std::optional<Date> date;
   std::int64_t cents = 0;  // the amount written for it (for a void, what its record carries)
   bool isVoid = false;
-  std::string payee;  // the payee name, whether or not the format prints it
   bool amountUnreadable = false;
   bool dateUnreadable = false;
   bool amountTooLong = false;

@@ -1,9 +1,14 @@
 #include "quickbooks/report_table.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
 #include <utility>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 #include "quickbooks/report_bytes.h"
 #include "text/windows1252.h"
@@ -64,93 +69,101 @@ LineBounds lineAt(std::string_view text, std::size_t start) {
   return {end, next};
 }
 
-// A delimiter that the line scan below looks for: one character that trimming leaves alone and
+// A delimiter that the block scan below looks for: one character that trimming leaves alone and
 // that never ends a line. Then splitting at every delimiter and trimming each field gives the
 // fields that splitting off the first field again and again gives.
 bool isScanned(std::string_view delimiter) {
   return delimiter.size() == 1 && delimiter[0] != ' ' && delimiter[0] != '\r';
 }
 
-// Eight bytes at once: 0x80 in every byte of the result where the word's byte is zero.
-constexpr std::uint64_t kOnes = 0x0101'0101'0101'0101u;
-constexpr std::uint64_t kLowSeven = 0x7F7F'7F7F'7F7F'7F7Fu;
+// Where the line ends (CR) and the delimiters stand in 64 bytes of the text, one bit per byte
+// with the first byte lowest.
+struct BlockMarks {
+  std::uint64_t returns = 0;
+  std::uint64_t delimiters = 0;
+};
 
-std::uint64_t zeroBytes(std::uint64_t word) {
-  return ~(((word & kLowSeven) + kLowSeven) | word | kLowSeven);
+BlockMarks marksOfBlock(const char* bytes, char delimiter) {
+  BlockMarks marks;
+#if defined(__SSE2__) || defined(_M_X64)
+  const __m128i returnPattern = _mm_set1_epi8('\r');
+  const __m128i delimiterPattern = _mm_set1_epi8(delimiter);
+  for (int part = 0; part < 4; ++part) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+    const auto returns =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, returnPattern)));
+    const auto delimiters =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, delimiterPattern)));
+    marks.returns |= std::uint64_t{returns} << (16 * part);
+    marks.delimiters |= std::uint64_t{delimiters} << (16 * part);
+  }
+#else
+  for (int i = 0; i < 64; ++i) {
+    marks.returns |= std::uint64_t{bytes[i] == '\r'} << i;
+    marks.delimiters |= std::uint64_t{bytes[i] == delimiter} << i;
+  }
+#endif
+  return marks;
 }
 
-// How many bytes of a zeroBytes() result are marked: the marks moved to the low bit of each
-// byte and summed into the top byte by one multiplication.
-int bytesMarked(std::uint64_t marks) { return static_cast<int>(((marks >> 7) * kOnes) >> 56); }
-
-// Up to eight bytes of text with the first one lowest, on any machine; missing bytes are zero.
-std::uint64_t loadWord(const char* at, std::size_t available) {
-  std::uint64_t word = 0;
-  if (available >= 8 && std::endian::native == std::endian::little) {
-    std::memcpy(&word, at, sizeof word);
-    return word;
-  }
-  unsigned char bytes[8] = {};
-  std::memcpy(bytes, at, available < 8 ? available : 8);
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(&word, bytes, sizeof word);
-  } else {
-    for (int i = 7; i >= 0; --i) word = (word << 8) | bytes[i];
-  }
-  return word;
+// The marks of the 64 bytes from `at`, or of those before limit when fewer are left.
+BlockMarks marksAt(const char* text, std::size_t at, std::size_t limit, char delimiter) {
+  const std::size_t available = limit - at;
+  if (available >= 64) return marksOfBlock(text + at, delimiter);
+  char tail[64] = {};
+  std::memcpy(tail, text + at, available);
+  BlockMarks marks = marksOfBlock(tail, delimiter);
+  const std::uint64_t inside = (std::uint64_t{1} << available) - 1;
+  marks.returns &= inside;
+  marks.delimiters &= inside;
+  return marks;
 }
 
-// Walks a line eight bytes at a time, one pass finding its delimiters and its end together.
-// visit(delimiters) gets each word's delimiter bits (0x80 at each delimiter byte) before the CR;
-// the result is the position of the line's CR, or limit.
-template <class Visit>
-std::size_t scanLine(const char* text, std::size_t start, std::size_t limit, char delimiter,
-                     Visit&& visit) {
-  const std::uint64_t delimiterPattern = kOnes * static_cast<unsigned char>(delimiter);
-  const std::uint64_t returnPattern = kOnes * static_cast<unsigned char>('\r');
-  for (std::size_t block = start; block < limit; block += 8) {
-    const std::size_t available = limit - block;
-    const std::uint64_t word = loadWord(text + block, available);
-    std::uint64_t returns = zeroBytes(word ^ returnPattern);
-    std::uint64_t delimiters = zeroBytes(word ^ delimiterPattern);
-    if (available < 8) {
-      const std::uint64_t inside = (std::uint64_t{1} << (8 * available)) - 1;
-      returns &= inside;
-      delimiters &= inside;
-    }
-    if (returns != 0) {
-      visit(block, delimiters & ((returns & (~returns + 1)) - 1));
-      return block + static_cast<std::size_t>(std::countr_zero(returns) >> 3);
-    }
-    if (delimiters != 0) visit(block, delimiters);
-  }
-  return limit;
+// How many bits are set: the processor's own count where the build may use it, else the same in
+// a few arithmetic steps, which beat a call into the compiler's library.
+int countMarks(std::uint64_t bits) {
+#if defined(__POPCNT__)
+  return std::popcount(bits);
+#else
+  bits -= (bits >> 1) & 0x5555'5555'5555'5555u;
+  bits = (bits & 0x3333'3333'3333'3333u) + ((bits >> 2) & 0x3333'3333'3333'3333u);
+  bits = (bits + (bits >> 4)) & 0x0F0F'0F0F'0F0F'0F0Fu;
+  return static_cast<int>((bits * 0x0101'0101'0101'0101u) >> 56);
+#endif
 }
+
+// The bits of marks up to and including the lowest one of `through`, which must have one.
+std::uint64_t upToLowest(std::uint64_t through) { return through ^ (through - 1); }
 
 }  // namespace
 
-void ReportTable::splitRow(std::size_t row) const {
+template <class Keep>
+void ReportTable::splitFields(std::size_t row, Keep&& keep) const {
   const auto columns = static_cast<std::size_t>(columns_);
-  splitCells_.assign(columns, CellSpan{});
   const std::size_t start = rowStarts_[row];
   if (isScanned(delimiter_)) {
     // Each field from the character after the delimiter before it; trimmed when it is read.
     std::size_t column = 0;
     std::size_t from = start;
-    auto keep = [&](std::size_t to) {
-      splitCells_[column++] = {static_cast<std::uint32_t>(from - start),
-                               static_cast<std::uint32_t>(to - start)};
+    auto next = [&](std::size_t to) {
+      keep(column++, from, to);
       from = to + 1;
     };
-    const std::size_t end =
-        scanLine(text_, start, size_, delimiter_[0], [&](std::size_t block, std::uint64_t bits) {
-          while (bits != 0 && column < columns) {
-            keep(block + static_cast<std::size_t>(std::countr_zero(bits) >> 3));
-            bits &= bits - 1;
-          }
-        });
+    std::size_t end = size_;
+    for (std::size_t block = start; block < size_ && column < columns; block += 64) {
+      const BlockMarks marks = marksAt(text_, block, size_, delimiter_[0]);
+      std::uint64_t delimiters = marks.delimiters;
+      if (marks.returns != 0) delimiters &= upToLowest(marks.returns) >> 1;
+      for (; delimiters != 0 && column < columns; delimiters &= delimiters - 1) {
+        next(block + static_cast<std::size_t>(std::countr_zero(delimiters)));
+      }
+      if (marks.returns != 0) {
+        end = block + static_cast<std::size_t>(std::countr_zero(marks.returns));
+        break;
+      }
+    }
     // The last field of the line, unless the heading's fields were all found before it.
-    if (column < columns) keep(end);
+    if (column < columns) next(end);
     return;
   }
   const std::string_view file(text_, size_);
@@ -158,13 +171,31 @@ void ReportTable::splitRow(std::size_t row) const {
   for (std::size_t column = 0; column < columns; ++column) {
     const ViewSplit split = splitFirst(rest, delimiter_);
     if (!split.first.empty()) {
-      const auto offset = static_cast<std::size_t>(split.first.data() - text_) - start;
-      splitCells_[column] = {static_cast<std::uint32_t>(offset),
-                             static_cast<std::uint32_t>(offset + split.first.size())};
+      const auto offset = static_cast<std::size_t>(split.first.data() - text_);
+      keep(column, offset, offset + split.first.size());
     }
     rest = split.rest;
   }
 }
+
+void ReportTable::splitRow(std::size_t row) const {
+  splitCells_.assign(static_cast<std::size_t>(columns_), CellSpan{});
+  const std::size_t start = rowStarts_[row];
+  splitFields(row, [&](std::size_t column, std::size_t from, std::size_t to) {
+    splitCells_[column] = {static_cast<std::uint32_t>(from - start),
+                           static_cast<std::uint32_t>(to - start)};
+  });
+}
+
+namespace {
+// The text from `from` to `to` without the spaces around it.
+std::string_view trimmedCell(const char* from, const char* to) {
+  while (from < to && *from == ' ') ++from;
+  while (from < to && to[-1] == ' ') --to;
+  if (from == to) return {};
+  return {from, static_cast<std::size_t>(to - from)};
+}
+}  // namespace
 
 std::string_view ReportTable::cell(int row, int column) const {
   if (row < 1 || row > rows_ || column < 1 || column > columns_) return {};
@@ -174,12 +205,17 @@ std::string_view ReportTable::cell(int row, int column) const {
     splitRow_ = index;
   }
   const CellSpan& span = splitCells_[static_cast<std::size_t>(column - 1)];
-  const char* from = text_ + rowStarts_[index] + span.from;
-  const char* to = text_ + rowStarts_[index] + span.to;
-  while (from < to && *from == ' ') ++from;
-  while (from < to && to[-1] == ' ') --to;
-  if (from == to) return {};
-  return {from, static_cast<std::size_t>(to - from)};
+  const char* rowText = text_ + rowStarts_[index];
+  return trimmedCell(rowText + span.from, rowText + span.to);
+}
+
+void ReportTable::rowCells(int row, std::string_view* cells) const {
+  std::fill(cells, cells + columns_, std::string_view());
+  if (row < 1 || row > rows_) return;
+  splitFields(static_cast<std::size_t>(row - 1),
+              [&](std::size_t column, std::size_t from, std::size_t to) {
+                cells[column] = trimmedCell(text_ + from, text_ + to);
+              });
 }
 
 void ReportTable::clear() { *this = ReportTable(); }
@@ -218,28 +254,57 @@ class ReportTableBuilder {
     columns_ = columns;
     // Room for rows of 16 bytes and more; only the part in use is ever touched.
     table_.rowStarts_.reserve(size_ / 16 + 16);
-
-    const bool scanned = isScanned(delimiter_);
-    std::size_t position = 0;
-    while (position < size_) {
-      table_.rowStarts_.push_back(static_cast<std::uint32_t>(position));
-      if (scanned) {
-        // The usual record: one line with at least as many fields as the heading.
-        int delimiters = 0;
-        const std::size_t end = scanLine(text_, position, size_, delimiter_[0],
-                                         [&](std::size_t, std::uint64_t bits) {
-                                           delimiters += bytesMarked(bits);
-                                         });
-        if (end > position && delimiters + 1 >= columns_) {
-          position = end + 1;
-          if (position < size_ && text_[position] == '\n') ++position;
-          continue;
-        }
+    preferLargePages(table_.rowStarts_.data(),
+                     table_.rowStarts_.capacity() * sizeof(table_.rowStarts_[0]));
+    if (isScanned(delimiter_)) {
+      scanRecords();
+    } else {
+      for (std::size_t position = 0; position < size_;) {
+        table_.rowStarts_.push_back(static_cast<std::uint32_t>(position));
+        position = joinRecord(position);
       }
-      position = joinRecord(position);
     }
     table_.rows_ = static_cast<int>(table_.rowStarts_.size());
     return true;
+  }
+
+  // One pass over the text 64 bytes at a time, finding line ends and delimiters together. The
+  // usual record is one line with at least as many fields as the heading; any other is joined
+  // with the lines after it, and the pass goes on behind the joined record.
+  void scanRecords() {
+    const char delimiter = delimiter_[0];
+    std::size_t block = 0;
+    BlockMarks marks = marksAt(text_, block, size_, delimiter);
+    std::size_t position = 0;
+    while (position < size_) {
+      table_.rowStarts_.push_back(static_cast<std::uint32_t>(position));
+      // The delimiters of the line from position to its end; the marks of the current block
+      // before position are already cleared.
+      int delimiters = 0;
+      std::size_t end = size_;
+      for (;;) {
+        if (marks.returns != 0) {
+          const std::uint64_t through = upToLowest(marks.returns);
+          delimiters += countMarks(marks.delimiters & (through >> 1));
+          end = block + static_cast<std::size_t>(std::countr_zero(marks.returns));
+          marks.returns &= ~through;
+          marks.delimiters &= ~through;
+          break;
+        }
+        delimiters += countMarks(marks.delimiters);
+        block += 64;
+        if (block >= size_) break;
+        marks = marksAt(text_, block, size_, delimiter);
+      }
+      if (end > position && delimiters + 1 >= columns_) {
+        position = end + 1;
+        if (position < size_ && text_[position] == '\n') ++position;
+        continue;
+      }
+      position = joinRecord(position);
+      block = position;
+      if (position < size_) marks = marksAt(text_, block, size_, delimiter);
+    }
   }
 
   // Reads the record that starts at `start` line by line, until its lines hold as many fields as

@@ -25,6 +25,9 @@ class ReportTable {
   // A row is split into its cells when one of them is first asked for, and the table keeps the
   // cells of that one row until another row is asked for: a table is read from one thread.
   std::string_view cell(int row, int column) const;
+  // Every cell of row at once into cells (room for columns() of them), without the row the table
+  // keeps split: one thread may read rows this way while another reads cells.
+  void rowCells(int row, std::string_view* cells) const;
 
   void clear();
 
@@ -37,6 +40,10 @@ class ReportTable {
     std::uint32_t to = 0;
   };
   void splitRow(std::size_t row) const;
+  // Calls keep(column, from, to) for the fields of row (0-based) with where they start and end
+  // in the text; fields it does not call it for are empty.
+  template <class Keep>
+  void splitFields(std::size_t row, Keep&& keep) const;
 
   // The report's bytes; a record broken over lines is joined in place and ends with a CR.
   std::shared_ptr<ReportBytes> bytes_;

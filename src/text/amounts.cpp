@@ -48,7 +48,11 @@ std::optional<std::int64_t> roundHalfEven(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   // Rounded on the magnitude, where the fraction a - floor(a) is exact, so a tie is a true tie.
   const double magnitude = std::fabs(value);
-  double whole = std::floor(magnitude);
+  // Below 2^62 the whole part is the magnitude cut to an integer, without a call into the
+  // library.
+  double whole = magnitude < 4611686018427387904.0
+                     ? static_cast<double>(static_cast<std::int64_t>(magnitude))
+                     : std::floor(magnitude);
   const double fraction = magnitude - whole;
   if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
   const double rounded = std::signbit(value) ? -whole : whole;

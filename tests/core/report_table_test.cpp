@@ -94,7 +94,7 @@ TEST(ReadReportFile, oddFilesReadWithoutCrashOrHang) {
 }
 
 // The reading rules spelled out line by line and field by field, to hold the reader, which scans
-// a word of bytes at a time and joins broken records in place, against.
+// 64 bytes at a time and joins broken records in place, against.
 std::vector<std::vector<std::string>> readLineByLine(const std::string& text) {
   std::vector<std::string> lines;
   for (std::size_t position = 0; position < text.size();) {
@@ -130,12 +130,13 @@ std::vector<std::vector<std::string>> readLineByLine(const std::string& text) {
   return rows;
 }
 
-// Reports of every shape at every alignment of delimiters and line ends to the eight-byte words
-// the reader scans: fields of all lengths, blank and spaced fields, lone LFs, CR and CR LF, short
-// lines that join, empty lines, a last line with or without its line end.
+// Reports of every shape at every alignment of delimiters and line ends to the 64-byte blocks
+// the reader scans: fields of all lengths (also longer than a block), blank and spaced fields, lone
+// LFs, CR and CR LF, short lines that join, empty lines, a last line with or without its line end.
 TEST(ReadReportFile, readsEveryShapeOfReportAsTheLineByLineRulesDo) {
   const std::vector<std::string> pieces = {"", " ", "a", "  spaced  ", "x\ny", "1,234.56",
-                                           "VOID: 12.00", "0123456", "abcdefghijklmnopq"};
+                                           "VOID: 12.00", "0123456", "abcdefghijklmnopq",
+                                           std::string(63, 'm'), std::string(130, 'l')};
   const std::vector<std::string> ends = {"\r\n", "\r", "\r\n", "\n\r\n"};
   std::uint64_t seed = 99;
   auto next = [&seed](std::size_t below) {
@@ -169,6 +170,13 @@ TEST(ReadReportFile, readsEveryShapeOfReportAsTheLineByLineRulesDo) {
                                                    [static_cast<std::size_t>(column - 1)]);
       }
     }
+    // A whole row at once reads the same.
+    std::vector<std::string_view> cells(static_cast<std::size_t>(table.columns()));
+    for (int row = 1; row <= table.rows(); ++row) {
+      table.rowCells(row, cells.data());
+      ASSERT_EQ(std::vector<std::string>(cells.begin(), cells.end()),
+                expected[static_cast<std::size_t>(row - 1)]);
+    }
   }
 }
 
@@ -186,6 +194,23 @@ TEST(ReadReportFile, aFileReadsAsItsText) {
     ReportTable table;
     readReportFile(folder.file("checks.txt"), fieldSeparator, table);
     EXPECT_EQ(cellsOf(table), readLineByLine(text)) << size;
+  }
+}
+
+// The table holds the report as it was read: another program cutting or rewriting the file
+// afterwards changes nothing in it (and cannot pull its bytes away).
+TEST(ReadReportFile, aTableKeepsItsCellsWhenTheFileIsCutAfterwards) {
+  testing::TempFolder folder;
+  std::string text = "Num\x01Memo\x01" "Amount\r\n";
+  for (int row = 0; row < 20000; ++row) {
+    text += std::to_string(row) + "\x01 memo " + std::to_string(row % 7) + "\x01-1.00\r\n";
+  }
+  testing::writeBytes(folder.file("checks.txt"), text);
+  ReportTable table;
+  readReportFile(folder.file("checks.txt"), fieldSeparator, table);
+  for (const std::string& replacement : {std::string(), std::string("Other\r\n")}) {
+    testing::writeBytes(folder.file("checks.txt"), replacement);
+    EXPECT_EQ(cellsOf(table), readLineByLine(text));
   }
 }
 
