@@ -36,33 +36,6 @@ TEST(ResolvePayee, payeeAddressVendorPrintNameOrName) {
             "Acme");
 }
 
-TEST(VoidAmountFromMemo, readsTheNumberAfterVoidColon) {
-  struct Case {
-    const char* memo;
-    double amount;
-  } cases[] = {{"VOID: 125.00 Rent for May", 125.0}, {"void:80", 80.0}, {"VOID: see note", 0},
-               {"VOID", 0}, {"VOIDED 12.00", 0}, {"Void:  1,250.50  x", 1250.5}, {"", 0}};
-  for (const Case& c : cases) EXPECT_EQ(voidAmountFromMemo(c.memo), c.amount) << c.memo;
-}
-
-TEST(LettersDigitsSpacesOnly, dropsPunctuationAndAccentsKeepsCase) {
-  EXPECT_EQ(lettersDigitsSpacesOnly(" O'Brien & Sons, Inc. #2 "), "OBrien  Sons Inc 2");
-  EXPECT_EQ(lettersDigitsSpacesOnly("Caf\xE9 Ren\xE9"), "Caf Ren");
-}
-
-TEST(UpperLettersSpacesOnly, keepsUpperCaseLettersAndSpacesOnly) {
-  struct Case {
-    const char *text, *expected;
-  } cases[] = {
-      {" O'Brien & Sons, Inc. #2 ", "OBRIEN  SONS INC "},
-      {"3M Company #2", "M COMPANY "},
-      {"Caf\xE9 Ren\xE9" "e", "CAF RENE"},
-      {"smith\tjones", "SMITHJONES"},
-      {"  ", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(upperLettersSpacesOnly(c.text), c.expected) << c.text;
-}
-
 TEST(LastDayOfMonth, coversLeapYearsAndYearEnd) {
   EXPECT_EQ(lastDayOfMonth(Date{2024, 2, 10}), (Date{2024, 2, 29}));
   EXPECT_EQ(lastDayOfMonth(Date{2025, 12, 31}), (Date{2025, 12, 31}));
