@@ -12,7 +12,6 @@
 #include <filesystem>
 
 #include "formats/bank_formats.h"
-#include "formats/file_control_number.h"
 #include "support/temp_folder.h"
 #include "support/written_file.h"
 
@@ -47,24 +46,6 @@ TEST(RoyalBankOfCanada, fileControlNumbersRiseFromFileToFileAndWrapAfter9999) {
   EXPECT_EQ(headerNumber(), "0000");
   EXPECT_EQ(fixture.settings.readSetting("lastFCN"), "0000");
   EXPECT_EQ(headerNumber(), "0001");
-}
-
-TEST(FileControlNumber, followsTheStoredNumber) {
-  const Date today{2026, 12, 5};  // day number 46361
-  const struct {
-    std::optional<std::string> stored;
-    std::size_t width;
-    std::string next;
-  } cases[] = {
-      {std::nullopt, 4, "1235"}, {"1235", 4, "1236"},   {"9999", 4, "0000"},
-      {"0000", 4, "1"},          {" 77 ", 4, "78"},     {std::nullopt, 2, "35"},
-      {"abc", 4, "6361"},        {"", 4, "6361"},       {"12.5", 4, "6361"},
-      {"-3", 4, "6361"},         {"99999999999999999999", 4, "6361"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(followingFileControlNumber(c.stored, today, c.width), c.next)
-        << c.stored.value_or("<none>");
-  }
 }
 
 TEST(RoyalBankOfCanada, aFailingStoreWritesNoFileAndKeepsTheEarlierOne) {

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <vector>
 
+#include "custom/custom_format_editor.h"
+#include "formats/file_control_number.h"
 #include "quickbooks/check_fields.h"
 #include "support/temp_folder.h"
 #include "text/amounts.h"
@@ -67,6 +69,14 @@ const std::map<std::string, std::function<std::string(const std::string&)>> func
     {"number", [](const std::string& t) {
        EXPECT_EQ(us.isNumeric(t), us.toNumber(t).has_value()) << t;
        return orNone(us.toNumber(t));
+     }},
+    {"length", [](const std::string& t) { return validateLength(t); }},
+    // The width, then after a space the stored number, if any; on 12/05/2026, day 46361.
+    {"controlNumber", [](const std::string& t) {
+       const std::size_t space = t.find(' ');
+       const auto stored = space == std::string::npos ? std::nullopt
+                                                      : std::optional(t.substr(space + 1));
+       return followingFileControlNumber(stored, Date{2026, 12, 5}, std::stoul(t.substr(0, space)));
      }},
     {"date", [](const std::string& t) {
        EXPECT_EQ(us.isDate(t), us.toDate(t).has_value()) << t;
