@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "custom/custom_format_editor.h"
 #include "formats/file_control_number.h"
 #include "quickbooks/check_fields.h"
+#include "support/reports.h"
 #include "support/temp_folder.h"
 #include "text/amounts.h"
 #include "text/regional.h"
@@ -48,6 +50,30 @@ std::string date(const std::optional<Date>& day) {
 
 const Regional us = Regional::unitedStates();
 
+// The fields of a text parted by "|".
+std::vector<std::string> parts(const std::string& text) {
+  std::vector<std::string> fields;
+  for (std::size_t from = 0, bar = 0; bar != std::string::npos; from = bar + 1) {
+    bar = text.find('|', from);
+    fields.push_back(text.substr(from, bar - from));
+  }
+  return fields;
+}
+
+Date day(const std::string& text) {
+  Date date;
+  std::sscanf(text.c_str(), "%d-%d-%d", &date.year, &date.month, &date.day);
+  return date;
+}
+
+// The vendor list the payee cases look names up in.
+const ReportTable vendorTable = testing::reportTable({{"Full Name", "Print on Checks"},
+                                                      {"Acme", "Acme Supply Co."},
+                                                      {"Blank", ""},
+                                                      {"Twice", ""},
+                                                      {"Twice", "Second entry"}});
+const VendorIndex vendors(vendorTable);
+
 const std::map<std::string, std::function<std::string(const std::string&)>> functions{
     {"to1252", [](const std::string& t) { return utf8ToWindows1252(t); }},
     {"toUtf8", [](const std::string& t) { return windows1252ToUtf8(t); }},
@@ -71,6 +97,20 @@ const std::map<std::string, std::function<std::string(const std::string&)>> func
        return orNone(us.toNumber(t));
      }},
     {"length", [](const std::string& t) { return validateLength(t); }},
+    // Name, name type and Bill 1, parted by "|".
+    {"payee", [](const std::string& t) {
+       const auto p = parts(t);
+       return std::string(resolvePayee(p.at(0), p.at(1), p.at(2), vendors));
+     }},
+    // Amount cell and memo, parted by "|"; the status and the check amount.
+    {"status", [](const std::string& t) {
+       const auto p = parts(t);
+       const char* names[] = {"Issue", "Void", "Cancel"};
+       return names[static_cast<int>(checkStatus(p.at(0), p.at(1)))] + std::string(" ") +
+              shortest(checkAmount(p.at(0), p.at(1)));
+     }},
+    {"lastDayOfMonth", [](const std::string& t) { return date(lastDayOfMonth(day(t))); }},
+    {"shortDate", [](const std::string& t) { return us.shortDate(day(t)); }},
     // The width, then after a space the stored number, if any; on 12/05/2026, day 46361.
     {"controlNumber", [](const std::string& t) {
        const std::size_t space = t.find(' ');
