@@ -13,6 +13,7 @@
 #include "custom/custom_format_editor.h"
 #include "formats/file_control_number.h"
 #include "quickbooks/check_fields.h"
+#include "settings/account_settings.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
 #include "text/amounts.h"
@@ -111,6 +112,12 @@ const std::map<std::string, std::function<std::string(const std::string&)>> func
      }},
     {"lastDayOfMonth", [](const std::string& t) { return date(lastDayOfMonth(day(t))); }},
     {"shortDate", [](const std::string& t) { return us.shortDate(day(t)); }},
+    {"checkBox", [](const std::string& t) { return orNone(checkBoxState(t)); }},
+    // The days back from 03/05/2024; the from and to dates, parted by "|".
+    {"dateRange", [](const std::string& t) {
+       const auto range = automaticDateRange(t, Date{2024, 3, 5});
+       return range ? range->fromDate + "|" + range->toDate : "none";
+     }},
     // The width, then after a space the stored number, if any; on 12/05/2026, day 46361.
     {"controlNumber", [](const std::string& t) {
        const std::size_t space = t.find(' ');
