@@ -78,31 +78,6 @@ TEST(TdBankCanada, fileNumbersRiseFromFileToFile) {
   EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), "1002");
 }
 
-TEST(TdBankCanada, aStoredFileNumberThatIsNotANumberCountsAsOneThousand) {
-  struct Case {
-    std::string stored;
-    std::string fileNumber;
-    std::string next;
-  } cases[] = {
-      {"1500", "00001500", "1501"},
-      {"+42", "00000042", "43"},
-      {"-3", "000000-3", "-2"},
-      {"abc", "00001000", "1001"},
-      {"", "00001000", "1001"},
-      {" 42", "00001000", "1001"},
-      {"4.5", "00001000", "1001"},
-      {"+-5", "00001000", "1001"},
-      {"9223372036854775808", "00001000", "1001"},
-  };
-  for (const Case& c : cases) {
-    WriterFixture fixture({});
-    fixture.settings.saveSetting("nextTDCanadaBankFileNumber", c.stored);
-    EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), c.fileNumber)
-        << c.stored;
-    EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), c.next) << c.stored;
-  }
-}
-
 TEST(TdBankCanada, noFileWithoutAFreshFileNumber) {
   struct Case {
     std::string stored;

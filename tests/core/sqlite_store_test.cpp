@@ -27,34 +27,6 @@ class SqliteSettingsStoreTest : public ::testing::Test {
   std::string path = folder.file("settings.sqlite");
 };
 
-TEST_F(SqliteSettingsStoreTest, getSettingTurnsExactTrueAndFalseIntoBooleans) {
-  SqliteSettingsStore store(path);
-  struct Case {
-    const char* stored;  // nullptr: the key is absent
-    const char* defaultValue;
-    bool isBoolean;
-    const char* text;
-  };
-  const Case cases[] = {
-      {"True", "", true, "True"},     {"False", "x", true, "False"},
-      {"true", "", false, "true"},    {"FALSE", "", false, "FALSE"},
-      {" True", "", false, " True"},  {nullptr, "True", true, "True"},
-      {nullptr, "90", false, "90"},   {nullptr, "", false, ""},
-      {"", "default", false, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored ? c.stored : "(absent)");
-    ASSERT_TRUE(store.deleteSetting("PayrollOptionCSV"));
-    if (c.stored) {
-      ASSERT_TRUE(store.saveSetting("PayrollOptionCSV", c.stored));
-    }
-    const SettingValue value = getSetting(store, "PayrollOptionCSV", c.defaultValue);
-    EXPECT_EQ(value.isBoolean(), c.isBoolean);
-    EXPECT_EQ(value.text, c.text);
-  }
-  EXPECT_TRUE(getSetting(store, "absent", "True").asBoolean());
-}
-
 TEST_F(SqliteSettingsStoreTest, keysMatchWhateverTheirCaseAndKeepTheFirstCase) {
   SqliteSettingsStore store(path);
   ASSERT_TRUE(store.saveSetting("CheckingbankList", "Generic Bank Format"));

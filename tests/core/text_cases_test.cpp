@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "custom/custom_format_editor.h"
+#include "formats/bank_formats.h"
 #include "formats/file_control_number.h"
 #include "quickbooks/check_fields.h"
 #include "settings/account_settings.h"
 #include "support/reports.h"
+#include "support/written_file.h"
 #include "support/temp_folder.h"
 #include "text/amounts.h"
 #include "text/regional.h"
@@ -112,6 +114,24 @@ const std::map<std::string, std::function<std::string(const std::string&)>> func
      }},
     {"lastDayOfMonth", [](const std::string& t) { return date(lastDayOfMonth(day(t))); }},
     {"shortDate", [](const std::string& t) { return us.shortDate(day(t)); }},
+    // The stored text ("none" for no key) and the default, parted by "|"; the setting as a boolean
+    // (or "text"), and its text.
+    {"getSetting", [](const std::string& t) {
+       const auto p = parts(t);
+       MemorySettingsStore store;
+       if (p.at(0) != "none") store.saveSetting("PayrollOptionCSV", p.at(0));
+       const SettingValue value = getSetting(store, "PayrollOptionCSV", p.at(1));
+       return (!value.isBoolean() ? "text|" : value.asBoolean() ? "true|" : "false|") + value.text;
+     }},
+    // The stored next file number of TD Bank Canada: the number in the file and the one stored
+    // after it, parted by "|".
+    {"tdFileNumber", [](const std::string& t) {
+       testing::WriterFixture fixture({});
+       fixture.settings.saveSetting("nextTDCanadaBankFileNumber", t);
+       const std::string header = testing::writeBankFile(writeTdBankCanada, fixture).lines.at(0);
+       return header.substr(61, 8) + "|" +
+              fixture.settings.readSetting("nextTDCanadaBankFileNumber").value_or("none");
+     }},
     {"checkBox", [](const std::string& t) { return orNone(checkBoxState(t)); }},
     // The days back from 03/05/2024; the from and to dates, parted by "|".
     {"dateRange", [](const std::string& t) {
