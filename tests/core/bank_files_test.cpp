@@ -18,19 +18,7 @@ using testing::SelectedRows;
 using testing::WriterFixture;
 using testing::Lines;
 
-struct BankFileCase {
-  testing::CaseFile::Case data;
-  std::string format() const { return data.lines[0].at(1); }
-  std::string name() const { return data.lines[0].at(2); }  // tests/golden/<format>/<name>.txt
-};
-
-void PrintTo(const BankFileCase& c, std::ostream* out) { *out << c.format() << ", " << c.name(); }
-
-std::vector<BankFileCase> bankFileCases() {
-  std::vector<BankFileCase> cases;
-  for (const auto& c : testing::caseFile("bank-file-cases.txt").cases) cases.push_back({c});
-  return cases;
-}
+using BankFileCase = testing::CaseFile::Case;  // its "case" line names format and golden file
 
 const Lines& table(const std::string& name) {
   return testing::caseFile("bank-file-cases.txt").tables.at(name);
@@ -97,9 +85,10 @@ INSTANTIATE_TEST_SUITE_P(BuiltIn, EveryBankFormat, ::testing::ValuesIn(testing::
 class BankFile : public ::testing::TestWithParam<BankFileCase> {};
 
 TEST_P(BankFile, isWrittenByteForByteWithItsCountAndWarnings) {
-  const testing::CaseFile::Case& c = GetParam().data;
-  const BankFormat* format = findBankFormat(GetParam().format());
-  ASSERT_NE(format, nullptr) << GetParam().format();
+  const BankFileCase& c = GetParam();
+  const std::string& name = c.lines[0].at(1);
+  const BankFormat* format = findBankFormat(name);
+  ASSERT_NE(format, nullptr) << name;
   const std::string vendors = c.get("vendors");
   WriterFixture fixture({}, vendors.empty() ? Lines{} : table(vendors));
   fixture.checks = testing::reportTable(table(c.get("register")));
@@ -116,13 +105,13 @@ TEST_P(BankFile, isWrittenByteForByteWithItsCountAndWarnings) {
   std::vector<std::string> warnings;
   for (const auto& warning : c.all("warning")) warnings.push_back(warning.at(0));
   EXPECT_EQ(file.result.warnings, warnings);
-  EXPECT_TRUE(testing::matchesGolden(file.bytes, goldenName(GetParam().format(), GetParam().name())));
+  EXPECT_TRUE(testing::matchesGolden(file.bytes, goldenName(name, c.lines[0].at(2))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BankFile, ::testing::ValuesIn(bankFileCases()),
+INSTANTIATE_TEST_SUITE_P(Cases, BankFile, ::testing::ValuesIn(testing::caseFile("bank-file-cases.txt").cases),
                          [](const ::testing::TestParamInfo<BankFileCase>& info) {
-                           return testing::testNameOf(info.param.format()) + "_" +
-                                  testing::testNameOf(info.param.name());
+                           return testing::testNameOf(info.param.lines[0].at(1)) + "_" +
+                                  testing::testNameOf(info.param.lines[0].at(2));
                          });
 
 }  // namespace

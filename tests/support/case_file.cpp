@@ -19,6 +19,10 @@ Lines CaseFile::Case::all(const std::string& key) const {
   return found;
 }
 
+void PrintTo(const CaseFile::Case& c, std::ostream* out) {
+  for (const std::string& field : c.lines.at(0)) *out << field << " ";
+}
+
 const CaseFile& caseFile(const std::string& name) {
   static std::map<std::string, CaseFile> files;
   if (const auto read = files.find(name); read != files.end()) return read->second;

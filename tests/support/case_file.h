@@ -5,6 +5,7 @@
 // comment line.
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct CaseFile {
   std::map<std::string, Lines> tables;
   std::vector<Case> cases;
 };
+
+// The case line, for test names and messages.
+void PrintTo(const CaseFile::Case& c, std::ostream* out);
 
 // The file tests/golden/<name>, read once.
 const CaseFile& caseFile(const std::string& name);
