@@ -7,31 +7,14 @@
 #include "quickbooks/account_list.h"
 #include "quickbooks/company_connection.h"
 #include "quickbooks/export_errors.h"
+#include "support/fake_quickbooks.h"
 #include "support/temp_folder.h"
 
 namespace ppexport {
 namespace {
 
 using testing::TempFolder;
-using testing::readBytes;
 using testing::writeBytes;
-
-// Plays QuickBooks with a fixed report file and a fixed result, and keeps the last request.
-class ScriptedConnection final : public QuickBooksConnection {
- public:
-  ScriptedConnection(std::string report, std::string result)
-      : report_(std::move(report)), result_(std::move(result)) {}
-  std::string exportReport(const ExportRequest& request) override {
-    last = request;
-    writeBytes(request.outputPath, report_);
-    return result_;
-  }
-  ExportRequest last;
-
- private:
-  std::string report_;
-  std::string result_;
-};
 
 std::string chart(const std::vector<std::string>& lines) {
   std::string text;
@@ -62,25 +45,26 @@ TEST(GetAccountList, asksForTheChartAndTakesActiveBankAccountsInItsOrder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TempFolder temp;
-    ScriptedConnection connection(c.report, "Success");
+    testing::FakeQuickBooks connection;
+    connection.reports["qbCOA"] = c.report;
     const AccountList list = getAccountList(connection, temp.path().string());
     EXPECT_EQ(list.accounts, c.accounts);
     EXPECT_EQ(list.exportResult, "Success");
     EXPECT_EQ(list.errorMessage, "");
     // The chart of accounts, into checks.txt, with the fixed dates and no options.
-    EXPECT_EQ(connection.last.reportName, "qbCOA");
-    EXPECT_EQ(connection.last.outputPath, temp.file("checks.txt"));
-    EXPECT_EQ(connection.last.delimiter, "\x01");
-    EXPECT_EQ(connection.last.from, (Date{2010, 1, 1}));
-    EXPECT_EQ(connection.last.to, (Date{2010, 1, 1}));
-    for (const std::string& option : connection.last.options) EXPECT_EQ(option, "");
+    EXPECT_EQ(connection.requests.at(0).reportName, "qbCOA");
+    EXPECT_EQ(connection.requests.at(0).outputPath, temp.file("checks.txt"));
+    EXPECT_EQ(connection.requests.at(0).delimiter, "\x01");
+    EXPECT_EQ(connection.requests.at(0).from, (Date{2010, 1, 1}));
+    EXPECT_EQ(connection.requests.at(0).to, (Date{2010, 1, 1}));
+    for (const std::string& option : connection.requests.at(0).options) EXPECT_EQ(option, "");
   }
 }
 
 TEST(GetAccountList, aFailedExportAddsNothingAndGivesTheMessage) {
   TempFolder temp;
-  ScriptedConnection connection(chart({"Account\x01Type\x01" "Active", "Checking\x01" "Bank\x01True"}),
-                                useConnectionErrorText(438, "no module"));
+  testing::FakeQuickBooks connection;
+  connection.failure = useConnectionErrorText(438, "no module");
   const AccountList list = getAccountList(connection, temp.path().string());
   EXPECT_TRUE(list.accounts.empty());
   EXPECT_EQ(list.errorMessage, accountListErrorMessage(useConnectionErrorText(438, "no module")));

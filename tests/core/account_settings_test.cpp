@@ -91,46 +91,5 @@ TEST(GetAccountSettings, givesBackWhatWasSavedAndKeepsRawCheckBoxTexts) {
             "/home/ann/PositivePayExport.txt");
 }
 
-TEST(CheckBoxState, acceptsZeroOneAndTwoOnly) {
-  struct Case {
-    const char* stored;
-    std::optional<int> state;
-  };
-  const Case cases[] = {
-      {"0", 0},     {"1", 1},   {"2", 2},     {" 1 ", 1},   {"1.5", 2},
-      {"2.5", 2},   {"0.4", 0}, {"False", 0}, {"True", std::nullopt},
-      {"3", std::nullopt},      {"-1", std::nullopt},       {"", std::nullopt},
-      {"yes", std::nullopt},    {"true", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(checkBoxState(c.stored), c.state) << '"' << c.stored << '"';
-  }
-}
-
-TEST(AutomaticDateRange, endsTodayAndReachesBackTheDaysGiven) {
-  struct Case {
-    const char* days;
-    std::optional<DateRangeTexts> range;
-  };
-  const Case cases[] = {
-      {"30", DateRangeTexts{"2/4/2024", "3/5/2024"}},
-      {"90", DateRangeTexts{"12/6/2023", "3/5/2024"}},
-      {"abc", DateRangeTexts{"12/6/2023", "3/5/2024"}},  // not numeric: 90 days
-      {"", DateRangeTexts{"12/6/2023", "3/5/2024"}},
-      {"0.5", DateRangeTexts{"3/5/2024", "3/5/2024"}},  // rounded half to even
-      {"-5", DateRangeTexts{"3/10/2024", "3/5/2024"}},
-      {"1e9", std::nullopt},  // beyond the calendar: the dates stay as they are
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.days);
-    const std::optional<DateRangeTexts> range = automaticDateRange(c.days, march5);
-    ASSERT_EQ(range.has_value(), c.range.has_value());
-    if (range) {
-      EXPECT_EQ(range->fromDate, c.range->fromDate);
-      EXPECT_EQ(range->toDate, c.range->toDate);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace ppexport

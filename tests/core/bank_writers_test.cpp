@@ -12,7 +12,6 @@
 #include <filesystem>
 
 #include "formats/bank_formats.h"
-#include "formats/file_control_number.h"
 #include "support/temp_folder.h"
 #include "support/written_file.h"
 
@@ -49,24 +48,6 @@ TEST(RoyalBankOfCanada, fileControlNumbersRiseFromFileToFileAndWrapAfter9999) {
   EXPECT_EQ(headerNumber(), "0001");
 }
 
-TEST(FileControlNumber, followsTheStoredNumber) {
-  const Date today{2026, 12, 5};  // day number 46361
-  const struct {
-    std::optional<std::string> stored;
-    std::size_t width;
-    std::string next;
-  } cases[] = {
-      {std::nullopt, 4, "1235"}, {"1235", 4, "1236"},   {"9999", 4, "0000"},
-      {"0000", 4, "1"},          {" 77 ", 4, "78"},     {std::nullopt, 2, "35"},
-      {"abc", 4, "6361"},        {"", 4, "6361"},       {"12.5", 4, "6361"},
-      {"-3", 4, "6361"},         {"99999999999999999999", 4, "6361"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(followingFileControlNumber(c.stored, today, c.width), c.next)
-        << c.stored.value_or("<none>");
-  }
-}
-
 TEST(RoyalBankOfCanada, aFailingStoreWritesNoFileAndKeepsTheEarlierOne) {
   WriterFixture fixture(register_);
   testing::TempFolder folder;
@@ -95,31 +76,6 @@ TEST(TdBankCanada, fileNumbersRiseFromFileToFile) {
   testing::dropBill1(fixture);
   EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), "00001001");
   EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), "1002");
-}
-
-TEST(TdBankCanada, aStoredFileNumberThatIsNotANumberCountsAsOneThousand) {
-  struct Case {
-    std::string stored;
-    std::string fileNumber;
-    std::string next;
-  } cases[] = {
-      {"1500", "00001500", "1501"},
-      {"+42", "00000042", "43"},
-      {"-3", "000000-3", "-2"},
-      {"abc", "00001000", "1001"},
-      {"", "00001000", "1001"},
-      {" 42", "00001000", "1001"},
-      {"4.5", "00001000", "1001"},
-      {"+-5", "00001000", "1001"},
-      {"9223372036854775808", "00001000", "1001"},
-  };
-  for (const Case& c : cases) {
-    WriterFixture fixture({});
-    fixture.settings.saveSetting("nextTDCanadaBankFileNumber", c.stored);
-    EXPECT_EQ(writeBankFile(writeTdBankCanada, fixture).lines.at(0).substr(61, 8), c.fileNumber)
-        << c.stored;
-    EXPECT_EQ(fixture.settings.readSetting("nextTDCanadaBankFileNumber"), c.next) << c.stored;
-  }
 }
 
 TEST(TdBankCanada, noFileWithoutAFreshFileNumber) {

@@ -18,33 +18,12 @@ using testing::writeBytes;
 
 const FixedClock march5{DateTime{Date{2024, 3, 5}, 10, 30}};
 
-// Lines are given in no particular order of date: the report lists them by date.
-constexpr const char* smallCompany = R"({
-  "company": "Test Bakery",
-  "accounts": [
-    {"name": "Checking", "type": "Bank", "active": true},
-    {"name": "Payroll Account", "type": "Bank", "active": true}
-  ],
-  "vendors": [
-    {"name": "Café Noir", "printOnChecks": "Cafe Noir Roasters LLC", "street": "61 W King St",
-     "city": "Lancaster", "state": "PA", "zip": "17603"}
-  ],
-  "employees": [{"name": "Maria Gonzalez", "street": "118 E Orange St"}],
-  "otherNames": [{"name": "Cash Purchase", "nameType": "Payee"}],
-  "transactions": [
-    {"id": 7, "account": "Checking", "daysAgo": 0, "type": "Deposit", "memo": "Counter sales", "amount": 250, "cleared": "Uncleared"},
-    {"id": 1, "account": "Checking", "daysAgo": 30, "number": "1001", "name": "Café Noir", "memo": "Beans", "amount": -1234.5, "cleared": "Cleared"},
-    {"id": 2, "account": "Checking", "daysAgo": 31, "number": "1000", "name": "Café Noir", "amount": -10},
-    {"id": 3, "account": "Payroll Account", "daysAgo": 3, "number": "5001", "name": "Maria Gonzalez", "amount": -900},
-    {"id": 4, "account": "Checking", "daysAgo": 10, "number": "1002", "name": "Cash Purchase", "billTo": ["Jim's Farm Stand", "Route 772"], "memo": "VOID: 125.00 wrong\u0001amount", "amount": 0},
-    {"id": 5, "account": "Checking", "date": "2024-03-06", "number": "1003", "name": "Café Noir", "amount": -1},
-    {"id": 6, "account": "Checking", "daysAgo": 10, "number": "1004", "name": "Maria Gonzalez", "amount": "-1,000.00", "cleared": "Pending", "isSource": false}
-  ]
-})";
-
 class CompanyConnectionTest : public ::testing::Test {
  protected:
-  void SetUp() override { writeBytes(company, smallCompany); }
+  // Lines are given in no particular order of date: the report lists them by date.
+  void SetUp() override {
+    writeBytes(company, readBytes(PPEXPORT_SOURCE_DIR "/tests/golden/company/small-company.json"));
+  }
 
   ExportRequest checkReport(const std::string& columns, const std::string& account) {
     return checkReportRequest(Date{2024, 2, 4}, Date{2024, 3, 5}, report, columns, account);
@@ -61,48 +40,19 @@ TEST_F(CompanyConnectionTest, checkReportFollowsTheFileContract) {
             "Success");
   // Headings in the requested order and then Amount; U+0001 between fields; CR LF after every
   // line; Windows-1252 bytes; the range 2/4 to 3/5 taken inclusively, by date.
-  const std::string expected =
-      "Trans ID\x01" "Document Number\x01" "Cleared\x01" "Date\x01" "Name\x01" "Name Type\x01"
-      "Bill 1\x01" "Bill 2\x01" "Bill 3\x01" "Street\x01" "Street2\x01" "City\x01" "State\x01"
-      "ZIP\x01" "Description\x01" "is Source\x01" "Amount\r\n"
-      "1\x01" "1001\x01" "Cleared\x01" "02/04/2024\x01" "Caf\xE9 Noir\x01" "Vendor\x01"
-      "Cafe Noir Roasters LLC\x01" "61 W King St\x01" "Lancaster, PA 17603\x01" "61 W King St\x01"
-      "\x01" "Lancaster\x01" "PA\x01" "17603\x01" "Beans\x01" "True\x01" "-1234.50\r\n"
-      "4\x01" "1002\x01" "Uncleared\x01" "02/24/2024\x01" "Cash Purchase\x01" "Payee\x01"
-      "Jim's Farm Stand\x01" "Route 772\x01" "\x01" "\x01" "\x01" "\x01" "\x01" "\x01"
-      "VOID: 125.00 wrong amount\x01" "True\x01" "0.00\r\n"
-      "6\x01" "1004\x01" "Pending\x01" "02/24/2024\x01" "Maria Gonzalez\x01" "Employee\x01"
-      "Maria Gonzalez\x01" "118 E Orange St\x01" "\x01" "118 E Orange St\x01" "\x01" "\x01" "\x01"
-      "\x01" "\x01" "False\x01" "-1,000.00\r\n"
-      "7\x01" "\x01" "Uncleared\x01" "03/05/2024\x01" "\x01" "\x01" "\x01" "\x01" "\x01" "\x01"
-      "\x01" "\x01" "\x01" "\x01" "Counter sales\x01" "True\x01" "250.00\r\n";
-  EXPECT_EQ(readBytes(report), expected);
+  EXPECT_TRUE(testing::matchesGolden(readBytes(report), "company/check-report.txt"));
 }
 
+// Columns in the order asked for, unknown ones empty; no columns asked for gives the default ones.
 TEST_F(CompanyConnectionTest, columnsComeInTheRequestedOrder) {
-  struct Case {
-    std::string columns;
-    std::string headings;
-    std::string firstRow;
+  const std::pair<std::string, std::string> cases[] = {
+      {checkReportColumns("Union Bank of California").substr(0, 40), "columns-union-bank.txt"},
+      {" Name ,Amount,, Unknown Column", "columns-unknown.txt"},
+      {"", "columns-default.txt"},
   };
-  const Case cases[] = {
-      {checkReportColumns("Union Bank of California").substr(0, 40),
-       "Date\x01" "Document Number\x01" "Trans ID\x01" "Cleared\x01" "Amount",
-       "02/04/2024\x01" "1001\x01" "1\x01" "Cleared\x01" "-1234.50"},
-      {" Name ,Amount,, Unknown Column", "Name\x01" "Amount\x01" "Unknown Column",
-       "Caf\xE9 Noir\x01" "-1234.50\x01"},
-      {"", "Trans ID\x01" "Type\x01" "Date\x01" "Document Number\x01" "Name\x01" "Description\x01"
-           "Cleared\x01" "Amount",
-       "1\x01" "Check\x01" "02/04/2024\x01" "1001\x01" "Caf\xE9 Noir\x01" "Beans\x01" "Cleared\x01"
-       "-1234.50"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.columns);
-    ASSERT_EQ(connection.exportReport(checkReport(c.columns, "Checking")), "Success");
-    const std::vector<std::string> lines = testing::readLines(report);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0], c.headings);
-    EXPECT_EQ(lines[1], c.firstRow);
+  for (const auto& [columns, golden] : cases) {
+    ASSERT_EQ(connection.exportReport(checkReport(columns, "Checking")), "Success");
+    EXPECT_TRUE(testing::matchesGolden(readBytes(report), "company/" + golden)) << columns;
   }
 }
 
@@ -124,16 +74,9 @@ TEST_F(CompanyConnectionTest, accountOptionChoosesTheRegister) {
 
 TEST_F(CompanyConnectionTest, vendorListAndChartOfAccounts) {
   ASSERT_EQ(connection.exportReport(vendorListRequest(report)), "Success");
-  EXPECT_EQ(readBytes(report),
-            "Full Name\x01" "Print on Checks\x01" "Company Name\x01" "Street\x01" "Street2\x01"
-            "City\x01" "State\x01" "ZIP\x01" "Phone\x01" "Active\r\n"
-            "Caf\xE9 Noir\x01" "Cafe Noir Roasters LLC\x01" "\x01" "61 W King St\x01" "\x01"
-            "Lancaster\x01" "PA\x01" "17603\x01" "\x01" "True\r\n");
+  EXPECT_TRUE(testing::matchesGolden(readBytes(report), "company/vendor-list.txt"));
   ASSERT_EQ(connection.exportReport(chartOfAccountsRequest(report)), "Success");
-  EXPECT_EQ(readBytes(report),
-            "Account\x01" "Type\x01" "Accnt. #\x01" "Description\x01" "Active\r\n"
-            "Checking\x01" "Bank\x01" "\x01" "\x01" "True\r\n"
-            "Payroll Account\x01" "Bank\x01" "\x01" "\x01" "True\r\n");
+  EXPECT_TRUE(testing::matchesGolden(readBytes(report), "company/chart-of-accounts.txt"));
 }
 
 TEST_F(CompanyConnectionTest, aCompanyFileThatCannotBeReadCannotBeFound) {

@@ -2,6 +2,8 @@
 
 #include "create/format_dispatch.h"
 #include "custom/custom_writers.h"
+#include "support/bank_format_shapes.h"
+#include "support/case_file.h"
 #include "support/written_file.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
@@ -34,8 +36,6 @@ void define(MemorySettingsStore& settings, const std::string& name, bool commaSe
 
 const Check acme{.number = "1001", .date = "12/31/2025", .amount = "-1,234.50",
                  .name = "Acme, Inc."};
-const Check voided{.number = "1002", .cleared = "Cleared", .date = "01/02/2026", .amount = "0",
-                   .name = "Bolt Co", .description = "VOID: 80.00"};
 
 struct Written {
   WriterResult result;
@@ -50,69 +50,36 @@ Written write(WriterFixture& fixture, const TempFolder& folder, bool commaSepara
   return {result, fixture.inputs.fileName};
 }
 
-TEST(CustomCsv, fieldsInTheirOrder) {
-  struct Case {
-    std::vector<Field> fields;
-    std::vector<Check> rows;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {{{"Date"}, {"Check Number"}, {"Payee"}, {"Amount"}}, {acme},
-       {"12/31/2025,1001,Acme Inc.,1234.50"}},
-      // An issued check's Is Void is empty, also as the last field; a void carries the marker.
-      {{{"Check Number"}, {"Is Void"}, {"Type"}}, {acme, voided}, {"1001,,ISSUE", "1002,Yes,VOID"}},
-      {{{"Type"}, {"Is Void"}}, {acme}, {"ISSUE,"}},
-      {{{"Amount"}, {"Memo"}, {"Account Number"}},
-       {voided, {.number = "7", .amount = "12", .description = "a, b"}},
-       {"80.00,VOID: 80.00,12-345", "-12.00,a b,12-345"}},
-      // Unknown names and empty positions add nothing; a definition without one known name writes
-      // no line.
-      {{{""}, {"Check number"}, {"Check Number"}, {"Payees"}}, {acme}, {"1001"}},
-      {{{"Payees"}, {""}}, {acme, voided}, {}},
-  };
-  for (const Case& c : cases) {
-    WriterFixture fixture(c.rows);
-    define(fixture.settings, "Bank", true, c.fields);
-    fixture.inputs.accountId = "12-345";
-    TempFolder folder;
-    Written written = write(fixture, folder, true);
-    EXPECT_EQ(written.result.count, static_cast<int>(c.rows.size()));
-    EXPECT_TRUE(written.result.written);
-    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), c.lines)) << c.fields[0].name;
-  }
+// The cases of tests/golden/custom-writer-cases.txt: fields in their order, cut and filled, the
+// void marker and type, unknown names, the qualifying rule and the warnings.
+class CustomWriter : public ::testing::TestWithParam<testing::CaseFile::Case> {};
+
+TEST_P(CustomWriter, writesTheLinesOfItsCase) {
+  const testing::CaseFile::Case& c = GetParam();
+  const auto& tables = testing::caseFile("custom-writer-cases.txt").tables;
+  WriterFixture fixture({});
+  fixture.checks = testing::reportTable(tables.at(c.get("register")));
+  std::vector<Field> fields;
+  for (const auto& field : c.all("field")) fields.push_back({field.at(0), field.size() > 1 ? field[1] : ""});
+  const bool commaSeparated = c.get("csv") == "yes";
+  define(fixture.settings, "Bank", commaSeparated, fields, c.get("date", "MM/DD/YYYY"));
+  fixture.inputs.accountId = "12-345";
+  TempFolder folder;
+  Written written = write(fixture, folder, commaSeparated);
+  EXPECT_TRUE(written.result.written);
+  EXPECT_EQ(written.result.count, std::stoi(c.get("count")));
+  std::vector<std::string> lines, warnings;
+  for (const auto& line : c.all("line")) lines.push_back(line.at(0));
+  for (const auto& warning : c.all("warning")) warnings.push_back(warning.at(0));
+  EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), lines));
+  EXPECT_EQ(written.result.warnings, warnings);
 }
 
-TEST(CustomFixed, fieldsInTheirOrder) {
-  struct Case {
-    std::vector<Field> fields;
-    std::string datePattern;
-    Check row;
-    std::string line;
-  } cases[] = {
-      {{{"Date", "8"}, {"Check Number", "6"}, {"Payee", "10"}, {"Amount", "10"}}, "MMDDYYYY", acme,
-       "12312025001001Acme, Inc.0000123450"},
-      // The date is cut to its length but never padded: the next field starts early.
-      {{{"Date", "10"}, {"Check Number", "4"}}, "MM/DD/YY", acme, "12/31/251001"},
-      {{{"Date", "4"}}, "YYYY-MM-DD", acme, "2025"},
-      // A void: its amount from the memo, type VOID, and no marker (it stands on issued checks).
-      {{{"Amount", "7"}, {"Type", "5"}, {"Is Void", "3"}, {"Memo", "12"}}, "MMDDYY", voided,
-       "0008000VOID    VOID: 80.00 "},
-      {{{"Is Void", "4"}, {"Type", "3"}, {"Account Number", "8"}}, "MMDDYY", acme,
-       "Yes ISS0012-345"},
-      // Unknown names add nothing whatever their length; unreadable lengths count as 0.
-      {{{"Amount", "abc"}, {"Payees", "5"}, {"Check Number", "-3"}, {"Memo", "99999999999"},
-        {"Check Number", "2.5"}}, "MMDDYY", acme, "01"},
-      {{{"Payees", "5"}}, "MMDDYY", acme, ""},
-  };
-  for (const Case& c : cases) {
-    WriterFixture fixture({c.row});
-    define(fixture.settings, "Bank", false, c.fields, c.datePattern);
-    fixture.inputs.accountId = "12-345";
-    TempFolder folder;
-    Written written = write(fixture, folder, false);
-    EXPECT_EQ(written.result.count, 1);
-    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), {c.line})) << c.line;
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Cases, CustomWriter,
+                         ::testing::ValuesIn(testing::caseFile("custom-writer-cases.txt").cases),
+                         [](const ::testing::TestParamInfo<testing::CaseFile::Case>& info) {
+                           return testing::testNameOf(info.param.lines[0].at(1));
+                         });
 
 TEST(CustomFixed, aFieldLengthBeyondAnyLineIsRefusedAndTheEarlierFileKept) {
   WriterFixture fixture({acme});
@@ -125,63 +92,6 @@ TEST(CustomFixed, aFieldLengthBeyondAnyLineIsRefusedAndTheEarlierFileKept) {
             "Field 1 of the custom format is 2000000000 characters long; a field can be at most "
             "10000.");
   EXPECT_EQ(testing::readBytes(written.file), "earlier\r\n");
-}
-
-TEST(CustomFormats, theirOwnQualifyingRule) {
-  const std::vector<Check> rows = {
-      {.number = "1", .more = {{"is Source", "True"}}},
-      {.number = "2", .more = {{"is Source", "False"}}},
-      {.number = "3", .cleared = "Cleared", .more = {{"is Source", "True"}}},
-      {.number = "4", .cleared = "Cleared", .amount = "0.00", .description = "Void",
-       .more = {{"is Source", "False"}}},
-      {.number = "EFT", .more = {{"is Source", "True"}}},
-      // A void row qualifies on that account alone, even without a check number.
-      {.number = "", .cleared = "Cleared", .amount = "0", .description = "VOID: 5"},
-  };
-  for (bool commaSeparated : {true, false}) {
-    WriterFixture fixture(rows);
-    define(fixture.settings, "Bank", commaSeparated, {{"Check Number", "3"}, {"Type", "5"}});
-    TempFolder folder;
-    Written written = write(fixture, folder, commaSeparated);
-    EXPECT_EQ(written.result.count, 3);
-    const std::vector<std::string> lines =
-        commaSeparated ? std::vector<std::string>{"1,ISSUE", "4,VOID", ",VOID"}
-                       : std::vector<std::string>{"001ISSUE", "004VOID ", "000VOID "};
-    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), lines));
-  }
-}
-
-TEST(CustomFormats, aReportWithoutIsSourceCountsEveryRowAsSource) {
-  WriterFixture fixture(std::vector<Check>{{.number = "1"}, {.number = "2", .cleared = "Cleared"}});
-  define(fixture.settings, "Bank", true, {{"Check Number"}});
-  TempFolder folder;
-  EXPECT_TRUE(testing::linesAre(testing::readLines(write(fixture, folder, true).file), {"1"}));
-}
-
-TEST(CustomFormats, warningsForUnreadableValuesAndCutAmounts) {
-  const std::vector<Check> rows = {
-      {.number = "1", .date = "02/30/2024", .amount = "abc"},
-      {.number = "2", .amount = "-123456789.00"},
-  };
-  struct Case {
-    bool commaSeparated;
-    std::vector<Field> fields;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {true, {{"Date"}, {"Amount"}}, {",0.00", "03/05/2024,123456789.0"}},
-      {false, {{"Date", "8"}, {"Amount", "10"}}, {"0000000000", "03/05/202345678900"}},
-  };
-  for (const Case& c : cases) {
-    WriterFixture fixture(rows);
-    define(fixture.settings, "Bank", c.commaSeparated, c.fields);
-    TempFolder folder;
-    Written written = write(fixture, folder, c.commaSeparated);
-    EXPECT_TRUE(testing::linesAre(testing::readLines(written.file), c.lines));
-    EXPECT_EQ(written.result.warnings,
-              (std::vector<std::string>{"Warning: check 1: unreadable amount, written as 0",
-                                        "Warning: check 1: unreadable date, written blank",
-                                        "Warning: check 2: amount too long for its field"}));
-  }
 }
 
 TEST(CustomFormats, dateSeparatorOfTheUsersRegion) {

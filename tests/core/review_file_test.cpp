@@ -8,7 +8,6 @@
 namespace ppexport {
 namespace {
 
-using testing::Check;
 using testing::TempFolder;
 
 TEST(ReviewFilePath, besideTheBankFileWhateverItsSeparator) {

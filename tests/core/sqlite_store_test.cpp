@@ -27,34 +27,6 @@ class SqliteSettingsStoreTest : public ::testing::Test {
   std::string path = folder.file("settings.sqlite");
 };
 
-TEST_F(SqliteSettingsStoreTest, getSettingTurnsExactTrueAndFalseIntoBooleans) {
-  SqliteSettingsStore store(path);
-  struct Case {
-    const char* stored;  // nullptr: the key is absent
-    const char* defaultValue;
-    bool isBoolean;
-    const char* text;
-  };
-  const Case cases[] = {
-      {"True", "", true, "True"},     {"False", "x", true, "False"},
-      {"true", "", false, "true"},    {"FALSE", "", false, "FALSE"},
-      {" True", "", false, " True"},  {nullptr, "True", true, "True"},
-      {nullptr, "90", false, "90"},   {nullptr, "", false, ""},
-      {"", "default", false, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored ? c.stored : "(absent)");
-    ASSERT_TRUE(store.deleteSetting("PayrollOptionCSV"));
-    if (c.stored) {
-      ASSERT_TRUE(store.saveSetting("PayrollOptionCSV", c.stored));
-    }
-    const SettingValue value = getSetting(store, "PayrollOptionCSV", c.defaultValue);
-    EXPECT_EQ(value.isBoolean(), c.isBoolean);
-    EXPECT_EQ(value.text, c.text);
-  }
-  EXPECT_TRUE(getSetting(store, "absent", "True").asBoolean());
-}
-
 TEST_F(SqliteSettingsStoreTest, keysMatchWhateverTheirCaseAndKeepTheFirstCase) {
   SqliteSettingsStore store(path);
   ASSERT_TRUE(store.saveSetting("CheckingbankList", "Generic Bank Format"));
@@ -100,55 +72,47 @@ TEST_F(SqliteSettingsStoreTest, reopeningTheFileKeepsEveryByte) {
   EXPECT_EQ(reopened.enumerate().size(), 2u);
 }
 
-TEST_F(SqliteSettingsStoreTest, aFileThatIsNoDatabaseIsReportedAndLeftAlone) {
-  for (std::size_t size : {7u, 100u, 4096u}) {
-    SCOPED_TRACE(size);
-    std::string garbage;
-    for (std::size_t i = 0; i < size; ++i) garbage += static_cast<char>((i * 37 + 11) % 256);
-    writeBytes(path, garbage);
-    {
-      SqliteSettingsStore store(path);
-      EXPECT_FALSE(store.isUsable());
-      EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
-      EXPECT_NE(store.lastError().find("\"" + path + "\""), std::string::npos) << store.lastError();
-      EXPECT_NE(store.lastError().find("not a database"), std::string::npos) << store.lastError();
-      EXPECT_EQ(store.readSetting("myAccount"), std::nullopt);
-      EXPECT_TRUE(store.enumerate().empty());
-      EXPECT_FALSE(store.deleteSetting("myAccount"));
-      EXPECT_EQ(store.readAndAdvance("lastFCN", [](const auto&) { return std::string("1"); }),
-                std::nullopt);
-      EXPECT_NE(store.lastError(), "");
-    }
-    EXPECT_EQ(readBytes(path), garbage);
-    EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
-  }
-}
-
-TEST_F(SqliteSettingsStoreTest, aDatabaseOfAnotherProgramIsNotWrittenTo) {
+// A file that is no database, a database of another program and a place where no file can be:
+// each is reported, with the file's name, and nothing is written; an empty file becomes a store.
+TEST_F(SqliteSettingsStoreTest, whatCannotBeAStoreIsReportedAndLeftAlone) {
+  std::string garbage;
+  for (std::size_t i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 37 + 11) % 256);
   sqlite3* other = nullptr;
-  ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(folder.file("other.sqlite").c_str(), &other), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(other, "CREATE TABLE invoices (id INTEGER)", nullptr, nullptr, nullptr),
             SQLITE_OK);
   sqlite3_close(other);
-  const std::string before = readBytes(path);
-
-  SqliteSettingsStore store(path);
-  EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
-  EXPECT_NE(store.lastError().find("not a settings file"), std::string::npos) << store.lastError();
-  EXPECT_EQ(readBytes(path), before);
-}
-
-TEST_F(SqliteSettingsStoreTest, anUnwritableLocationIsReported) {
   writeBytes(folder.file("not-a-folder"), "x");
-  const std::string inside = folder.file("not-a-folder") + "/settings.sqlite";
-  SqliteSettingsStore store(inside);
-  EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
-  EXPECT_NE(store.lastError().find("\"" + inside + "\" could not be opened"), std::string::npos)
-      << store.lastError();
-  EXPECT_EQ(store.readSetting("myAccount"), std::nullopt);
-}
-
-TEST_F(SqliteSettingsStoreTest, anEmptyFileBecomesAStore) {
+  struct Case {
+    std::string path, bytes, problem;
+  } cases[] = {
+      {folder.file("7.sqlite"), garbage.substr(0, 7), "not a database"},
+      {folder.file("100.sqlite"), garbage.substr(0, 100), "not a database"},
+      {folder.file("4096.sqlite"), garbage, "not a database"},
+      {folder.file("other.sqlite"), "", "not a settings file"},
+      {folder.file("not-a-folder") + "/settings.sqlite", "", "could not be opened"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    if (c.bytes.empty()) c.bytes = readBytes(c.path);
+    else writeBytes(c.path, c.bytes);
+    {
+      SqliteSettingsStore store(c.path);
+      EXPECT_FALSE(store.saveSetting("myAccount", "Checking"));
+      EXPECT_NE(store.lastError().find("\"" + c.path + "\""), std::string::npos) << store.lastError();
+      EXPECT_NE(store.lastError().find(c.problem), std::string::npos) << store.lastError();
+      EXPECT_EQ(store.readSetting("myAccount"), std::nullopt);
+      EXPECT_TRUE(store.enumerate().empty());
+      EXPECT_EQ(store.readAndAdvance("lastFCN", [](const auto&) { return std::string("1"); }),
+                std::nullopt);
+      if (c.problem == "not a database") {
+        EXPECT_FALSE(store.isUsable());
+        EXPECT_FALSE(store.deleteSetting("myAccount"));
+      }
+    }
+    EXPECT_EQ(readBytes(c.path), c.bytes);
+    EXPECT_FALSE(std::filesystem::exists(c.path + "-journal"));
+  }
   writeBytes(path, "");
   SqliteSettingsStore store(path);
   ASSERT_TRUE(store.saveSetting("myAccount", "Checking"));

@@ -1,3 +1,5 @@
+// The regional conventions: numbers and dates as the user's region writes them (the United
+// States' own cases are in tests/golden/text-cases.txt).
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -11,41 +13,6 @@
 
 namespace ppexport {
 namespace {
-
-struct NumberCase {
-  const char* text;
-  std::optional<double> value;
-};
-
-TEST(NumericTest, readsAmountCellsAndTypedNumbers) {
-  const NumberCase cases[] = {
-      {"-1,234.50", -1234.5}, {" 123 ", 123.0},     {"$12", 12.0},          {"-$12", -12.0},
-      {"$-12", -12.0},        {"+12", 12.0},        {"(12.50)", -12.5},     {"$(12.50)", -12.5},
-      {"($12.50)", -12.5},    {"1e3", 1000.0},      {"1E+3", 1000.0},       {"2.5e-2", 0.025},
-      {"1,2,3", 123.0},       {"1,234,567.8", 1234567.8}, {".5", 0.5},      {"5.", 5.0},
-      {"0", 0.0},             {"-0.00", 0.0},       {"00012", 12.0},        {"0.1", 0.1},
-      {"1e-400", 0.0},        {"0e400", 0.0},        {"123456789012345678", 123456789012345678.0},
-  };
-  const Regional us = Regional::unitedStates();
-  for (const NumberCase& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_TRUE(us.isNumeric(c.text));
-    EXPECT_EQ(us.toNumber(c.text), c.value);
-  }
-}
-
-TEST(NumericTest, rejectsEverythingElse) {
-  const char* cases[] = {"EFT", "",     ".",    " ",     "1-2",  "12-",   ",1",    "1,",
-                         "1,,2", "1.2,3", "(12", "12)",  "0x1A", "1 2",  "+-1",   "1e",
-                         "$",   "- 12", "1e+",  "(-12)", "-(12)", "$$12", "12$",  "1.2.3",
-                         "1e400", "-1e400", "1\t", "\t1", "12,345.6,7", "VOID", "1/2"};
-  const Regional us = Regional::unitedStates();
-  for (const char* text : cases) {
-    SCOPED_TRACE(text);
-    EXPECT_FALSE(us.isNumeric(text));
-    EXPECT_FALSE(us.toNumber(text).has_value());
-  }
-}
 
 TEST(NumericTest, readsTheNearestDouble) {
   // Long digit strings must round once, correctly, not digit by digit.
@@ -131,6 +98,67 @@ TEST(NumericTest, plainLookingTextsFollowUnusualConventions) {
   commaDecimal.groupSeparator = ',';
   EXPECT_EQ(commaDecimal.toNumber("1,5"), 1.5);
   EXPECT_FALSE(commaDecimal.isNumeric("1,234,5"));
+}
+
+TEST(DateTest, followsTheRegionalOrder) {
+  Regional european = Regional::unitedStates();
+  european.dateOrder = DateOrder::DayMonthYear;
+  european.dateSeparator = '.';
+  EXPECT_EQ(european.toDate("05.03.2024"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_EQ(european.toDate("13/1/2024"), std::optional<Date>(Date{2024, 1, 13}));
+  EXPECT_EQ(european.toDate("2024-03-05"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_EQ(european.toDate("Mar 5, 2024"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_FALSE(european.isDate("1/13/2024"));
+  EXPECT_EQ(european.shortDate(Date{2024, 3, 5}), "5.3.2024");
+
+  Regional yearFirst = Regional::unitedStates();
+  yearFirst.dateOrder = DateOrder::YearMonthDay;
+  EXPECT_EQ(yearFirst.toDate("24/3/5"), std::optional<Date>(Date{2024, 3, 5}));
+  EXPECT_EQ(yearFirst.shortDate(Date{2024, 3, 5}), "2024/3/5");
+}
+
+TEST(DateTest, shortDateHasNoLeadingZeros) {
+  const Regional us = Regional::unitedStates();
+  EXPECT_EQ(us.toDate(us.shortDate(Date{2031, 7, 4})), std::optional<Date>(Date{2031, 7, 4}));
+}
+
+TEST(Calendar, countsDaysAcrossMonthsAndYears) {
+  EXPECT_TRUE(isLeapYear(2024));
+  EXPECT_TRUE(isLeapYear(2000));
+  EXPECT_FALSE(isLeapYear(1900));
+  EXPECT_FALSE(isLeapYear(2023));
+  EXPECT_EQ(daysInMonth(2024, 2), 29);
+  EXPECT_EQ(daysInMonth(2023, 2), 28);
+  EXPECT_EQ(daysInMonth(2024, 4), 30);
+  EXPECT_EQ(daysInMonth(2024, 13), 0);
+  EXPECT_EQ(dayOfYear(Date{2024, 1, 1}), 1);
+  EXPECT_EQ(dayOfYear(Date{2024, 3, 1}), 61);
+  EXPECT_EQ(dayOfYear(Date{2023, 12, 31}), 365);
+  EXPECT_EQ(dayOfYear(Date{2024, 12, 31}), 366);
+
+  EXPECT_EQ(addDays(Date{2024, 2, 28}, 1), (Date{2024, 2, 29}));
+  EXPECT_EQ(addDays(Date{2023, 2, 28}, 1), (Date{2023, 3, 1}));
+  EXPECT_EQ(addDays(Date{2025, 12, 31}, 1), (Date{2026, 1, 1}));
+  EXPECT_EQ(addDays(Date{2026, 1, 1}, -1), (Date{2025, 12, 31}));
+  EXPECT_EQ(addDays(Date{2024, 3, 5}, 0), (Date{2024, 3, 5}));
+  EXPECT_EQ(addDays(Date{1970, 1, 1}, 146097), (Date{2370, 1, 1}));
+  EXPECT_EQ(addDays(Date{2000, 3, 1}, -36525), (Date{1900, 3, 1}));
+  EXPECT_EQ(daysBetween(Date{1899, 12, 30}, Date{2000, 1, 1}), 36526);
+  EXPECT_EQ(daysBetween(Date{1899, 12, 30}, Date{2024, 3, 5}), 45356);
+  EXPECT_EQ(daysBetween(Date{2024, 3, 5}, Date{2024, 2, 28}), -6);
+}
+
+TEST(RegionalInForce, isTheUnitedStatesUntilSetOtherwise) {
+  const Regional saved = regional();
+#ifndef _WIN32
+  EXPECT_EQ(regional().dateOrder, DateOrder::MonthDayYear);
+  EXPECT_EQ(regional().currencySymbol, "$");
+#endif
+  Regional european = Regional::unitedStates();
+  european.dateOrder = DateOrder::DayMonthYear;
+  setRegional(european);
+  EXPECT_EQ(regional().toDate("13/1/2024"), std::optional<Date>(Date{2024, 1, 13}));
+  setRegional(saved);
 }
 
 }  // namespace
