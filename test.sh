@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
-install_missing_packages "${PPEXPORT_WINDOWS_PACKAGES[@]}" "${PPEXPORT_PACKAGE_PACKAGES[@]}"
+install_missing_packages "${PPEXPORT_WINDOWS_PACKAGES[@]}" "${PPEXPORT_PACKAGE_PACKAGES[@]}" \
+  "${PPEXPORT_FUZZ_PACKAGES[@]}"
 configure_and_build default
 # Only failures and the summary: a passing test prints nothing.
 quiet_tests() { grep -vE '^ +Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed ' || true; }
@@ -16,6 +17,16 @@ quietly() {
   [ "$status" -eq 0 ] || echo "$output"
   return "$status"
 }
+
+# The core and the command line again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+echo "--- Sanitizers"
+configure_and_build asan --target core_tests cli_tests
+scripts/sanitizer-tests.sh build/asan
+
+# Every fuzz target for 30 seconds from its corpus (clang's libFuzzer).
+echo "--- Fuzzing"
+configure_and_build fuzz --target report_reader_fuzzer bank_writers_fuzzer
+scripts/fuzz.sh 30
 
 echo "--- Debian package"
 quietly cpack --preset default
@@ -34,3 +45,5 @@ tests/win32/window-tests.sh build/default build/windows
 echo "--- Windows installer"
 quietly cmake --build --preset windows --target installer
 tests/windows/installer.sh build/windows/packaging/installer.vars
+
+scripts/test-ratio.sh

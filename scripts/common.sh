@@ -11,6 +11,9 @@ PPEXPORT_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchm
 PPEXPORT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine xvfb xauth nsis)
 # Pictures: the icons drawn from data/icons/ppexport.svg and the screenshots of the windows.
 PPEXPORT_PICTURE_PACKAGES=(librsvg2-bin imagemagick x11-utils xdotool xvfb xauth)
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes, and llvm-symbolizer for the
+# source lines in a finding's report.
+PPEXPORT_FUZZ_PACKAGES=(clang libclang-rt-dev llvm)
 # The Debian package: CPack's dependency reckoning (dpkg-shlibdeps, file) and the validators of
 # the desktop entry and the metainfo.
 PPEXPORT_PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)

@@ -72,12 +72,27 @@ ObservedOutput::~ObservedOutput() {
   }
 }
 
+namespace {
+thread_local MemoryFiles* memoryFilesInUse = nullptr;
+}  // namespace
+
+MemoryFiles::MemoryFiles() : previous_(memoryFilesInUse) { memoryFilesInUse = this; }
+
+MemoryFiles::~MemoryFiles() { memoryFilesInUse = previous_; }
+
+const std::string* MemoryFiles::find(const std::string& target) const {
+  auto found = files_.find(target);
+  return found == files_.end() ? nullptr : &found->second;
+}
+
 OutputFile::OutputFile(std::string target)
-    : target_(std::move(target)), observer_(observerOf(target_)) {
+    : target_(std::move(target)), memory_(memoryFilesInUse), observer_(observerOf(target_)) {
   if (target_.empty()) {
     fail("No file name was given.");
     return;
   }
+  // In memory the whole file gathers in the buffer until commit() files it away.
+  if (memory_ != nullptr) return;
   std::error_code error;
   if (std::filesystem::is_directory(filePath(target_), error)) {
     fail("It is a folder.");
@@ -99,7 +114,7 @@ void OutputFile::fail(const std::string& reason) {
 }
 
 void OutputFile::writeLine(std::string_view line) {
-  if (file_ == nullptr || !failure_.empty()) return;
+  if ((file_ == nullptr && memory_ == nullptr) || !failure_.empty()) return;
   buffer_.append(line);
   buffer_.append("\r\n", 2);
   if (buffer_.size() >= kBlock) writeBuffer();
@@ -118,6 +133,9 @@ void OutputFile::writeBuffer() {
 }
 
 void OutputFile::writeBytes(std::string_view bytes) {
+  if (memory_ != nullptr && failure_.empty()) buffer_.append(bytes);
+  // Lines written before go first.
+  writeBuffer();
   if (file_ == nullptr || !failure_.empty()) return;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
     fail(systemReason(errno));
@@ -127,6 +145,12 @@ void OutputFile::writeBytes(std::string_view bytes) {
 }
 
 bool OutputFile::commit() {
+  if (memory_ != nullptr && failure_.empty()) {
+    memory_->files_[target_] = std::move(buffer_);
+    buffer_.clear();
+    committed_ = true;
+    return true;
+  }
   if (file_ == nullptr) {
     fail("The file could not be opened.");
     return false;

@@ -4,6 +4,8 @@
 // name stays as it was when anything fails.
 
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -34,6 +36,27 @@ class ObservedOutput {
   std::string target_;
 };
 
+// Files kept in memory instead of on disk, for a caller that reads them back at once (the fuzz
+// targets, which write thousands of bank files a second): while one lives, every OutputFile that
+// its thread opens writes into it, and a committed file stands in it under its target name.
+// Nothing is written to disk meanwhile. The latest one made on a thread is the one in use.
+class MemoryFiles {
+ public:
+  MemoryFiles();
+  ~MemoryFiles();
+  MemoryFiles(const MemoryFiles&) = delete;
+  MemoryFiles& operator=(const MemoryFiles&) = delete;
+
+  // The bytes of the committed file of that name, or nothing.
+  const std::string* find(const std::string& target) const;
+  void clear() { files_.clear(); }
+
+ private:
+  friend class OutputFile;
+  std::map<std::string, std::string, std::less<>> files_;
+  MemoryFiles* previous_;
+};
+
 class OutputFile {
  public:
   // target is the file name as UTF-8 text.
@@ -42,7 +65,7 @@ class OutputFile {
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  bool isOpen() const { return file_ != nullptr; }
+  bool isOpen() const { return file_ != nullptr || memory_ != nullptr; }
   // Writes line and CR LF.
   void writeLine(std::string_view line);
   // Writes bytes as they are: a file kept earlier, written again.
@@ -64,6 +87,7 @@ class OutputFile {
   std::string target_;
   std::string temporary_;
   std::FILE* file_ = nullptr;
+  MemoryFiles* memory_ = nullptr;  // where the file goes instead of the disk, if anywhere
   std::string buffer_;  // lines not yet written: the file is written in large blocks
   std::size_t written_ = 0;           // bytes handed to the system so far
   std::size_t writeBackStarted_ = 0;  // of which the system was asked to start writing to disk
