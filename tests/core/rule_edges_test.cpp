@@ -21,10 +21,10 @@ using testing::WriterFixture;
 
 // An uncleared void is a void to Capital One: its void test comes before the cleared states.
 TEST(CapitalOneBank, anUnclearedVoidHasTheVoidCode) {
-  const auto file = testing::writeBankFile(
-      writeCapitalOneBank,
-      {{.number = "5", .cleared = "Uncleared", .amount = "0", .description = "VOID: 5"}},
-      {.accountId = "55"});
+  WriterFixture fixture(
+      {{.number = "5", .cleared = "Uncleared", .amount = "0", .description = "VOID: 5"}});
+  fixture.inputs.accountId = "55";
+  const auto file = testing::writeBankFile(writeCapitalOneBank, fixture);
   EXPECT_EQ(file.lines, std::vector<std::string>{"000000005500000000050000000500030524N"});
 }
 
