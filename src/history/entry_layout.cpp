@@ -8,38 +8,43 @@
 
 namespace ppexport {
 
+// The length of the well-formed UTF-8 character at the start of text, or 0.
+std::size_t utf8CharacterLength(std::string_view text) {
+  if (text.empty()) return 0;
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < low || byte > high) return 0;
+    low = 0x80;
+    high = 0xBF;
+  }
+  return length;
+}
+
 namespace {
 
 // True when text is well-formed UTF-8, as a JSON reader demands of every string.
 bool isWellFormedUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (text.size() - i < length) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto byte = static_cast<unsigned char>(text[i + k]);
-      if (byte < low || byte > high) return false;
-      low = 0x80;
-      high = 0xBF;
-    }
+    const std::size_t length = utf8CharacterLength(text.substr(i));
+    if (length == 0) return false;
     i += length;
   }
   return true;

@@ -17,4 +17,7 @@ namespace ppexport {
 // is sound; nothing otherwise.
 std::optional<HistoryEntry> readEntryLayout(std::string_view json, std::string id);
 
+// The length of the well-formed UTF-8 character at the start of text, or 0 (also for "").
+std::size_t utf8CharacterLength(std::string_view text);
+
 }  // namespace ppexport
