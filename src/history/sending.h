@@ -48,7 +48,7 @@ class Sending {
  private:
   // The entry made while the bank file is written: its bytes go into the history's copy as they
   // go to the file.
-  class Copying : public OutputObserver {
+  class Copying final : public OutputObserver {
    public:
     Copying(const std::string& folder, const DateTime& created, std::string bankFile);
     void written(std::string_view bytes) override;
