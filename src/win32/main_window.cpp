@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "text/wide_text.h"
-#include "win32/busy_pointer.h"
 #include "win32/editor_window.h"
 #include "win32/history_window.h"
 #include "window/custom_format_model.h"
@@ -183,27 +182,13 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         focusKeeper_.activated(window_, form_.firstTabStop());
       }
       return 0;
-    case WM_DRAWITEM:
-      if (form_.drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-      break;
-    case WM_SETCURSOR:
-      if (Win32BusyPointer::busy()) {
-        Win32BusyPointer::setBusyCursor();
-        return TRUE;
-      }
-      break;
-    case WM_DPICHANGED: {
-      form_.changeDpi();
-      setProgramIcons(window_, form_.dpi(), bigIcon_, smallIcon_);
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      fitClientArea();
-      return 0;
-    }
     default:
       break;
+  }
+  LRESULT answer = 0;
+  if (answerFrameMessage(window_, form_, bigIcon_, smallIcon_, message, lParam,
+                         [this] { fitClientArea(); }, answer)) {
+    return answer;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }

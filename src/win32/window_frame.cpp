@@ -1,5 +1,6 @@
 #include "win32/window_frame.h"
 
+#include "win32/busy_pointer.h"
 #include "win32/dpi.h"
 #include "win32/resource_ids.h"
 
@@ -64,6 +65,35 @@ LRESULT defaultButton(HWND window, int defaultButtonId) {
     }
   }
   return MAKELRESULT(defaultButtonId, DC_HASDEFID);
+}
+
+bool answerFrameMessage(HWND window, NativeForm& form, IconOwner& big, IconOwner& small,
+                        UINT message, LPARAM lParam, const std::function<void()>& fitClientArea,
+                        LRESULT& result) {
+  switch (message) {
+    case WM_DRAWITEM:
+      if (!form.drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return false;
+      result = TRUE;
+      return true;
+    case WM_SETCURSOR:
+      if (!Win32BusyPointer::busy()) return false;
+      Win32BusyPointer::setBusyCursor();
+      result = TRUE;
+      return true;
+    case WM_DPICHANGED: {
+      form.changeDpi();
+      setProgramIcons(window, form.dpi(), big, small);
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      fitClientArea();
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 }  // namespace ppexport::win32

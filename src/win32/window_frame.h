@@ -3,8 +3,11 @@
 // a client area in twips, the program icon at their DPI, the keyboard's default button, and the
 // control that has the focus when the user comes back to them.
 
+#include <functional>
+
 #include "text/windows_api.h"
 #include "win32/gdi_owners.h"
+#include "win32/native_form.h"
 #include "window/controls.h"
 
 namespace ppexport::win32 {
@@ -39,5 +42,13 @@ class FocusKeeper {
 // The control that Enter presses: the push button that has the focus, else the window's default
 // button. The answer to DM_GETDEFID.
 LRESULT defaultButton(HWND window, int defaultButtonId);
+
+// What a window of the program answers alike: its owner-drawn controls, the busy pointer, and a
+// move to a monitor of another DPI (the controls scaled anew, the icons at the new size, the window
+// where the system suggests it, then fitClientArea). True when message was answered, with the
+// answer in result; false for every other message.
+bool answerFrameMessage(HWND window, NativeForm& form, IconOwner& big, IconOwner& small,
+                        UINT message, LPARAM lParam, const std::function<void()>& fitClientArea,
+                        LRESULT& result);
 
 }  // namespace ppexport::win32
