@@ -41,16 +41,27 @@ rm -rf "$work"
 mkdir -p "$work/windows"
 failed=0
 
+# A run's output only when it fails; else one line of how many tests passed.
+run_tests() {
+  local label="$1" output status=0
+  shift
+  output="$("$wine" "$tests" --gtest_brief=1 "$@" </dev/null 2>&1)" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "$output"
+    failed=1
+  else
+    echo "window: $(grep -o '[0-9]* tests\? from' <<<"$output" | head -1 | cut -d' ' -f1) passed $label"
+  fi
+}
+
 PPEXPORT_COMPANY="$company" PPEXPORT_NOW="$now" PPEXPORT_WINDOW_TEST_OUTPUT="$work/windows" \
-  "$wine" "$tests" --gtest_brief=1 </dev/null || failed=1
+  run_tests "at 96 DPI"
 
 # The same windows on a screen of 144 DPI (150 percent): the design places scale with it.
 dpiKey='HKCU\Control Panel\Desktop'
 "$wine" reg add "$dpiKey" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-PPEXPORT_COMPANY="$company" PPEXPORT_NOW="$now" PPEXPORT_EXPECTED_DPI=144 \
-  "$wine" "$tests" --gtest_brief=1 \
-  --gtest_filter='WindowTest.DesignPlaces*:WindowTest.ControlsShowTheModel*:WindowTest.EditorSaves*' \
-  </dev/null || failed=1
+PPEXPORT_COMPANY="$company" PPEXPORT_NOW="$now" PPEXPORT_EXPECTED_DPI=144 run_tests "at 144 DPI" \
+  --gtest_filter='WindowTest.DesignPlaces*:WindowTest.ControlsShowTheModel*:WindowTest.EditorSaves*'
 "$wine" reg delete "$dpiKey" /v LogPixels /f >/dev/null 2>&1
 
 # Each Create of the window left its choices as command-line options beside its files.
