@@ -9,7 +9,6 @@
 #include <type_traits>
 
 #include "formats/check_row.h"
-#include "formats/check_rows.h"
 #include "formats/output_file.h"
 #include "formats/records.h"
 #include "formats/writer.h"
@@ -51,9 +50,8 @@ class BankFile {
     if (!startWalk()) return 0;
     const ReportTable& checks = *inputs_->checks;
     int count = 0;
-    CheckRows rows(checks, *columns_, *vendors_);
     for (int row = 2; row <= checks.rows(); ++row) {
-      const CheckRow& check = rows.at(row);
+      const CheckRow check(checks, *columns_, *vendors_, row);
       if (!qualifies(check) || leftOut(check)) continue;
       ++count;
       startRow();

@@ -38,17 +38,6 @@ CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
                    const VendorIndex& vendors, int row)
     : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {}
 
-CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
-                   const VendorIndex& vendors, int row, const std::string_view* cells)
-    : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row), cells_(cells) {}
-
-void CheckRow::readAll() const {
-  hasCheckNumber();
-  amount();
-  isVoid();
-  checkDate();
-  payee();
-}
 
 const std::optional<double>& CheckRow::amount() const {
   if (!amountRead_) {

@@ -41,20 +41,9 @@ class CheckRow {
  public:
   CheckRow(const ReportTable& checks, const CheckColumns& columns, const VendorIndex& vendors,
            int row);
-  // The same with the row's cells already split out (all columns of the table), which the row
-  // reads instead of the table.
-  CheckRow(const ReportTable& checks, const CheckColumns& columns, const VendorIndex& vendors,
-           int row, const std::string_view* cells);
-
-  // Reads every value the row derives at once. Afterwards reading the row changes nothing in it,
-  // so it may be read on another thread than the one that read it.
-  void readAll() const;
 
   int row() const { return row_; }
-  std::string_view cell(int column) const {
-    if (cells_ == nullptr) return checks_->cell(row_, column);
-    return column >= 1 && column <= checks_->columns() ? cells_[column - 1] : std::string_view();
-  }
+  std::string_view cell(int column) const { return checks_->cell(row_, column); }
   // The check number: the "Document Number" cell, unchanged.
   std::string_view checkNumber() const { return cell(columns_->documentNumber); }
   // The same, for a record builder that notes how it was written.
@@ -95,7 +84,6 @@ class CheckRow {
   const CheckColumns* columns_;
   const VendorIndex* vendors_;
   int row_;
-  const std::string_view* cells_ = nullptr;
   // The values read from the row's cells, each when first asked for: a row that does not
   // qualify is never read further than its selection needs.
   mutable std::optional<double> amount_;

@@ -209,15 +209,6 @@ std::string_view ReportTable::cell(int row, int column) const {
   return trimmedCell(rowText + span.from, rowText + span.to);
 }
 
-void ReportTable::rowCells(int row, std::string_view* cells) const {
-  std::fill(cells, cells + columns_, std::string_view());
-  if (row < 1 || row > rows_) return;
-  splitFields(static_cast<std::size_t>(row - 1),
-              [&](std::size_t column, std::size_t from, std::size_t to) {
-                cells[column] = trimmedCell(text_ + from, text_ + to);
-              });
-}
-
 void ReportTable::clear() { *this = ReportTable(); }
 
 class ReportTableBuilder {

@@ -25,9 +25,6 @@ class ReportTable {
   // A row is split into its cells when one of them is first asked for, and the table keeps the
   // cells of that one row until another row is asked for: a table is read from one thread.
   std::string_view cell(int row, int column) const;
-  // Every cell of row at once into cells (room for columns() of them), without the row the table
-  // keeps split: one thread may read rows this way while another reads cells.
-  void rowCells(int row, std::string_view* cells) const;
 
   void clear();
 

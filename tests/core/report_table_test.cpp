@@ -170,13 +170,6 @@ TEST(ReadReportFile, readsEveryShapeOfReportAsTheLineByLineRulesDo) {
                                                    [static_cast<std::size_t>(column - 1)]);
       }
     }
-    // A whole row at once reads the same.
-    std::vector<std::string_view> cells(static_cast<std::size_t>(table.columns()));
-    for (int row = 1; row <= table.rows(); ++row) {
-      table.rowCells(row, cells.data());
-      ASSERT_EQ(std::vector<std::string>(cells.begin(), cells.end()),
-                expected[static_cast<std::size_t>(row - 1)]);
-    }
   }
 }
 
