@@ -127,6 +127,10 @@ void BankFile::finishRow(const CheckRow& check) {
 
 WriterResult BankFile::finish(int count) {
   result_.count = count;
+  // A report changed on disk while it was read may have given rows of two versions of it.
+  if ((inputs_->checks != nullptr && !inputs_->checks->unchanged()) || !vendors_->unchanged()) {
+    file_.abandon(reportChangedReason);
+  }
   // A large file's warnings are worked out on a second thread while the file goes to disk, which
   // mostly waits for the disk. Both only read what the walk recorded.
   constexpr std::size_t kWarningsAside = 20000;

@@ -73,6 +73,8 @@ class OutputFile {
   // Flushes, closes and moves the file into place. False (with failure() set) when any step of
   // the whole file failed.
   bool commit();
+  // Gives up the file: commit() then fails with reason and leaves the target as it was.
+  void abandon(const std::string& reason) { fail(reason); }
   // Why the file was not written, as Windows-1252 text.
   const std::string& failure() const { return failure_; }
 

@@ -4,7 +4,7 @@
 
 namespace ppexport {
 
-VendorIndex::VendorIndex(const ReportTable& vendors) {
+VendorIndex::VendorIndex(const ReportTable& vendors) : vendors_(&vendors) {
   const int fullName = findColumn("Full Name", vendors);
   const int printOnChecksColumn = findColumn("Print on Checks", vendors);
   if (fullName == 0 || printOnChecksColumn == 0) return;

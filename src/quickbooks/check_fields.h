@@ -19,8 +19,11 @@ class VendorIndex {
   explicit VendorIndex(const ReportTable& vendors);
   // The "Print on Checks" cell of the first vendor whose "Full Name" is exactly fullName.
   const std::string_view* printOnChecks(std::string_view fullName) const;
+  // Whether the vendor list's file is as it was read (see ReportTable::unchanged).
+  bool unchanged() const { return vendors_ == nullptr || vendors_->unchanged(); }
 
  private:
+  const ReportTable* vendors_ = nullptr;
   std::unordered_map<std::string_view, std::string_view> names_;
 };
 

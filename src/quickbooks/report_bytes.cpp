@@ -1,26 +1,30 @@
 #include "quickbooks/report_bytes.h"
 
-#include <cerrno>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
-#include <thread>
 
 #include "text/file_names.h"
 
-#ifndef _WIN32
+#if defined(__unix__) || defined(__APPLE__)
+#define PPEXPORT_MAPPED_REPORTS 1
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <mutex>
 #endif
+
 
 namespace ppexport {
 
 namespace {
 
-// The whole file through the C library: for platforms without the system calls below, and for
-// files whose size is not known beforehand (a pipe) or that grow while they are read. A file
-// that grows meanwhile is read on to its end.
+// The whole file through the C library: for platforms without mapped files, and for files that
+// cannot be mapped (a pipe, a file of no known size). A file that grows meanwhile is read on to
+// its end.
 bool readWhole(const std::string& name, std::string& text) {
   std::FILE* file = openFile(name, "rb");
   if (file == nullptr) return false;
@@ -46,40 +50,82 @@ bool readWhole(const std::string& name, std::string& text) {
   return true;
 }
 
-#ifndef _WIN32
-// Reads into buffer from offset on until it is full or the file ends; the bytes read, or -1 on a
-// read error.
-long long readAt(int descriptor, char* buffer, std::size_t capacity, std::size_t offset) {
-  std::size_t filled = 0;
-  while (filled < capacity) {
-    const ssize_t got = ::pread(descriptor, buffer + filled, capacity - filled,
-                                static_cast<off_t>(offset + filled));
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return -1;
-    if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
+#ifdef PPEXPORT_MAPPED_REPORTS
+
+// Reading a mapped page that the file no longer has raises SIGBUS. While a report is mapped, its
+// range stands in one of these slots; the handler puts zeroed memory in place of the pages from
+// the one read on, notes the cut, and lets the reading go on. Slots are claimed and read without
+// locks, as a signal handler must.
+struct GuardSlot {
+  std::atomic<std::uintptr_t> from{0};
+  std::atomic<std::uintptr_t> to{0};
+  std::atomic<bool> cut{false};
+};
+constexpr int kGuardSlots = 32;
+GuardSlot guardSlots[kGuardSlots];
+struct sigaction earlierBusAction {};
+std::uintptr_t pageSize = 4096;
+
+void onBusError(int signal, siginfo_t* info, void* context) {
+  const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+  for (GuardSlot& slot : guardSlots) {
+    const std::uintptr_t from = slot.from.load(std::memory_order_acquire);
+    const std::uintptr_t to = slot.to.load(std::memory_order_acquire);
+    if (from == 0 || address < from || address >= to) continue;
+    const std::uintptr_t page = address & ~(pageSize - 1);
+    void* zeros = ::mmap(reinterpret_cast<void*>(page), to - page, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    if (zeros != MAP_FAILED) {
+      slot.cut.store(true, std::memory_order_release);
+      return;
+    }
   }
-  return static_cast<long long>(filled);
+  // Not a report's page: whatever was to happen before happens. A fault repeats once this returns
+  // and meets the earlier disposition; a signal sent by another program is sent again.
+  if ((earlierBusAction.sa_flags & SA_SIGINFO) != 0 && earlierBusAction.sa_sigaction != nullptr) {
+    earlierBusAction.sa_sigaction(signal, info, context);
+    return;
+  }
+  ::sigaction(SIGBUS, &earlierBusAction, nullptr);
+  if (info->si_code <= 0) ::raise(SIGBUS);
 }
 
-// Reads the first `size` bytes of the file into buffer: a large file in two halves at once, one
-// on a second thread, since copying the bytes and giving the memory for them are the slow part
-// and each half's costs fall on its own processor. The bytes read, or -1 on a read error; fewer
-// than size when the file was cut meanwhile.
-long long readFile(int descriptor, char* buffer, std::size_t size) {
-  constexpr std::size_t kSplitFrom = 8 * 1024 * 1024;
-  if (size < kSplitFrom) return readAt(descriptor, buffer, size, 0);
-  const std::size_t half = size / 2;
-  long long second = 0;
-  std::thread secondHalf(
-      [&] { second = readAt(descriptor, buffer + half, size - half, half); });
-  const long long first = readAt(descriptor, buffer, half, 0);
-  secondHalf.join();
-  if (first < 0 || second < 0) return -1;
-  // A file cut inside its first half leaves a gap: read again from the start.
-  if (first < static_cast<long long>(half)) return readAt(descriptor, buffer, size, 0);
-  return first + second;
+// The slot now watching [data, data + size), or -1 when none could be had.
+int guardMapping(const char* data, std::size_t size) {
+  static std::mutex claiming;
+  static bool handlerInstalled = false;
+  static bool handlerTried = false;
+  const std::lock_guard<std::mutex> lock(claiming);
+  if (!handlerTried) {
+    handlerTried = true;
+    pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    struct sigaction action {};
+    action.sa_sigaction = onBusError;
+    action.sa_flags = SA_SIGINFO | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
+    handlerInstalled = ::sigaction(SIGBUS, &action, &earlierBusAction) == 0;
+  }
+  if (!handlerInstalled) return -1;
+  for (int index = 0; index < kGuardSlots; ++index) {
+    GuardSlot& slot = guardSlots[index];
+    if (slot.from.load(std::memory_order_acquire) != 0) continue;
+    // The end and the cut first: the handler takes a slot whose start it sees as complete.
+    slot.cut.store(false, std::memory_order_relaxed);
+    slot.to.store(reinterpret_cast<std::uintptr_t>(data) + size, std::memory_order_relaxed);
+    slot.from.store(reinterpret_cast<std::uintptr_t>(data), std::memory_order_release);
+    return index;
+  }
+  return -1;
 }
+
+long long modificationTime(const struct stat& status) {
+#ifdef __APPLE__
+  return status.st_mtimespec.tv_sec * 1'000'000'000LL + status.st_mtimespec.tv_nsec;
+#else
+  return status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec;
+#endif
+}
+
 #endif
 
 }  // namespace
@@ -105,51 +151,60 @@ std::shared_ptr<ReportBytes> ReportBytes::fromText(std::string text) {
   return bytes;
 }
 
+namespace {
+std::shared_ptr<ReportBytes> wholeFile(const std::string& name) {
+  std::string text;
+  if (!readWhole(name, text)) return nullptr;
+  return ReportBytes::fromText(std::move(text));
+}
+}  // namespace
+
 std::shared_ptr<ReportBytes> ReportBytes::fromFile(const std::string& name) {
-#ifndef _WIN32
-  // A regular file of known size is read in one go into memory taken from the system for it,
-  // which comes zeroed and needs no second copy.
+#ifdef PPEXPORT_MAPPED_REPORTS
   const int descriptor = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return nullptr;
   struct stat status {};
   if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
     const auto size = static_cast<std::size_t>(status.st_size);
+    // A private mapping: the joins written into it stay in this process.
     void* memory =
-        ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, descriptor, 0);
     if (memory != MAP_FAILED) {
       std::shared_ptr<ReportBytes> bytes(new ReportBytes);
       bytes->data_ = static_cast<char*>(memory);
+      bytes->size_ = size;
       bytes->mappedSize_ = size;
-      preferLargePages(memory, size);
-#ifdef POSIX_FADV_SEQUENTIAL
-      ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
-      const long long got = readFile(descriptor, bytes->data_, size);
-      char probe = 0;
-      // A file cut meanwhile gives the bytes it still had; one that grew is read again below.
-      const bool grew =
-          got == static_cast<long long>(size) && readAt(descriptor, &probe, 1, size) != 0;
-      if (got < 0) {
-        ::close(descriptor);
-        return nullptr;
-      }
-      if (!grew) {
-        ::close(descriptor);
-        bytes->size_ = static_cast<std::size_t>(got);
-        return bytes;
-      }
+      bytes->descriptor_ = descriptor;
+      bytes->modified_ = modificationTime(status);
+      bytes->guard_ = guardMapping(bytes->data_, size);
+      if (bytes->guard_ >= 0) return bytes;
+      // Without a watch on the mapping a cut file would end the program: read it whole instead.
+      return wholeFile(name);
     }
   }
   ::close(descriptor);
 #endif
-  std::string text;
-  if (!readWhole(name, text)) return nullptr;
-  return fromText(std::move(text));
+  return wholeFile(name);
+}
+
+bool ReportBytes::unchanged() const {
+#ifdef PPEXPORT_MAPPED_REPORTS
+  if (descriptor_ < 0) return true;
+  if (guard_ >= 0 && guardSlots[guard_].cut.load(std::memory_order_acquire)) return false;
+  struct stat status {};
+  return ::fstat(descriptor_, &status) == 0 && static_cast<std::size_t>(status.st_size) == size_ &&
+         modificationTime(status) == modified_;
+#else
+  return true;
+#endif
 }
 
 ReportBytes::~ReportBytes() {
-#ifndef _WIN32
+#ifdef PPEXPORT_MAPPED_REPORTS
+  // The watch ends before the range is given back: the system may hand it out again at once.
+  if (guard_ >= 0) guardSlots[guard_].from.store(0, std::memory_order_release);
   if (mappedSize_ != 0) ::munmap(data_, mappedSize_);
+  if (descriptor_ >= 0) ::close(descriptor_);
 #endif
 }
 

@@ -141,6 +141,10 @@ template <class Keep>
 void ReportTable::splitFields(std::size_t row, Keep&& keep) const {
   const auto columns = static_cast<std::size_t>(columns_);
   const std::size_t start = rowStarts_[row];
+  // A record ends before the next one starts. Looking no further keeps a row of a file cut
+  // meanwhile (whose lost bytes read as zeros, without line ends) from costing the whole rest of
+  // the file.
+  const std::size_t limit = row + 1 < rowStarts_.size() ? rowStarts_[row + 1] : size_;
   if (isScanned(delimiter_)) {
     // Each field from the character after the delimiter before it; trimmed when it is read.
     std::size_t column = 0;
@@ -149,8 +153,8 @@ void ReportTable::splitFields(std::size_t row, Keep&& keep) const {
       keep(column++, from, to);
       from = to + 1;
     };
-    std::size_t end = size_;
-    for (std::size_t block = start; block < size_ && column < columns; block += 64) {
+    std::size_t end = limit;
+    for (std::size_t block = start; block < limit && column < columns; block += 64) {
       const BlockMarks marks = marksAt(text_, block, size_, delimiter_[0]);
       std::uint64_t delimiters = marks.delimiters;
       if (marks.returns != 0) delimiters &= upToLowest(marks.returns) >> 1;
@@ -166,8 +170,8 @@ void ReportTable::splitFields(std::size_t row, Keep&& keep) const {
     if (column < columns) next(end);
     return;
   }
-  const std::string_view file(text_, size_);
-  std::string_view rest = file.substr(start, lineAt(file, start).end - start);
+  const std::string_view record(text_, limit);
+  std::string_view rest = record.substr(start, lineAt(record, start).end - start);
   for (std::size_t column = 0; column < columns; ++column) {
     const ViewSplit split = splitFirst(rest, delimiter_);
     if (!split.first.empty()) {
@@ -210,6 +214,8 @@ std::string_view ReportTable::cell(int row, int column) const {
 }
 
 void ReportTable::clear() { *this = ReportTable(); }
+
+bool ReportTable::unchanged() const { return bytes_ == nullptr || bytes_->unchanged(); }
 
 class ReportTableBuilder {
  public:

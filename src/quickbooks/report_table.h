@@ -27,6 +27,9 @@ class ReportTable {
   std::string_view cell(int row, int column) const;
 
   void clear();
+  // False once the report file was found changed since the table was read from it: cells read
+  // from the table may then mix two versions of the file.
+  bool unchanged() const;
 
  private:
   friend class ReportTableBuilder;

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "formats/bank_file.h"
+#include "formats/bank_formats.h"
 #include "quickbooks/report_table.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
@@ -190,20 +196,70 @@ TEST(ReadReportFile, aFileReadsAsItsText) {
   }
 }
 
-// The table holds the report as it was read: another program cutting or rewriting the file
-// afterwards changes nothing in it (and cannot pull its bytes away).
-TEST(ReadReportFile, aTableKeepsItsCellsWhenTheFileIsCutAfterwards) {
+// Another program cutting or rewriting a report file after it was read: the table either still
+// reads as it was read (where it holds its own copy, or the file was replaced by a new one), or
+// says it changed; reading it never ends the program nor takes longer than reading it did; and a
+// bank file is never written from rows of two versions of the file.
+TEST(ReadReportFile, aFileChangedAfterReadingIsNoticedAndNeverWrittenFrom) {
   testing::TempFolder folder;
-  std::string text = "Num\x01Memo\x01" "Amount\r\n";
+  const std::string path = folder.file("checks.txt");
+  std::string text = "Document Number\x01Name\x01" "Date\x01" "Bill 1\x01Name Type\x01" "Amount"
+                     "\x01" "Cleared\x01" "Description\r\n";
   for (int row = 0; row < 20000; ++row) {
-    text += std::to_string(row) + "\x01 memo " + std::to_string(row % 7) + "\x01-1.00\r\n";
+    text += std::to_string(1000 + row) + "\x01Vendor\x01" "12/01/2026\x01\x01Vendor\x01-1.00\x01" +
+            "Uncleared\x01memo " + std::to_string(row % 7) + "\r\n";
   }
-  testing::writeBytes(folder.file("checks.txt"), text);
-  ReportTable table;
-  readReportFile(folder.file("checks.txt"), fieldSeparator, table);
-  for (const std::string& replacement : {std::string(), std::string("Other\r\n")}) {
-    testing::writeBytes(folder.file("checks.txt"), replacement);
-    EXPECT_EQ(cellsOf(table), readLineByLine(text));
+  const auto original = readLineByLine(text);
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    bool noticed;  // where the table reads the file in place
+  } changes[] = {
+      {"cut", [&] { testing::writeBytes(path, "Other\r\n"); }, true},
+      {"emptied", [&] { testing::writeBytes(path, ""); }, true},
+      {"rewritten in place",
+       [&] {
+         std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+         file.seekp(static_cast<std::streamoff>(text.size() / 2));
+         file << "9999";
+       },
+       true},
+      {"replaced by a new file",
+       [&] {
+         testing::writeBytes(path + ".new", "Other\r\n");
+         std::filesystem::rename(path + ".new", path);
+       },
+       false},
+  };
+  for (const auto& change : changes) {
+    SCOPED_TRACE(change.what);
+    testing::writeBytes(path, text);
+    // A modification time of its own, so that a change within the same clock tick shows.
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() -
+                                               std::chrono::hours(1));
+    ReportTable table;
+    readReportFile(path, fieldSeparator, table);
+    ASSERT_TRUE(table.unchanged());
+    ASSERT_EQ(cellsOf(table), original);
+    change.change();
+    const auto cells = cellsOf(table);
+#ifndef _WIN32
+    EXPECT_EQ(table.unchanged(), !change.noticed);
+#endif
+    if (table.unchanged()) {
+      EXPECT_EQ(cells, original);
+    }
+
+    WriterInputs inputs;
+    inputs.checks = &table;
+    inputs.fileName = folder.file("bank.txt");
+    const WriterResult result = writeGenericBankFormat(inputs);
+    EXPECT_EQ(result.written, table.unchanged());
+    if (!table.unchanged()) {
+      EXPECT_EQ(result.failure, reportChangedReason);
+      EXPECT_FALSE(std::filesystem::exists(folder.file("bank.txt")));
+    }
+    std::filesystem::remove(folder.file("bank.txt"));
   }
 }
 
