@@ -131,6 +131,7 @@ WriterResult BankFile::finish(int count) {
   if ((inputs_->checks != nullptr && !inputs_->checks->unchanged()) || !vendors_->unchanged()) {
     file_.abandon(reportChangedReason);
   }
+  if (inputs_->beforeCommit && file_.failure().empty()) inputs_->beforeCommit(*inputs_, result_);
   // A large file's warnings are worked out on a second thread while the file goes to disk, which
   // mostly waits for the disk. Both only read what the walk recorded.
   constexpr std::size_t kWarningsAside = 20000;

@@ -19,6 +19,8 @@ class SettingsStore;
 
 // What the Create operation hands a writer: the two report tables, the output file, the
 // identifiers exactly as typed, and the format's one extra value where it has one.
+struct WriterResult;
+
 struct WriterInputs {
   const ReportTable* checks = nullptr;
   const VendorIndex* vendors = nullptr;
@@ -37,6 +39,11 @@ struct WriterInputs {
   std::function<bool(std::string_view number, bool isVoid, std::int64_t cents)> leaveOut;
   // A written row's own last warning (a check changed since it was sent); none when empty.
   std::function<std::optional<std::string>(const WrittenCheck&)> rowNote;
+  // Called once every line is written, just before the file is flushed to disk and moved into
+  // place, with the count and the record of the written rows as they will stay (the warnings are
+  // not there yet); none when empty. The record's rows stay where they are when the result is
+  // moved.
+  std::function<void(const WriterInputs&, const WriterResult&)> beforeCommit;
 };
 
 struct WriterResult {

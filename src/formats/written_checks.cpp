@@ -8,7 +8,7 @@
 
 namespace ppexport {
 
-ControlTotals controlTotals(const std::vector<WrittenCheck>& checks) {
+ControlTotals controlTotals(std::span<const WrittenCheck> checks) {
   int issued = 0;
   int voided = 0;
   RunningTotal issuedCents;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,7 +53,7 @@ struct ControlTotals {
   CheckTotal voided;
 };
 
-ControlTotals controlTotals(const std::vector<WrittenCheck>& checks);
+ControlTotals controlTotals(std::span<const WrittenCheck> checks);
 
 // The warning lines of the rows, in table order and within a row in this order: unreadable
 // amount, unreadable date, amount too long, check number not all digits, and at the second

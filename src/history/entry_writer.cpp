@@ -241,11 +241,9 @@ void EntryWriter::stopCopying() {
   copying_.join();
 }
 
-RecordResult EntryWriter::finish(HistoryEntry& entry, const JsonWriter& writeJson) {
-  RecordResult result;
+void EntryWriter::prepare(HistoryEntry& entry, const JsonWriter& writeJson) {
   if (failure_.empty()) {
     // entry.json is written while the copy is flushed to disk.
-    bytesComplete();
     {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [this] { return hashed_; });
@@ -267,6 +265,10 @@ RecordResult EntryWriter::finish(HistoryEntry& entry, const JsonWriter& writeJso
     fail(failure);
     if (entry.sha256.empty()) fail("the copy has no digest");
   }
+}
+
+RecordResult EntryWriter::place() {
+  RecordResult result;
   // The first free sequence number of this clock reading; a folder that another copy of the
   // program renamed into place meanwhile makes the rename fail, and the next number is tried.
   std::error_code error;

@@ -55,7 +55,15 @@ class EntryWriter {
   // renames the entry into place.
   using JsonWriter =
       std::function<void(std::string& out, const std::function<void(std::string&)>& flush)>;
-  RecordResult finish(HistoryEntry& entry, const JsonWriter& writeJson);
+  RecordResult finish(HistoryEntry& entry, const JsonWriter& writeJson) {
+    bytesComplete();
+    prepare(entry, writeJson);
+    return place();
+  }
+  // The two halves of finish(): everything but the rename, which may wait until the bank file is
+  // in place, and the rename. prepare() waits until bytesComplete() was called.
+  void prepare(HistoryEntry& entry, const JsonWriter& writeJson);
+  RecordResult place();
 
  private:
   // A file of the entry, handed to the disk early: a large file is mostly written by the time it

@@ -245,7 +245,7 @@ void appendCheck(std::string& out, const Check& check) {
 // The checks of a recorded file (SentCheck) and of a file just written (WrittenCheck) have the
 // same five values under the same names.
 template <typename Check>
-void writeJson(const HistoryEntry& entry, const std::vector<Check>& checks, std::string& out,
+void writeJson(const HistoryEntry& entry, std::span<const Check> checks, std::string& out,
                const std::function<void(std::string&)>& flush) {
   constexpr std::size_t piece = 1 << 16;
   out += "{\n  \"version\": 1,\n  \"created\": ";
@@ -289,16 +289,16 @@ void writeJson(const HistoryEntry& entry, const std::vector<Check>& checks, std:
 std::string entryJson(const HistoryEntry& entry) {
   std::string out;
   out.reserve(512 + entry.checks.size() * 96);
-  writeJson(entry, entry.checks, out, {});
+  writeJson(entry, std::span<const SentCheck>(entry.checks), out, {});
   return out;
 }
 
 void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
                     std::string& out, const std::function<void(std::string&)>& flush) {
-  writeJson(entry, checks, out, flush);
+  writeJson(entry, std::span<const SentCheck>(checks), out, flush);
 }
 
-void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& checks,
+void writeEntryJson(const HistoryEntry& entry, std::span<const WrittenCheck> checks,
                     std::string& out, const std::function<void(std::string&)>& flush) {
   writeJson(entry, checks, out, flush);
 }

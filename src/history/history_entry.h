@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,7 @@ std::string entryJson(const HistoryEntry& entry);
 // empties out) piece by piece, so that a large file never needs the whole text in memory.
 void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
                     std::string& out, const std::function<void(std::string&)>& flush);
-void writeEntryJson(const HistoryEntry& entry, const std::vector<WrittenCheck>& checks,
+void writeEntryJson(const HistoryEntry& entry, std::span<const WrittenCheck> checks,
                     std::string& out, const std::function<void(std::string&)>& flush);
 
 // The entry that json describes, with id; nothing when it is not such a description (why, in

@@ -6,7 +6,9 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "formats/output_file.h"
@@ -36,8 +38,9 @@ class Sending {
   ~Sending();
 
   // Hands the writer the rows to leave out and the changed-after-sending warnings, and watches
-  // the bank file of inputs as it is written, so that its copy in the history is made on the way.
-  // The inputs must not outlive this object.
+  // the bank file of inputs as it is written, so that its copy in the history is made on the way
+  // and its entry written while the bank file goes to disk. The inputs must not outlive this
+  // object.
   void attachTo(WriterInputs& inputs) const;
 
   // After the writer wrote the bank file: records it, and gives the history's warning lines
@@ -47,12 +50,18 @@ class Sending {
 
  private:
   // The entry made while the bank file is written: its bytes go into the history's copy as they
-  // go to the file.
+  // go to the file, and once the last line is written the entry is written out on a thread of its
+  // own while the bank file is flushed; only the rename waits for the bank file to be in place.
   class Copying final : public OutputObserver {
    public:
     Copying(const std::string& folder, const DateTime& created, std::string bankFile);
+    ~Copying();
     void written(std::string_view bytes) override;
     void complete() override;
+    // Starts writing the entry out, with the checks of the written rows.
+    void prepare(HistoryEntry entry, std::span<const WrittenCheck> checks);
+    // Waits until the entry is written out; true when it was started.
+    bool prepared();
     std::unique_ptr<EntryWriter> entry;  // made at the first bytes
 
    private:
@@ -60,7 +69,11 @@ class Sending {
     DateTime created_;
     std::string bankFile_;
     ObservedOutput observed_;
+    HistoryEntry prepared_;
+    std::thread preparing_;
   };
+  HistoryEntry entryOf(const WriterInputs& inputs, std::int32_t count,
+                       std::span<const WrittenCheck> checks) const;
 
   SendingRequest request_;
   SentBefore sentBefore_;

@@ -382,9 +382,14 @@ TEST(HistoryFolder, aBankFileIsRecordedFromTheBytesAsTheyAreWritten) {
   for (int row = 0; row < 20000; ++row) {
     rows.push_back({.number = std::to_string(5000 + row), .name = "Payee " + std::to_string(row)});
   }
-  for (bool written : {true, false}) {
+  // A bank file that cannot be opened, one written whole, and one that fails only when it is
+  // moved into place (a folder stands there), after its entry was written out: only the one
+  // written is recorded, and nothing is left behind of the others.
+  std::filesystem::create_directories(temp.file("taken"));
+  for (const std::string target : {"missing/pp.txt", "pp.txt", "taken"}) {
+    const bool written = target == "pp.txt";
     testing::WriterFixture fixture(rows);
-    fixture.inputs.fileName = written ? temp.file("pp.txt") : temp.file("missing/pp.txt");
+    fixture.inputs.fileName = temp.file(target);
     fixture.inputs.now = DateTime{Date{2026, 12, 5}, 19, 5};
     const Sending sending(SendingRequest{folder, true, false, "Checking", "Generic Bank Format"});
     sending.attachTo(fixture.inputs);
