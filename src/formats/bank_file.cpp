@@ -134,7 +134,7 @@ WriterResult BankFile::finish(int count) {
   if (inputs_->beforeCommit && file_.failure().empty()) inputs_->beforeCommit(*inputs_, result_);
   // A large file's warnings are worked out on a second thread while the file goes to disk, which
   // mostly waits for the disk. Both only read what the walk recorded.
-  constexpr std::size_t kWarningsAside = 20000;
+  constexpr std::size_t kWarningsAside = 4096;
   if (result_.checks.size() < kWarningsAside) {
     result_.warnings = checkWarnings(result_.checks, inputs_->rowNote);
     result_.written = file_.commit();
