@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "text/file_names.h"
 
@@ -28,12 +30,12 @@ namespace {
 bool readWhole(const std::string& name, std::string& text) {
   std::FILE* file = openFile(name, "rb");
   if (file == nullptr) return false;
-  std::size_t expected = 0;
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    const long size = std::ftell(file);
-    if (size > 0) expected = static_cast<std::size_t>(size);
-    std::fseek(file, 0, SEEK_SET);
-  }
+  // Sized at once where the file has a size of its own (a folder's or a device's position at
+  // its end is no size to allocate).
+  std::error_code sizeError;
+  const std::uintmax_t size0 = std::filesystem::file_size(filePath(name), sizeError);
+  const std::size_t expected =
+      !sizeError && size0 < (std::uintmax_t{1} << 32) ? static_cast<std::size_t>(size0) : 0;
   text.resize(expected);
   std::size_t size = std::fread(text.data(), 1, text.size(), file);
   if (size == text.size()) {
@@ -46,8 +48,10 @@ bool readWhole(const std::string& name, std::string& text) {
     }
   }
   text.resize(size);
+  // A read that failed (a folder of that name, a device error) is no file's bytes.
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  return true;
+  return !failed;
 }
 
 #ifdef PPEXPORT_MAPPED_REPORTS
@@ -164,7 +168,12 @@ std::shared_ptr<ReportBytes> ReportBytes::fromFile(const std::string& name) {
   const int descriptor = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return nullptr;
   struct stat status {};
-  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+  const bool known = ::fstat(descriptor, &status) == 0;
+  if (known && S_ISDIR(status.st_mode)) {
+    ::close(descriptor);
+    return nullptr;
+  }
+  if (known && S_ISREG(status.st_mode) && status.st_size > 0) {
     const auto size = static_cast<std::size_t>(status.st_size);
     // A private mapping: the joins written into it stay in this process.
     void* memory =

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -318,6 +319,17 @@ TEST(HistoryFolder, leavesOutUnfinishedAndUnreadableFoldersWithAWarning) {
                                       0),
             0u);
   EXPECT_TRUE(readHistory(temp.file("none yet")).entries.empty());
+
+  // An entry.json that is a folder is an unreadable entry, not the end of the program.
+  std::filesystem::create_directories(filePath(folder + "/20261205-190900-0001/entry.json"));
+  const HistoryReading again = readHistory(folder);
+  EXPECT_EQ(again.entries.size(), 1u);
+  EXPECT_EQ(std::count_if(again.warnings.begin(), again.warnings.end(),
+                          [](const std::string& warning) {
+                            return warning.find("'20261205-190900-0001' was left out: entry.json "
+                                                "cannot be read") != std::string::npos;
+                          }),
+            1);
 }
 
 // An entry that cannot be written whole leaves nothing behind.

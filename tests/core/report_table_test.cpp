@@ -267,6 +267,8 @@ TEST(ReadReportFile, aMissingFileLeavesTheTableAsItWas) {
   ReportTable table = reportTable({{"Kept"}});
   readReportFile("/nonexistent/folder/checks.txt", fieldSeparator, table);
   readReportFile("", fieldSeparator, table);
+  testing::TempFolder folderOnly;
+  readReportFile(folderOnly.file(""), fieldSeparator, table);
   EXPECT_EQ(table.cell(1, 1), "Kept");
 
   testing::TempFolder folder;
