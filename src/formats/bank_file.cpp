@@ -131,6 +131,12 @@ WriterResult BankFile::finish(int count) {
   if ((inputs_->checks != nullptr && !inputs_->checks->unchanged()) || !vendors_->unchanged()) {
     file_.abandon(reportChangedReason);
   }
+  struct AfterCommit {
+    const WriterInputs& inputs;
+    ~AfterCommit() {
+      if (inputs.afterCommit) inputs.afterCommit();
+    }
+  } afterCommit{*inputs_};
   if (inputs_->beforeCommit && file_.failure().empty()) inputs_->beforeCommit(*inputs_, result_);
   // A large file's warnings are worked out on a second thread while the file goes to disk, which
   // mostly waits for the disk. Both only read what the walk recorded.

@@ -44,6 +44,10 @@ struct WriterInputs {
   // not there yet); none when empty. The record's rows stay where they are when the result is
   // moved.
   std::function<void(const WriterInputs&, const WriterResult&)> beforeCommit;
+  // Called once the file is in place or given up, before the writer returns (also when it ends
+  // by an exception): whatever beforeCommit started on the rows must be done with them by then,
+  // since the writer's caller may let go of them at once.
+  std::function<void()> afterCommit;
 };
 
 struct WriterResult {

@@ -45,6 +45,7 @@ void Sending::Copying::prepare(HistoryEntry made, std::span<const WrittenCheck> 
   if (!entry || preparing_.joinable()) return;
   prepared_ = std::move(made);
   try {
+    started_ = true;
     preparing_ = std::thread([this, checks] {
       entry->prepare(prepared_, [this, checks](std::string& out, const auto& flush) {
         writeEntryJson(prepared_, checks, out, flush);
@@ -52,13 +53,13 @@ void Sending::Copying::prepare(HistoryEntry made, std::span<const WrittenCheck> 
     });
   } catch (const std::system_error&) {
     // Without a thread the entry is written after the bank file instead.
+    started_ = false;
   }
 }
 
 bool Sending::Copying::prepared() {
-  if (!preparing_.joinable()) return false;
-  preparing_.join();
-  return true;
+  if (preparing_.joinable()) preparing_.join();
+  return started_;
 }
 
 void Sending::attachTo(WriterInputs& inputs) const {
@@ -67,6 +68,10 @@ void Sending::attachTo(WriterInputs& inputs) const {
     copying_ = std::make_unique<Copying>(request_.folder, inputs.now, inputs.fileName);
     inputs.beforeCommit = [this](const WriterInputs& writing, const WriterResult& result) {
       if (copying_) copying_->prepare(entryOf(writing, result.count, result.checks), result.checks);
+    };
+    // The entry's writing reads the writer's rows: it ends before the writer returns them.
+    inputs.afterCommit = [this] {
+      if (copying_) copying_->prepared();
     };
   }
   if (request_.newOnly) {

@@ -71,6 +71,7 @@ class Sending {
     ObservedOutput observed_;
     HistoryEntry prepared_;
     std::thread preparing_;
+    bool started_ = false;  // the entry's writing was started on preparing_
   };
   HistoryEntry entryOf(const WriterInputs& inputs, std::int32_t count,
                        std::span<const WrittenCheck> checks) const;
