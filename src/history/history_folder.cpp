@@ -26,35 +26,6 @@ std::string systemReason(int error) {
 
 }  // namespace
 
-std::optional<std::string> readFileBytes(const std::string& path, std::string& problem) {
-  std::FILE* file = openFile(path, "rb");
-  if (file == nullptr) {
-    problem = systemReason(errno);
-    return std::nullopt;
-  }
-  // Read in one piece of the file's size where it has one, so that a large entry is neither
-  // copied as it grows nor buffered twice.
-  std::string bytes;
-  std::error_code sizeError;
-  const std::uintmax_t expected = fs::file_size(filePath(path), sizeError);
-  if (!sizeError && expected > 0 && expected < (std::uintmax_t{1} << 32)) {
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    bytes.resize(static_cast<std::size_t>(expected));
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-  }
-  // Whatever else the file holds (it grew meanwhile, or its size is not known).
-  char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    problem = "it could not be read";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 namespace {
 
 std::string leftOutWarning(std::string_view name, std::string_view why) {

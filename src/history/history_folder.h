@@ -44,9 +44,6 @@ std::optional<HistoryEntry> readHistoryEntry(const std::string& folder, std::str
 std::optional<std::string> readRecordedBytes(const std::string& folder, const HistoryEntry& entry,
                                              std::string& problem);
 
-// The whole content of a file named in UTF-8; nothing when it cannot be read (why, in problem).
-std::optional<std::string> readFileBytes(const std::string& path, std::string& problem);
-
 // Records a bank file: entry (its id and sha256 are set here) and bytes, the file's content.
 // Either the whole entry is in folder afterwards or nothing of it is.
 RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::string_view bytes);

@@ -6,6 +6,7 @@
 #include "formats/output_file.h"
 #include "history/history_folder.h"
 #include "history/sha256.h"
+#include "text/file_names.h"
 #include "text/windows1252.h"
 
 namespace ppexport {

@@ -2,9 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <optional>
 
 #include "text/file_names.h"
 
@@ -19,40 +17,9 @@
 #include <mutex>
 #endif
 
-
 namespace ppexport {
 
 namespace {
-
-// The whole file through the C library: for platforms without mapped files, and for files that
-// cannot be mapped (a pipe, a file of no known size). A file that grows meanwhile is read on to
-// its end.
-bool readWhole(const std::string& name, std::string& text) {
-  std::FILE* file = openFile(name, "rb");
-  if (file == nullptr) return false;
-  // Sized at once where the file has a size of its own (a folder's or a device's position at
-  // its end is no size to allocate).
-  std::error_code sizeError;
-  const std::uintmax_t size0 = std::filesystem::file_size(filePath(name), sizeError);
-  const std::size_t expected =
-      !sizeError && size0 < (std::uintmax_t{1} << 32) ? static_cast<std::size_t>(size0) : 0;
-  text.resize(expected);
-  std::size_t size = std::fread(text.data(), 1, text.size(), file);
-  if (size == text.size()) {
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-      text.resize(size);
-      text.append(buffer, got);
-      size += got;
-    }
-  }
-  text.resize(size);
-  // A read that failed (a folder of that name, a device error) is no file's bytes.
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  return !failed;
-}
 
 #ifdef PPEXPORT_MAPPED_REPORTS
 
@@ -156,10 +123,13 @@ std::shared_ptr<ReportBytes> ReportBytes::fromText(std::string text) {
 }
 
 namespace {
+// The whole file read into memory: on platforms without mapped files, and for files that cannot
+// be mapped (a pipe, a file of no known size).
 std::shared_ptr<ReportBytes> wholeFile(const std::string& name) {
-  std::string text;
-  if (!readWhole(name, text)) return nullptr;
-  return ReportBytes::fromText(std::move(text));
+  std::string problem;
+  std::optional<std::string> text = readFileBytes(name, problem);
+  if (!text) return nullptr;
+  return ReportBytes::fromText(std::move(*text));
 }
 }  // namespace
 

@@ -1,5 +1,9 @@
 #include "text/file_names.h"
 
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
 #ifdef _WIN32
 #include "text/wide_text.h"
 #endif
@@ -21,6 +25,35 @@ std::FILE* openFile(std::string_view name, const char* mode) {
 #else
   return std::fopen(std::string(name).c_str(), mode);
 #endif
+}
+
+std::optional<std::string> readFileBytes(const std::string& path, std::string& problem) {
+  std::FILE* file = openFile(path, "rb");
+  if (file == nullptr) {
+    problem = std::strerror(errno);
+    return std::nullopt;
+  }
+  // Read in one piece of the file's size where it has one, so that a large file is neither
+  // copied as it grows nor buffered twice (a folder's or a device's size is no size to read).
+  std::string bytes;
+  std::error_code sizeError;
+  const std::uintmax_t expected = std::filesystem::file_size(filePath(path), sizeError);
+  if (!sizeError && expected > 0 && expected < (std::uintmax_t{1} << 32)) {
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    bytes.resize(static_cast<std::size_t>(expected));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  }
+  // Whatever else the file holds (it grew meanwhile, or its size is not known).
+  char buffer[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    problem = "it could not be read";
+    return std::nullopt;
+  }
+  return bytes;
 }
 
 }  // namespace ppexport

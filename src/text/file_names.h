@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,8 @@ std::string fileName(const std::filesystem::path& path);
 
 // std::fopen for a UTF-8 file name.
 std::FILE* openFile(std::string_view name, const char* mode);
+
+// The whole content of a file named in UTF-8; nothing when it cannot be read (why, in problem).
+std::optional<std::string> readFileBytes(const std::string& path, std::string& problem);
 
 }  // namespace ppexport
