@@ -4,7 +4,8 @@
 // cached copy of the file, and no memory has to be given and filled for a second one. A file that
 // another program cuts or rewrites meanwhile is noticed (unchanged() turns false) and never stops
 // the program: the bytes cut away read as zeros, and whoever writes from the table asks
-// unchanged() before it keeps what it wrote.
+// unchanged() before it keeps what it wrote. The history reads each entry's entry.json this way
+// too, since every Create reads every entry.
 
 #include <cstddef>
 #include <memory>
