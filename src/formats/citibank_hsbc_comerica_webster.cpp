@@ -3,6 +3,7 @@
 
 #include "formats/bank_file.h"
 #include "formats/bank_formats.h"
+#include "formats/running_total.h"
 
 namespace ppexport {
 
@@ -23,10 +24,10 @@ WriterResult writeCitibankStandard(const WriterInputs& inputs) {
                  .date(inputs.now.date, "YYYYMMDD")
                  .spaces(41));
   int issued = 0;
-  std::int64_t total = 0;  // register amounts, so voids add nothing
+  RunningTotal total;  // register amounts, so voids add nothing
   file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     if (!check.isVoid()) ++issued;
-    total += check.registerCents();
+    total.add(check.registerCents());
     file.write(FixedRecord()
                    .text("D")
                    .firstCharacters(inputs.bankCode, 3)
@@ -45,7 +46,7 @@ WriterResult writeCitibankStandard(const WriterInputs& inputs) {
                  .zeroFilled(file.accountId(), 10)
                  .spaces(8)
                  .zeroFilled(issued, 10)
-                 .zeroFilled(total, 10)
+                 .zeroFilled(total.value(), 10)
                  .spaces(38));
   return file.finish(issued);
 }
@@ -56,15 +57,15 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
   BankFile file(inputs);
   int issued = 0;
   int voids = 0;
-  std::int64_t issuedTotal = 0;
-  std::int64_t voidTotal = 0;
+  RunningTotal issuedTotal;
+  RunningTotal voidTotal;
   file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     if (check.isVoid()) {
       ++voids;
-      voidTotal += check.amountInCents();
+      voidTotal.add(check.amountInCents());
     } else {
       ++issued;
-      issuedTotal += check.amountInCents();
+      issuedTotal.add(check.amountInCents());
     }
     file.write(FixedRecord()
                    .spaceFilled(file.accountId(), 13)
@@ -81,7 +82,7 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
                  .spaces(5)
                  .zeroFilled(issued, 10)
                  .spaces(5)
-                 .zeroFilled(issuedTotal, 12)
+                 .zeroFilled(issuedTotal.value(), 12)
                  .spaces(254));
   file.write(FixedRecord()
                  .text("T")
@@ -89,7 +90,7 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
                  .spaces(5)
                  .zeroFilled(voids, 10)
                  .spaces(5)
-                 .zeroFilled(voidTotal, 12)
+                 .zeroFilled(voidTotal.value(), 12)
                  .text("VOIDS")
                  .spaces(249));
   return file.finish(issued + voids);
@@ -98,9 +99,9 @@ WriterResult writeHsbc(const WriterInputs& inputs) {
 // Comerica's trailer carries the day the file is written and the total of the issued checks.
 WriterResult writeComericaBank(const WriterInputs& inputs) {
   BankFile file(inputs);
-  std::int64_t total = 0;  // register amounts, so voids add nothing
+  RunningTotal total;  // register amounts, so voids add nothing
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    total += check.registerCents();
+    total.add(check.registerCents());
     file.write(FixedRecord()
                    .text(voidMark(check, "V"))
                    .zeroFilled(file.accountId(), 10)
@@ -121,7 +122,7 @@ WriterResult writeComericaBank(const WriterInputs& inputs) {
                  .spaces(1)
                  .zeroFilled(count, 10)
                  .spaces(1)
-                 .zeroFilled(total, 10)
+                 .zeroFilled(total.value(), 10)
                  .spaces(117));
   return file.finish(count);
 }

@@ -3,6 +3,7 @@
 
 #include "formats/bank_file.h"
 #include "formats/bank_formats.h"
+#include "formats/running_total.h"
 #include "formats/file_control_number.h"
 #include "settings/settings_store.h"
 
@@ -38,9 +39,9 @@ WriterResult writeRoyalBankOfCanada(const WriterInputs& inputs) {
                  .zeroFilled(*controlNumber, 4)
                  .spaces(61));
   // The total takes every record's amount, voids with their void amounts.
-  std::int64_t total = 0;
+  RunningTotal total;
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    total += check.amountInCents();
+    total.add(check.amountInCents());
     FixedRecord record;
     record.text(check.isVoid() ? "490" : "300")
         .zeroFilled(file.bankId(), 5)
@@ -64,7 +65,7 @@ WriterResult writeRoyalBankOfCanada(const WriterInputs& inputs) {
                  .zeroFilled(file.bankId(), 5)
                  .zeroFilled(file.accountId(), 7)
                  .zeroFilled(count + 2, 8)
-                 .zeroFilled(total, 13)
+                 .zeroFilled(total.value(), 13)
                  .spaces(44));
   return file.finish(count);
 }

@@ -3,6 +3,7 @@
 
 #include "formats/bank_file.h"
 #include "formats/bank_formats.h"
+#include "formats/running_total.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -36,9 +37,9 @@ WriterResult writeWellsFargoArpStandard(const WriterInputs& inputs) {
                  .text("0"));
   // The trailer total takes each check's register amount, so a void, whose register amount is
   // zero, adds nothing even though its record carries its void amount.
-  std::int64_t total = 0;
+  RunningTotal total;
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    total += check.registerCents();
+    total.add(check.registerCents());
     file.write(FixedRecord()
                    .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
@@ -53,7 +54,7 @@ WriterResult writeWellsFargoArpStandard(const WriterInputs& inputs) {
                  .spaces(14)
                  .zeroFilled(count, 5)
                  .spaces(3)
-                 .zeroFilled(total, 10)
+                 .zeroFilled(total.value(), 10)
                  .spaces(47));
   return file.finish(count);
 }
@@ -67,9 +68,9 @@ WriterResult writeWellsFargoArpInboundEnhanced(const WriterInputs& inputs) {
                  .zeroFilled(file.accountId(), 15)
                  .text("0")
                  .spaces(61));
-  std::int64_t total = 0;  // issued checks only, as above
+  RunningTotal total;  // issued checks only, as above
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    total += check.registerCents();
+    total.add(check.registerCents());
     file.write(FixedRecord()
                    .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
@@ -84,7 +85,7 @@ WriterResult writeWellsFargoArpInboundEnhanced(const WriterInputs& inputs) {
                  .spaces(14)
                  .zeroFilled(count, 7)
                  .spaces(3)
-                 .zeroFilled(total, 13)
+                 .zeroFilled(total.value(), 13)
                  .spaces(47));
   return file.finish(count);
 }

@@ -4,6 +4,7 @@
 
 #include "formats/bank_file.h"
 #include "formats/bank_formats.h"
+#include "formats/running_total.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -14,13 +15,13 @@ namespace {
 // amount. A report without one of the headings gives zeros.
 struct HeaderTotals {
   int count = 0;
-  std::int64_t total = 0;
+  RunningTotal total;
 };
 
 HeaderTotals countAndTotal(BankFile& file) {
   HeaderTotals totals;
   totals.count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    totals.total += check.registerCents();
+    totals.total.add(check.registerCents());
   });
   return totals;
 }
@@ -37,7 +38,7 @@ WriterResult writeWellsFargoAscii(const WriterInputs& inputs) {
                  .text("RECONCILIATIONHEADER")
                  .spaceFilled(inputs.bankCode, 4)
                  .zeroFilled(file.accountId(), 13)
-                 .zeroFilled(totals.total, 12)
+                 .zeroFilled(totals.total.value(), 12)
                  .zeroFilled(totals.count, 5)
                  .spaces(96));
   file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
@@ -62,7 +63,7 @@ WriterResult writeWachovia(const WriterInputs& inputs) {
                  .text("RECONCILIATIONHEADER")
                  .zeroFilledRight(inputs.bankCode, 4)
                  .zeroFilled(file.accountId(), 13)
-                 .zeroFilled(totals.total, 12)
+                 .zeroFilled(totals.total.value(), 12)
                  .zeroFilled(totals.count, 5)
                  .spaces(96));
   // Wachovia carries the payee twice: its first 30 characters, then its first 50.

@@ -20,6 +20,7 @@ namespace {
 
 using testing::Check;
 using testing::TempFolder;
+using testing::WrittenFile;
 using testing::WriterFixture;
 using testing::writeBankFile;
 
@@ -141,6 +142,26 @@ TEST(BankWritersDeathTest, aFailedWriteKeepsTheEarlierFile) {
               ::testing::ExitedWithCode(0), "");
 }
 #endif
+
+// Amounts near the 64-bit limit of cents: the control totals of header and trailer records go past
+// it. Every format still writes its file (the sanitized build would stop at an overflowing sum),
+// and the amounts stand cut in their fields as the writers record.
+TEST(BankWriters, controlTotalsPastTheLimitOfCentsDoNotBreakAnyFormat) {
+  const std::vector<Check> huge = {
+      {.number = "1", .date = "03/05/2024", .amount = "-88,888,888,888,888,888.00"},
+      {.number = "2", .date = "03/05/2024", .amount = "-88,888,888,888,888,888.00"},
+      {.number = "3", .cleared = "Cleared", .date = "03/05/2024", .amount = "0.00",
+       .description = "VOID: 88888888888888888.00"},
+      {.number = "4", .cleared = "Cleared", .date = "03/05/2024", .amount = "0.00",
+       .description = "VOID: 88888888888888888.00"},
+  };
+  for (const BankFormat& format : builtInBankFormats()) {
+    WriterFixture fixture(huge);
+    const WrittenFile file = writeBankFile(format.writer, fixture);
+    EXPECT_TRUE(file.result.written) << format.name << ": " << file.result.failure;
+    EXPECT_GE(file.result.checks.size(), 2u) << format.name;
+  }
+}
 
 TEST(BankWriters, anExistingFileIsReplacedNotAppended) {
   WriterFixture fixture(register_);
