@@ -4,7 +4,6 @@
 #include <exception>
 #include <thread>
 
-#include "quickbooks/report_bytes.h"
 
 namespace ppexport {
 
@@ -89,7 +88,6 @@ bool BankFile::startWalk() {
   // One entry per row at most: reserved once, so that a large file is not copied as it grows.
   if (result_.checks.capacity() == 0) {
     result_.checks.reserve(static_cast<std::size_t>(std::max(0, inputs_->checks->rows() - 1)));
-    preferLargePages(result_.checks.data(), result_.checks.capacity() * sizeof(WrittenCheck));
   }
   return true;
 }

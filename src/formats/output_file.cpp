@@ -146,7 +146,7 @@ void OutputFile::writeBytes(std::string_view bytes) {
 
 bool OutputFile::commit() {
   if (memory_ != nullptr && failure_.empty()) {
-    memory_->files_[target_] = std::move(buffer_);
+    memory_->files_[target_] = std::string(buffer_.data(), buffer_.size());
     buffer_.clear();
     committed_ = true;
     return true;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "quickbooks/row_memory.h"
+
 namespace ppexport {
 
 // Receives a file's bytes, in order, as they are handed to the system: a copy of the file and its
@@ -90,7 +92,8 @@ class OutputFile {
   std::string temporary_;
   std::FILE* file_ = nullptr;
   MemoryFiles* memory_ = nullptr;  // where the file goes instead of the disk, if anywhere
-  std::string buffer_;  // lines not yet written: the file is written in large blocks
+  // Lines not yet written: the file is written in large blocks, from memory of its own.
+  std::basic_string<char, std::char_traits<char>, RowAllocator<char>> buffer_;
   std::size_t written_ = 0;           // bytes handed to the system so far
   std::size_t writeBackStarted_ = 0;  // of which the system was asked to start writing to disk
   std::string failure_;

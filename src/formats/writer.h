@@ -11,6 +11,7 @@
 #include "formats/written_checks.h"
 #include "quickbooks/check_fields.h"
 #include "quickbooks/report_table.h"
+#include "quickbooks/row_memory.h"
 #include "text/regional.h"
 
 namespace ppexport {
@@ -55,7 +56,7 @@ struct WriterResult {
   bool written = false;               // the file is complete on disk
   std::string failure;                // why it is not, in the system's words
   std::vector<std::string> warnings;  // "Warning: check ...: ..." lines, in table order
-  std::vector<WrittenCheck> checks;   // the detail rows written, in table order
+  RowVector<WrittenCheck> checks;     // the detail rows written, in table order
   std::vector<WrittenIdentifier> identifiers;  // the fields that took an identifier
   std::vector<std::string> formatWarnings;     // about the format's own definition
   int leftOut = 0;  // qualifying rows left out by WriterInputs::leaveOut

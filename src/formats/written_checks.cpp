@@ -4,7 +4,7 @@
 
 #include "formats/bank_file.h"
 #include "formats/running_total.h"
-#include "quickbooks/report_bytes.h"
+#include "quickbooks/row_memory.h"
 
 namespace ppexport {
 
@@ -33,18 +33,12 @@ namespace {
 // costs no allocation per row. Every row gets the index of the first row with its number; the
 // first row of a number gets how many rows carry it.
 struct NumberOccurrences {
-  std::vector<std::uint32_t> first;
-  std::vector<std::uint32_t> times;
+  RowVector<std::uint32_t> first;
+  RowVector<std::uint32_t> times;
 };
 
-// A vector of count zeros whose memory is backed by large pages where the system has them.
-std::vector<std::uint32_t> zeros(std::size_t count) {
-  std::vector<std::uint32_t> values;
-  values.reserve(count);
-  preferLargePages(values.data(), count * sizeof(std::uint32_t));
-  values.resize(count);
-  return values;
-}
+// A vector of count zeros.
+RowVector<std::uint32_t> zeros(std::size_t count) { return RowVector<std::uint32_t>(count); }
 
 // FNV-1a over the number's characters with the bits mixed at the end, so that the numbers of a
 // register, which mostly count up, spread evenly over the table.
@@ -57,16 +51,13 @@ std::uint64_t numberHash(std::string_view number) {
   return hash;
 }
 
-NumberOccurrences numberOccurrences(const std::vector<WrittenCheck>& checks) {
+NumberOccurrences numberOccurrences(std::span<const WrittenCheck> checks) {
   // A slot holds a row (plus one; zero is a free slot) and 32 bits of its number's hash, so that
   // a probe compares the numbers themselves only when their hashes agree.
   int bits = 4;
   while ((std::size_t{1} << bits) < checks.size() + checks.size() / 2) ++bits;
   const std::size_t mask = (std::size_t{1} << bits) - 1;
-  std::vector<std::uint64_t> slots;
-  slots.reserve(mask + 1);
-  preferLargePages(slots.data(), (mask + 1) * sizeof(std::uint64_t));
-  slots.resize(mask + 1);
+  RowVector<std::uint64_t> slots(mask + 1);
   NumberOccurrences occurrences{zeros(checks.size()), zeros(checks.size())};
   // The table is far larger than the processor's caches and each number lands at a random slot:
   // the hashes are worked out some rows ahead and their slots fetched meanwhile.
@@ -107,7 +98,7 @@ NumberOccurrences numberOccurrences(const std::vector<WrittenCheck>& checks) {
 }  // namespace
 
 std::vector<std::string> checkWarnings(
-    const std::vector<WrittenCheck>& checks,
+    std::span<const WrittenCheck> checks,
     const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote) {
   NumberOccurrences occurrences = numberOccurrences(checks);
   std::vector<std::string> warnings;

@@ -60,7 +60,7 @@ ControlTotals controlTotals(std::span<const WrittenCheck> checks);
 // occurrence of a check number how many times the file carries it; then rowNote's line for the
 // row, when it gives one (a check changed since it was sent).
 std::vector<std::string> checkWarnings(
-    const std::vector<WrittenCheck>& checks,
+    std::span<const WrittenCheck> checks,
     const std::function<std::optional<std::string>(const WrittenCheck&)>& rowNote = {});
 
 // True when text is one or more of the digits 0 to 9 and nothing else.

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "quickbooks/report_bytes.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -264,10 +263,9 @@ std::optional<HistoryEntry> readEntryLayout(std::string_view json, std::string i
       !reader.symbol(',') || !reader.key("checks") || !reader.symbol('[')) {
     return std::nullopt;
   }
-  // Seventy bytes a check at the least: room for all of them at once, in large pages where the
-  // system has them (their first touch is most of what a large entry costs to read).
+  // Seventy bytes a check at the least: room for all of them at once (their first touch is most
+  // of what a large entry costs to read, hence row memory).
   entry.checks.reserve(json.size() / 70);
-  preferLargePages(entry.checks.data(), entry.checks.capacity() * sizeof(SentCheck));
   if (!reader.symbol(']')) {
     do {
       SentCheck& check = entry.checks.emplace_back();

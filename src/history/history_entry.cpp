@@ -293,9 +293,9 @@ std::string entryJson(const HistoryEntry& entry) {
   return out;
 }
 
-void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
+void writeEntryJson(const HistoryEntry& entry, std::span<const SentCheck> checks,
                     std::string& out, const std::function<void(std::string&)>& flush) {
-  writeJson(entry, std::span<const SentCheck>(checks), out, flush);
+  writeJson(entry, checks, out, flush);
 }
 
 void writeEntryJson(const HistoryEntry& entry, std::span<const WrittenCheck> checks,

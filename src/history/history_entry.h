@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "formats/written_checks.h"
+#include "quickbooks/row_memory.h"
 #include "text/regional.h"
 
 namespace ppexport {
@@ -49,7 +50,7 @@ struct HistoryEntry {
   SentTotal issued;
   SentTotal voided;
   std::string sha256;          // of the file's bytes, lower-case hexadecimal
-  std::vector<SentCheck> checks;  // in file order
+  RowVector<SentCheck> checks;  // in file order
 };
 
 // entry.json of an entry (UTF-8), written directly: a file of 100,000 checks is recorded in a
@@ -57,7 +58,7 @@ struct HistoryEntry {
 std::string entryJson(const HistoryEntry& entry);
 // The same with checks in place of entry.checks, put together in out and handed to flush (which
 // empties out) piece by piece, so that a large file never needs the whole text in memory.
-void writeEntryJson(const HistoryEntry& entry, const std::vector<SentCheck>& checks,
+void writeEntryJson(const HistoryEntry& entry, std::span<const SentCheck> checks,
                     std::string& out, const std::function<void(std::string&)>& flush);
 void writeEntryJson(const HistoryEntry& entry, std::span<const WrittenCheck> checks,
                     std::string& out, const std::function<void(std::string&)>& flush);

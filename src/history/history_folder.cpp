@@ -164,7 +164,7 @@ RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::str
 }
 
 RecordResult recordWrittenFile(const std::string& folder, HistoryEntry entry,
-                               const std::vector<WrittenCheck>& checks,
+                               std::span<const WrittenCheck> checks,
                                const std::string& bankFile) {
   // The bank file is copied in pieces and hashed on the way: a file of 100,000 checks is
   // never held in memory a second time.

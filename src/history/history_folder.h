@@ -51,7 +51,7 @@ RecordResult recordEntry(const std::string& folder, HistoryEntry entry, std::str
 // The same for a bank file just written: its bytes copied from bankFile (UTF-8 name), its checks
 // given apart from entry.
 RecordResult recordWrittenFile(const std::string& folder, HistoryEntry entry,
-                               const std::vector<WrittenCheck>& checks,
+                               std::span<const WrittenCheck> checks,
                                const std::string& bankFile);
 
 }  // namespace ppexport

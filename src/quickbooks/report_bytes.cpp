@@ -101,19 +101,6 @@ long long modificationTime(const struct stat& status) {
 
 }  // namespace
 
-void preferLargePages(const void* data, std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  // Only the whole large pages inside the buffer can be advised.
-  constexpr std::uintptr_t kLargePage = 2 * 1024 * 1024;
-  const auto from = (reinterpret_cast<std::uintptr_t>(data) + kLargePage - 1) & ~(kLargePage - 1);
-  const auto to = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLargePage - 1);
-  if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-#else
-  (void)data;
-  (void)bytes;
-#endif
-}
-
 std::shared_ptr<ReportBytes> ReportBytes::fromText(std::string text) {
   std::shared_ptr<ReportBytes> bytes(new ReportBytes);
   bytes->held_ = std::move(text);

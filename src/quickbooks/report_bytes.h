@@ -45,9 +45,4 @@ class ReportBytes {
   std::string held_;            // the bytes when they are text handed in or read whole
 };
 
-// Asks the system to back the memory of a large buffer not yet written to with large pages, where
-// it offers them: a table of a million rows then costs a few hundred page faults, not tens of
-// thousands. Only a hint; nothing changes where the system has no such pages.
-void preferLargePages(const void* data, std::size_t bytes);
-
 }  // namespace ppexport

@@ -251,8 +251,6 @@ class ReportTableBuilder {
     columns_ = columns;
     // Room for rows of 16 bytes and more; only the part in use is ever touched.
     table_.rowStarts_.reserve(size_ / 16 + 16);
-    preferLargePages(table_.rowStarts_.data(),
-                     table_.rowStarts_.capacity() * sizeof(table_.rowStarts_[0]));
     if (isScanned(delimiter_)) {
       scanRecords();
     } else {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "quickbooks/row_memory.h"
+
 namespace ppexport {
 
 // The field delimiter of every exported report. Fields are never quoted.
@@ -52,7 +54,7 @@ class ReportTable {
   std::string delimiter_;
   // Where each row's record starts in the text: the table holds no more than this beside the
   // report itself.
-  std::vector<std::uint32_t> rowStarts_;
+  RowVector<std::uint32_t> rowStarts_;
   int rows_ = 0;
   int columns_ = 0;
   mutable std::vector<CellSpan> splitCells_;
