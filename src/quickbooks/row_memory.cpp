@@ -9,7 +9,7 @@
 
 namespace ppexport {
 
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
+#if defined(PPEXPORT_ROW_MEMORY_OWN_PAGES) && defined(MADV_HUGEPAGE)
 
 namespace {
 constexpr std::size_t kLargePage = 2 * 1024 * 1024;

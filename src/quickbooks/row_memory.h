@@ -6,6 +6,19 @@
 #include <cstddef>
 #include <vector>
 
+// Large buffers get pages of their own on Linux. AddressSanitizer watches heap memory only: a
+// sanitized build keeps every buffer on the heap, so that an overrun of a large one is caught too.
+#if defined(__linux__)
+#define PPEXPORT_ROW_MEMORY_OWN_PAGES 1
+#if defined(__SANITIZE_ADDRESS__)
+#undef PPEXPORT_ROW_MEMORY_OWN_PAGES
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#undef PPEXPORT_ROW_MEMORY_OWN_PAGES
+#endif
+#endif
+#endif
+
 namespace ppexport {
 
 // A buffer of at least kRowMemoryOwnFrom bytes gets memory of its own where the system offers large
