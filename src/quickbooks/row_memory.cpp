@@ -33,7 +33,9 @@ void* allocateRowMemory(std::size_t bytes) {
   const std::uintptr_t aligned = (start + kLargePage - 1) & ~std::uintptr_t{kLargePage - 1};
   const std::uintptr_t end = start + length + kLargePage;
   if (aligned > start) ::munmap(mapped, aligned - start);
-  if (end > aligned + length) ::munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
+  if (end > aligned + length) {
+    ::munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
+  }
   // Only a hint: where the system has no large page to give, the range fills with 4 KB pages.
   ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
   return reinterpret_cast<void*>(aligned);
