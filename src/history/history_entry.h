@@ -50,7 +50,9 @@ struct HistoryEntry {
   SentTotal issued;
   SentTotal voided;
   std::string sha256;          // of the file's bytes, lower-case hexadecimal
-  RowVector<SentCheck> checks;  // in file order
+  // In file order. Every entry of the history is held at once, so the list takes large pages of
+  // its own only when it is large.
+  RowVector<SentCheck, kKeptRowMemoryOwnFrom> checks;
 };
 
 // entry.json of an entry (UTF-8), written directly: a file of 100,000 checks is recorded in a

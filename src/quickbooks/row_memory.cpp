@@ -21,8 +21,8 @@ std::size_t largePagesFor(std::size_t bytes) {
 }
 }  // namespace
 
-void* allocateRowMemory(std::size_t bytes) {
-  if (bytes < kRowMemoryOwnFrom) return ::operator new(bytes);
+void* allocateRowMemory(std::size_t bytes, std::size_t ownFrom) {
+  if (bytes < ownFrom) return ::operator new(bytes);
   const std::size_t length = largePagesFor(bytes);
   if (length == 0) throw std::bad_alloc();
   // Mapped with one large page to spare, then cut to the range that starts on a large page.
@@ -41,9 +41,9 @@ void* allocateRowMemory(std::size_t bytes) {
   return reinterpret_cast<void*>(aligned);
 }
 
-void releaseRowMemory(void* memory, std::size_t bytes) noexcept {
+void releaseRowMemory(void* memory, std::size_t bytes, std::size_t ownFrom) noexcept {
   if (memory == nullptr) return;
-  if (bytes < kRowMemoryOwnFrom) {
+  if (bytes < ownFrom) {
     ::operator delete(memory);
     return;
   }
@@ -52,9 +52,11 @@ void releaseRowMemory(void* memory, std::size_t bytes) noexcept {
 
 #else
 
-void* allocateRowMemory(std::size_t bytes) { return ::operator new(bytes); }
+void* allocateRowMemory(std::size_t bytes, std::size_t) { return ::operator new(bytes); }
 
-void releaseRowMemory(void* memory, std::size_t) noexcept { ::operator delete(memory); }
+void releaseRowMemory(void* memory, std::size_t, std::size_t) noexcept {
+  ::operator delete(memory);
+}
 
 #endif
 

@@ -11,25 +11,35 @@
 namespace ppexport {
 namespace {
 
+// Two buffers of bytes each, from memory of their own from ownFrom on: both hold what is written,
+// and giving one back leaves the other whole, to its last byte.
+void holdsItsBytes(std::size_t bytes, std::size_t ownFrom) {
+  auto* first = static_cast<unsigned char*>(allocateRowMemory(bytes, ownFrom));
+  auto* second = static_cast<unsigned char*>(allocateRowMemory(bytes, ownFrom));
+  for (std::size_t at = 0; at < bytes; ++at) {
+    first[at] = static_cast<unsigned char>(at);
+    second[at] = static_cast<unsigned char>(at + 1);
+  }
+#ifdef PPEXPORT_ROW_MEMORY_OWN_PAGES
+  if (bytes >= ownFrom) {
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(first) % (2 * 1024 * 1024), 0u) << bytes;
+  }
+#endif
+  releaseRowMemory(first, bytes, ownFrom);
+  EXPECT_EQ(second[0], 1u) << bytes;
+  EXPECT_EQ(second[bytes - 1], static_cast<unsigned char>(bytes)) << bytes;
+  releaseRowMemory(second, bytes, ownFrom);
+}
+
 TEST(RowMemory, everySizeHoldsItsBytesAndLargeOnesStartOnALargePage) {
   for (const std::size_t bytes : {std::size_t{1}, kRowMemoryOwnFrom - 1, kRowMemoryOwnFrom,
                                   std::size_t{2 * 1024 * 1024}, std::size_t{5 * 1024 * 1024 + 3}}) {
-    auto* first = static_cast<unsigned char*>(allocateRowMemory(bytes));
-    auto* second = static_cast<unsigned char*>(allocateRowMemory(bytes));
-    for (std::size_t at = 0; at < bytes; ++at) {
-      first[at] = static_cast<unsigned char>(at);
-      second[at] = static_cast<unsigned char>(at + 1);
-    }
-#ifdef PPEXPORT_ROW_MEMORY_OWN_PAGES
-    if (bytes >= kRowMemoryOwnFrom) {
-      EXPECT_EQ(reinterpret_cast<std::uintptr_t>(first) % (2 * 1024 * 1024), 0u) << bytes;
-    }
-#endif
-    // Giving one back leaves the other whole, to its last byte.
-    releaseRowMemory(first, bytes);
-    EXPECT_EQ(second[0], 1u) << bytes;
-    EXPECT_EQ(second[bytes - 1], static_cast<unsigned char>(bytes)) << bytes;
-    releaseRowMemory(second, bytes);
+    holdsItsBytes(bytes, kRowMemoryOwnFrom);
+  }
+  // Buffers kept many at a time take pages of their own only from their larger threshold.
+  for (const std::size_t bytes : {kRowMemoryOwnFrom, kKeptRowMemoryOwnFrom - 1,
+                                  kKeptRowMemoryOwnFrom}) {
+    holdsItsBytes(bytes, kKeptRowMemoryOwnFrom);
   }
 }
 
