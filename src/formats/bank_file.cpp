@@ -4,7 +4,6 @@
 #include <exception>
 #include <thread>
 
-
 namespace ppexport {
 
 std::string checkWarning(std::string_view checkNumber, std::string_view problem) {

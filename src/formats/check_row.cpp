@@ -38,7 +38,6 @@ CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,
                    const VendorIndex& vendors, int row)
     : checks_(&checks), columns_(&columns), vendors_(&vendors), row_(row) {}
 
-
 const std::optional<double>& CheckRow::amount() const {
   if (!amountRead_) {
     amountRead_ = true;

@@ -18,10 +18,10 @@ namespace ppexport {
 
 class SettingsStore;
 
-// What the Create operation hands a writer: the two report tables, the output file, the
-// identifiers exactly as typed, and the format's one extra value where it has one.
 struct WriterResult;
 
+// What the Create operation hands a writer: the two report tables, the output file, the
+// identifiers exactly as typed, and the format's one extra value where it has one.
 struct WriterInputs {
   const ReportTable* checks = nullptr;
   const VendorIndex* vendors = nullptr;
