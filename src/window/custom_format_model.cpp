@@ -49,9 +49,9 @@ std::vector<Control> designedControls() {
          "custom output file, choose the date format, name the Custom Format and then click Save.")
       .wordWrap = true;
   design(OptionCSV, OptionButton, "OptionCSV", {480, 840, 3480, 315},
-         "Comma Separated Values  (*.CSV)");
+         "&Comma Separated Values  (*.CSV)");
   design(OptionFixed, OptionButton, "OptionFixed", {4080, 840, 3480, 315},
-         "Fixed Length Fields (*.TXT)");
+         "Fi&xed Length Fields (*.TXT)");
   // One row per field: its list at the left, its length to the right.
   static constexpr std::string_view fieldLabels[] = {"FieldLabel1", "FieldLabel2", "FieldLabel3",
                                                      "FieldLabel4", "FieldLabel5", "FieldLabel6",
@@ -69,31 +69,31 @@ std::vector<Control> designedControls() {
     const int top = firstRowTop + (position - 1) * rowStep;
     const std::size_t row = static_cast<std::size_t>(position - 1);
     design(fieldLabel(position), Label, fieldLabels[row], {180, top + 45, 1200, captionHeight},
-           "Field " + std::to_string(position))
+           "Field &" + std::to_string(position))
         .labelFor = controlIndex(customField(position));
     Control& field = design(customField(position), ComboBox, fields[row], {1440, top, 3000, 315});
     field.entries.assign(customFieldNames.begin(), customFieldNames.end());
     design(lengthLabel(position), Label, lengthLabels[row], {4680, top + 45, 720, captionHeight},
-           "Length")
+           "Len&gth")
         .labelFor = controlIndex(fieldLength(position));
     design(fieldLength(position), TextBox, lengths[row], {5460, top, 900, 315});
   }
   const int belowRows = firstRowTop + rowCount * rowStep + 120;
-  design(dateLabel, Label, "dateLabel", {180, belowRows + 45, 1200, captionHeight}, "Date Format")
+  design(dateLabel, Label, "dateLabel", {180, belowRows + 45, 1200, captionHeight}, "&Date Format")
       .labelFor = controlIndex(dateFormat);
   design(dateFormat, ComboBox, "dateFormat", {1440, belowRows, 3000, 315})
       .entries.assign(customDatePatterns.begin(), customDatePatterns.end());
   design(VoidLabel, Label, "VoidLabel", {180, belowRows + rowStep + 45, 1200, captionHeight},
-         "Is Void Value")
+         "Is &Void Value")
       .labelFor = controlIndex(isVoidValue);
   design(isVoidValue, TextBox, "isVoidValue", {1440, belowRows + rowStep, 3000, 315});
   design(saveAsLabel, Label, "saveAsLabel",
-         {180, belowRows + 2 * rowStep + 45, 1200, captionHeight}, "Custom Format")
+         {180, belowRows + 2 * rowStep + 45, 1200, captionHeight}, "Custom &Format")
       .labelFor = controlIndex(saveAsName);
   design(saveAsName, TextBox, "saveAsName", {1440, belowRows + 2 * rowStep, 3000, 315});
   design(Line1, Line, "Line1", {15, 6420, 7905, 15});
-  design(deleteFormat, Button, "deleteFormat", {4920, 6660, 1215, 375}, "Delete");
-  design(saveSettings, Button, "saveSettings", {6360, 6660, 1215, 375}, "Save");
+  design(deleteFormat, Button, "deleteFormat", {4920, 6660, 1215, 375}, "De&lete");
+  design(saveSettings, Button, "saveSettings", {6360, 6660, 1215, 375}, "&Save");
   return controls;
 }
 }  // namespace
@@ -155,15 +155,24 @@ void CustomFormatModel::clicked(CustomFormatControl id) {
       close();
       break;
     }
-    case deleteFormat:
+    case deleteFormat: {
+      const std::string name = toCore(control(saveAsName).text);
+      // A format never saved has nothing to delete: the editor closes and the main window keeps
+      // its bank.
+      if (!customFormatExists(*services_.settings, name)) {
+        close();
+        return;
+      }
+      if (ask("Delete the custom format '" + name + "'?") != MessageBoxAnswer::Yes) return;
       if (const std::optional<EditorMessage> refused =
-              deleteCustomFormat(*services_.settings, toCore(control(saveAsName).text))) {
+              deleteCustomFormat(*services_.settings, name)) {
         showMessage(refused->text);
         return;
       }
       mainWindow_->showBankFormat("");
       close();
       break;
+    }
     default:
       break;
   }
@@ -250,11 +259,21 @@ CustomFormat CustomFormatModel::formatFromControls() const {
 }
 
 void CustomFormatModel::showMessage(std::string text) {
-  if (services_.messages == nullptr) return;
+  inMessageBox({MessageBoxIcon::Stop, fromCore(applicationTitle), messageText(text)});
+}
+
+MessageBoxAnswer CustomFormatModel::ask(const std::string& question) {
+  return inMessageBox({MessageBoxIcon::Warning, fromCore(applicationTitle), fromCore(question),
+                       MessageBoxButtons::YesNo});
+}
+
+MessageBoxAnswer CustomFormatModel::inMessageBox(const MessageBoxRequest& message) {
+  if (services_.messages == nullptr) return MessageBoxAnswer::No;
   inMessage_ = true;
-  services_.messages->show({MessageBoxIcon::Stop, fromCore(applicationTitle), messageText(text)});
+  const MessageBoxAnswer answer = services_.messages->show(message);
   inMessage_ = false;
   returningFromMessage_ = true;
+  return answer;
 }
 
 void CustomFormatModel::close() {

@@ -126,6 +126,9 @@ class CustomFormatModel {
   void showLengths(const CustomFormat& format);
   CustomFormat formatFromControls() const;
   void showMessage(std::string text);
+  // A Yes/No question; No when there is no one to ask.
+  MessageBoxAnswer ask(const std::string& question);
+  MessageBoxAnswer inMessageBox(const MessageBoxRequest& message);
   void close();
 
   WindowServices services_;
