@@ -36,6 +36,9 @@ QTableWidget* reportList(const std::vector<window::ListColumn>& columns, QWidget
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setWordWrap(false);
+  // A long file path keeps its start and its name; the whole shows as a tip.
+  list->setTextElideMode(Qt::ElideMiddle);
+  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 6);
   return list;
 }
 
