@@ -50,8 +50,8 @@ window() {
 }
 
 # Clicks a window's control whose design place is left, top, width, height (twips), in a client
-# area clientHeight twips high (the main window's: 7755; the History dialog's: 7200), at the
-# run's twips per pixel (15 at 96 dots per inch, 10 at 144).
+# area clientHeight twips high (the main window's with its sample notice: 8295; the History
+# dialog's: 7200), at the run's twips per pixel (15 at 96 dots per inch, 10 at 144).
 press() {  # X window, clientHeight, left, top, width, height
   local frame client
   client="$(xwininfo -id "$1" | awk '/Height/ {height = $2} END {print height}')"
@@ -72,15 +72,15 @@ shoot() {  # picture of the main window, [editor|history, its picture]
   import -window "$main" "$out/${1%.png}$suffix.png"
   case "${2:-}" in
     editor)
-      press "$main" 7755 6600 3420 585 375
+      press "$main" 8295 6600 3420 585 375
       opened="$(window "Custom Format")"
       ;;
     history)
-      press "$main" 7755 720 7140 885 375
+      press "$main" 8295 720 7140 885 375
       opened="$(window "History - ")"
       # The older file, chosen: its checks show below (the second row, under the headings).
       sleep 0.5
-      press "$opened" 7200 120 1000 3000 260
+      press "$opened" 7200 120 940 3000 120
       ;;
   esac
   if [ -n "${2:-}" ]; then

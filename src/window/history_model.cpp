@@ -100,11 +100,12 @@ HistoryModel::HistoryModel(const WindowServices& services, const std::string& ac
   if (entries_.empty() && notice_.empty()) notice_ = "No files were sent for this account yet.";
 }
 
+// The widths fill the dialog's list, 11160 twips less its frame and scroll bar.
 const std::vector<ListColumn>& HistoryModel::entryColumns() {
   static const std::vector<ListColumn> columns{
-      {"Sent", 1500, false},  {"Bank format", 2700, false},  {"File", 3000, false},
-      {"Checks", 750, true},  {"Issued", 750, true},         {"Issued total", 1200, true},
-      {"Voided", 750, true},  {"Voided total", 1200, true}};
+      {"Sent", 1500, false},  {"Bank format", 2250, false}, {"File", 2550, false},
+      {"Checks", 720, true},  {"Issued", 720, true},        {"Issued total", 1140, true},
+      {"Voided", 720, true},  {"Voided total", 1140, true}};
   return columns;
 }
 
