@@ -64,17 +64,16 @@ std::string exportingErrorText(std::int64_t number, std::string_view description
          std::string(lineEnd) + errorLine(number, description);
 }
 
-std::string accountListErrorMessage(std::string_view exportResult) {
+std::string accountListErrorMessage(std::string_view exportResult, std::string_view retry) {
   const ErrorLine error = errorLineOf(exportResult);
   const std::string paragraph = std::string(lineEnd) + std::string(lineEnd);
   if (exportResult.starts_with(createInterfaceFailed)) {
-    return "QuickBooks is not installed on this computer: install QuickBooks, then press Retry." +
-           paragraph + std::string(error.text);
+    return "QuickBooks is not installed on this computer: install QuickBooks, then " +
+           std::string(retry) + "." + paragraph + std::string(error.text);
   }
   if (exportResult.starts_with(findRunningCopyFailed) && !standInFailure(error.number)) {
-    return "QuickBooks is not running: start QuickBooks, open the company file, then press "
-           "Retry." +
-           paragraph + std::string(error.text);
+    return "QuickBooks is not running: start QuickBooks, open the company file, then " +
+           std::string(retry) + "." + paragraph + std::string(error.text);
   }
   return "An error occurred when trying to get the account list from QuickBooks:" +
          std::string(lineEnd) + std::string(lineEnd) + std::string(exportResult);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "quickbooks/account_list.h"
+#include "quickbooks/export_errors.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "window/export_model.h"
@@ -25,7 +26,8 @@ void ExportModel::getAccountList() {
   AccountList list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
   // Retry reads the accounts again, once QuickBooks is started, without leaving the window.
   while (!list.errorMessage.empty()) {
-    if (showMessage(MessageBoxIcon::Critical, messageText(list.errorMessage),
+    if (showMessage(MessageBoxIcon::Critical,
+                    messageText(accountListErrorMessage(list.exportResult, "press Retry")),
                     MessageBoxButtons::RetryCancel) != MessageBoxAnswer::Retry) {
       accountListMissing_ = true;
       return;
