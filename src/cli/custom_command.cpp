@@ -141,18 +141,27 @@ void list(Session& session, Console& console) {
   for (const std::string& name : names) console.print(console.out, name);
 }
 
-void show(const CustomOptions& options, Session& session, Console& console) {
-  SettingsStore* store = usableStore(session, console);
-  if (!store) return;
-  // Like every user of a bank list entry, show looks the name up trimmed.
-  const std::string name(trimSpaces(utf8ToWindows1252(options.name)));
-  const bool exists = customFormatExists(*store, name);
-  if (!succeeded(*store, session, console)) return;
+// The name of a stored format as given, trimmed as every user of a bank list entry looks it up;
+// nothing (with the reason printed) when there is no such format.
+std::optional<std::string> storedName(const CustomOptions& options, SettingsStore& store,
+                                      Session& session, Console& console) {
+  std::string name(trimSpaces(utf8ToWindows1252(options.name)));
+  const bool exists = customFormatExists(store, name);
+  if (!succeeded(store, session, console)) return std::nullopt;
   if (!exists) {
     console.print(console.err, "ppexport: there is no custom format named \"" + name + "\".");
     console.status = badUsage;
-    return;
+    return std::nullopt;
   }
+  return name;
+}
+
+void show(const CustomOptions& options, Session& session, Console& console) {
+  SettingsStore* store = usableStore(session, console);
+  if (!store) return;
+  const std::optional<std::string> stored = storedName(options, *store, session, console);
+  if (!stored) return;
+  const std::string& name = *stored;
   const CustomFormat format = loadCustomFormat(*store, name);
   console.print(console.out, "Name: " + name);
   console.print(console.out,
@@ -190,14 +199,9 @@ void show(const CustomOptions& options, Session& session, Console& console) {
 void exportFormat(const CustomOptions& options, Session& session, Console& console) {
   SettingsStore* store = usableStore(session, console);
   if (!store) return;
-  const std::string name(trimSpaces(utf8ToWindows1252(options.name)));
-  const bool exists = customFormatExists(*store, name);
-  if (!succeeded(*store, session, console)) return;
-  if (!exists) {
-    console.print(console.err, "ppexport: there is no custom format named \"" + name + "\".");
-    console.status = badUsage;
-    return;
-  }
+  const std::optional<std::string> stored = storedName(options, *store, session, console);
+  if (!stored) return;
+  const std::string& name = *stored;
   const std::string failure = writeCustomFormatFileAt(loadCustomFormat(*store, name), options.file);
   if (!failure.empty()) {
     console.print(console.err, "Could not create " + utf8ToWindows1252(options.file) + ".\r\n\r\n" +
