@@ -78,43 +78,40 @@ std::vector<Control> designedControls() {
   design(fillCaption, Label, "fillCaption", {7920, firstRowTop - 330, 1440, captionHeight}, "Fill");
   design(sideCaption, Label, "sideCaption", {9480, firstRowTop - 330, 1440, captionHeight}, "Side");
   // One row per field: its list at the left, its length to the right.
-  static constexpr std::string_view fieldLabels[] = {"FieldLabel1", "FieldLabel2", "FieldLabel3",
-                                                     "FieldLabel4", "FieldLabel5", "FieldLabel6",
-                                                     "FieldLabel7", "FieldLabel8"};
-  static constexpr std::string_view fields[] = {"CustomField1", "CustomField2", "CustomField3",
-                                                "CustomField4", "CustomField5", "CustomField6",
-                                                "CustomField7", "CustomField8"};
-  static constexpr std::string_view lengthLabels[] = {
-      "LengthLabel1", "LengthLabel2", "LengthLabel3", "LengthLabel4",
-      "LengthLabel5", "LengthLabel6", "LengthLabel7", "LengthLabel8"};
-  static constexpr std::string_view lengths[] = {"FieldLength1", "FieldLength2", "FieldLength3",
-                                                 "FieldLength4", "FieldLength5", "FieldLength6",
-                                                 "FieldLength7", "FieldLength8"};
-  static constexpr std::string_view texts[] = {"FieldText1", "FieldText2", "FieldText3",
-                                               "FieldText4", "FieldText5", "FieldText6",
-                                               "FieldText7", "FieldText8"};
-  static constexpr std::string_view fills[] = {"FieldFill1", "FieldFill2", "FieldFill3",
-                                               "FieldFill4", "FieldFill5", "FieldFill6",
-                                               "FieldFill7", "FieldFill8"};
-  static constexpr std::string_view sides[] = {"FieldSide1", "FieldSide2", "FieldSide3",
-                                               "FieldSide4", "FieldSide5", "FieldSide6",
-                                               "FieldSide7", "FieldSide8"};
+  // The design names of each row's controls, in the order of its columns.
+  static constexpr std::string_view rowNames[rowCount][rowColumns] = {
+      {"FieldLabel1", "CustomField1", "LengthLabel1", "FieldLength1",
+       "FieldText1", "FieldFill1", "FieldSide1"},
+      {"FieldLabel2", "CustomField2", "LengthLabel2", "FieldLength2",
+       "FieldText2", "FieldFill2", "FieldSide2"},
+      {"FieldLabel3", "CustomField3", "LengthLabel3", "FieldLength3",
+       "FieldText3", "FieldFill3", "FieldSide3"},
+      {"FieldLabel4", "CustomField4", "LengthLabel4", "FieldLength4",
+       "FieldText4", "FieldFill4", "FieldSide4"},
+      {"FieldLabel5", "CustomField5", "LengthLabel5", "FieldLength5",
+       "FieldText5", "FieldFill5", "FieldSide5"},
+      {"FieldLabel6", "CustomField6", "LengthLabel6", "FieldLength6",
+       "FieldText6", "FieldFill6", "FieldSide6"},
+      {"FieldLabel7", "CustomField7", "LengthLabel7", "FieldLength7",
+       "FieldText7", "FieldFill7", "FieldSide7"},
+      {"FieldLabel8", "CustomField8", "LengthLabel8", "FieldLength8",
+       "FieldText8", "FieldFill8", "FieldSide8"}};
   for (int position = 1; position <= rowCount; ++position) {
     const int top = firstRowTop + (position - 1) * rowStep;
     const std::size_t row = static_cast<std::size_t>(position - 1);
-    design(fieldLabel(position), Label, fieldLabels[row], {180, top + 45, 1200, captionHeight},
+    design(fieldLabel(position), Label, rowNames[row][0], {180, top + 45, 1200, captionHeight},
            "Field " + std::to_string(position))
         .labelFor = controlIndex(customField(position));
-    Control& field = design(customField(position), ComboBox, fields[row], {1440, top, 2760, 315});
+    Control& field = design(customField(position), ComboBox, rowNames[row][1], {1440, top, 2760, 315});
     field.entries.assign(detailFieldNames.begin(), detailFieldNames.end());
-    design(lengthLabel(position), Label, lengthLabels[row], {4320, top + 45, 600, captionHeight},
+    design(lengthLabel(position), Label, rowNames[row][2], {4320, top + 45, 600, captionHeight},
            "Length")
         .labelFor = controlIndex(fieldLength(position));
-    design(fieldLength(position), TextBox, lengths[row], {4920, top, 660, 315});
-    design(fieldText(position), TextBox, texts[row], {5700, top, 2100, 315});
-    design(fieldFill(position), ComboBox, fills[row], {7920, top, 1440, 315})
+    design(fieldLength(position), TextBox, rowNames[row][3], {4920, top, 660, 315});
+    design(fieldText(position), TextBox, rowNames[row][4], {5700, top, 2100, 315});
+    design(fieldFill(position), ComboBox, rowNames[row][5], {7920, top, 1440, 315})
         .entries.assign({"", std::string(zerosFill), std::string(spacesFill)});
-    design(fieldSide(position), ComboBox, sides[row], {9480, top, 1440, 315})
+    design(fieldSide(position), ComboBox, rowNames[row][6], {9480, top, 1440, 315})
         .entries.assign({"", std::string(leftSide), std::string(rightSide)});
   }
   const int belowRows = firstRowTop + rowCount * rowStep + 120;
