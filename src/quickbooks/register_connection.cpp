@@ -70,6 +70,12 @@ RegisterFileConnection::RegisterFileConnection(std::string registerFile, std::st
       mapping_(std::move(mapping)),
       settings_(settings) {}
 
+std::string RegisterFileConnection::checkSource() const {
+  std::error_code error;
+  const std::filesystem::path whole = std::filesystem::absolute(filePath(registerFile_), error);
+  return "register file " + utf8ToWindows1252(error ? registerFile_ : fileName(whole));
+}
+
 ColumnMapping RegisterFileConnection::mappingFor(const std::string& account) const {
   if (!mapping_.empty() || settings_ == nullptr) return mapping_;
   const std::optional<std::string> saved =

@@ -31,7 +31,7 @@ class RegisterFileConnection final : public QuickBooksConnection {
   std::string exportReport(const ExportRequest& request) override;
   // The rows of the last check report left out because their date or amount cannot be read.
   std::vector<std::string> exportWarnings() const override { return warnings_; }
-  std::string checkSource() const override { return "register file " + registerFile_; }
+  std::string checkSource() const override;
 
   // The account its checks are listed under when the file has no account column.
   const std::string& account() const { return account_; }
