@@ -9,13 +9,9 @@
 
 #include "quickbooks/connection.h"
 #include "quickbooks/register_file.h"
-#include "settings/settings_store.h"
+#include "settings/account_settings.h"
 
 namespace ppexport {
-
-// The settings key under which the column mapping that worked for an account's register is kept:
-// the account name followed by this suffix.
-inline constexpr std::string_view registerColumnsKey = "registerColumns";
 
 class RegisterFileConnection final : public QuickBooksConnection {
  public:
