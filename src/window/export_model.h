@@ -25,6 +25,7 @@
 #include "window/window_services.h"
 
 namespace ppexport {
+class RegisterFileConnection;
 struct AccountSettings;
 struct CreateRequest;
 struct Date;
@@ -41,6 +42,9 @@ class HistoryModel;
 enum class ExportControl {
   Image1,
   Label5,
+  checksFromLabel,       // "Checks from:"
+  checksFromQuickBooks,  // the option of QuickBooks (or the company file playing it)
+  checksFromRegister,    // the option of a register file, chosen with the Open dialog
   Label6,
   myAccount,
   Frame1,
@@ -81,6 +85,7 @@ enum class ExportControl {
   Command1,
   myCreate,
   statusLine,  // the notices of the run under the form; hidden when there are none
+  registerPreview,  // the register file's columns and first checks, under the form while chosen
   count
 };
 
@@ -114,6 +119,8 @@ class ExportModel {
   HistoryModel* historyDialog();
   // The main window was closed (Close, or its close box).
   bool closed() const { return closed_; }
+  // Where the checks come from: QuickBooks, or the register file chosen.
+  QuickBooksConnection& quickBooks() const;
 
   // ---- The form's events.
   // Window load: caption, file dialog, account list, bank list, the last account's settings.
@@ -164,6 +171,9 @@ class ExportModel {
   void myCreate_Click();
   void editorClosed();
   void history_Click();
+  void checksFromQuickBooks_Click();
+  void checksFromRegister_Click();
+  void showRegisterPreview();
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;
@@ -175,6 +185,7 @@ class ExportModel {
   FileDialogSettings dlgOpenFile_;
   std::unique_ptr<CustomFormatModel> editor_;
   std::unique_ptr<HistoryModel> history_;
+  std::unique_ptr<RegisterFileConnection> register_;  // the register file chosen, if any
   bool closed_ = false;
 };
 

@@ -22,12 +22,13 @@ void restoreCheckBox(Control& box, const std::string& stored) {
 }  // namespace
 
 void ExportModel::getAccountList() {
-  const AccountList list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
+  const AccountList list = ppexport::getAccountList(quickBooks(), services_.reportFolder);
+  Control& accounts = at(myAccount);
+  accounts.entries.clear();
   if (!list.errorMessage.empty()) {
     showMessage(MessageBoxIcon::Critical, messageText(list.errorMessage));
     return;
   }
-  Control& accounts = at(myAccount);
   for (const std::string& account : list.accounts) accounts.entries.push_back(fromCore(account));
   setListText(myAccount, accounts.text);
 }

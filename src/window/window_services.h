@@ -43,6 +43,8 @@ struct FileDialogSettings {
   std::string filter;           // a description only, without a pattern part
   std::string initialFileName;  // "" starts without a file chosen
   std::string startFolder;      // the folder shown without an initial file; "" the dialog's own
+  // An Open dialog, which takes only a file that exists; otherwise a save-style one.
+  bool open = false;
   friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 
@@ -55,7 +57,8 @@ struct FileChoice {
 };
 
 // A save-style file dialog: it accepts the name of a file that does not exist yet and does not
-// ask about replacing one (Create replaces last run's bank file as a matter of course).
+// ask about replacing one (Create replaces last run's bank file as a matter of course). With
+// FileDialogSettings::open it is an Open dialog instead.
 class FileChooser {
  public:
   virtual ~FileChooser() = default;

@@ -216,7 +216,9 @@ struct Runner : ModelFixture {
     }
     if (property == "asked") {  // the titles and start folders the file dialog was shown with
       std::vector<std::string> asked;
-      for (const auto& s : files.asked) asked.push_back(s.title + " '" + s.startFolder + "'");
+      for (const auto& s : files.asked) {
+        asked.push_back(s.title + " '" + s.startFolder + "'" + (s.open ? " (open)" : ""));
+      }
       return joined(asked);
     }
     if (property == "caption") {  // the window's caption and client size
