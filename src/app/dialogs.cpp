@@ -43,11 +43,16 @@ void DialogMessageBoxes::show(const window::MessageBoxRequest& message) {
 window::FileChoice DialogFileChooser::chooseFile(const window::FileDialogSettings& settings) {
   QFileDialog dialog(QApplication::activeWindow(), fromUtf8(settings.title),
                      fromUtf8(settings.startFolder), fromUtf8(settings.filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  // The file is only named here; Create writes it later, and replacing last run's bank file is
-  // the usual case, so the dialog does not ask about an existing file.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (settings.open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The file is only named here; Create writes it later, and replacing last run's bank file
+    // is the usual case, so the dialog does not ask about an existing file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
   if (!settings.initialFileName.empty()) dialog.selectFile(fromUtf8(settings.initialFileName));
   window::FileChoice choice;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;

@@ -74,12 +74,13 @@ window::FileChoice SaveFileDialog::chooseFile(const window::FileDialogSettings& 
   dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   // The file is only named here; Create writes it later, and replacing last run's bank file is
-  // the usual case, so the dialog does not ask about an existing file.
+  // the usual case, so the dialog does not ask about an existing file. An Open dialog takes only
+  // a file that exists.
   dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                 OFN_NOCHANGEDIR;
+                 OFN_NOCHANGEDIR | (settings.open ? OFN_FILEMUSTEXIST : 0);
 
   window::FileChoice choice;
-  if (GetSaveFileNameW(&dialog) != FALSE) {
+  if ((settings.open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog)) != FALSE) {
     choice.outcome = window::FileChoice::Outcome::Chosen;
     choice.path = narrow(file.data());
     return choice;

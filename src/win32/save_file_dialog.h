@@ -1,6 +1,7 @@
 #pragma once
 // The Save As dialog that chooses the output file: it accepts the name of a file that does not
-// exist yet, does not ask about replacing one, and tells cancelling apart from a failure.
+// exist yet, does not ask about replacing one, and tells cancelling apart from a failure. Asked
+// for an Open dialog (a register file to read), it is the Open dialog instead.
 
 #include <string>
 

@@ -27,7 +27,7 @@ constexpr std::string_view noBankForAccount = "<pick a bank for this account>";
 constexpr int clientWidth = 7425;
 constexpr int clientHeight = 7755;
 constexpr int statusLineHeight = 480;
-constexpr int registerPreviewHeight = 1140;
+constexpr int registerPreviewHeight = 1260;
 
 // Captions are one line high; they stand a little lower than their boxes so that the texts
 // line up.
@@ -233,6 +233,7 @@ void ExportModel::startUp() {
   setText(Label5, "Fill out the fields below to create a ZurududoZer file.");
   manageBankList();
   getUserSettings();
+  if (!services_.registerFile.empty()) useRegisterFile(services_.registerFile);
 }
 
 void ExportModel::textChanged(ExportControl id, std::string_view text) {

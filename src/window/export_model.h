@@ -174,6 +174,7 @@ class ExportModel {
   void checksFromQuickBooks_Click();
   void checksFromRegister_Click();
   void showRegisterPreview();
+  void useRegisterFile(const std::string& path);
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;

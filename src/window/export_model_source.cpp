@@ -49,13 +49,17 @@ void ExportModel::checksFromRegister_Click() {
     case FileChoice::Outcome::Chosen:
       break;
   }
-  auto chosen = std::make_unique<RegisterFileConnection>(choice.path, "", ColumnMapping{},
-                                                         services_.settings);
+  useRegisterFile(choice.path);
+}
+
+// The register file at path becomes where the checks come from, when it can be read.
+void ExportModel::useRegisterFile(const std::string& path) {
+  auto chosen =
+      std::make_unique<RegisterFileConnection>(path, "", ColumnMapping{}, services_.settings);
   const RegisterLoad load = chosen->load(chosen->account());
   if (!load.readable()) {
     showMessage(MessageBoxIcon::Critical,
-                messageNamingFile("The register file cannot be read:\r\n" + load.problem,
-                                  choice.path));
+                messageNamingFile("The register file cannot be read:\r\n" + load.problem, path));
     return;
   }
   register_ = std::move(chosen);

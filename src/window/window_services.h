@@ -102,6 +102,7 @@ struct WindowServices {
   std::string programFolder;  // UTF-8: where "Instructions.doc" lies
   std::string historyFolder;  // UTF-8: the sent-file history; "" when none is kept
   std::string version;        // the program's version, "major.minor.revision"
+  std::string registerFile;   // UTF-8: a register file the window starts with; "" QuickBooks
   // What the status line tells the user for the whole run (UTF-8): that the sample company is in
   // use, or that the settings cannot be kept. None: the window has no status line.
   std::vector<std::string> notices;

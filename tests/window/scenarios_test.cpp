@@ -10,6 +10,7 @@
 //   viewer = starts|fails       whether the document viewer starts
 //   make                        makes the model without its start-up
 //   version = V, notice = TEXT  the program's version and a notice of the run, before start
+//   registerFile = PATH         the register file the window starts with, before start
 //   nextFile = PATH, nextFile cancel, nextFile failure NUMBER = TEXT   the file dialog's answers
 //   write NAME = BYTES          a file in the test's folder;  failQuickBooks = TEXT
 //   ? PROPERTY [ARGUMENT] = EXPECTED      compares what the model, store or fakes hold
@@ -128,6 +129,8 @@ struct Runner : ModelFixture {
       version = value;
     } else if (verb == "notice") {
       notices.push_back(value);
+    } else if (verb == "registerFile") {
+      registerFile = value;
     } else if (verb == "type") {
       inEditor ? editor().textChanged(editorId(), value) : model->textChanged(mainId(), value);
     } else if (verb == "choose") {
