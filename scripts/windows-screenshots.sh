@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the Windows window under Wine, on the sample company: the main window with two bank
-# formats, the custom format editor, and the History dialog over two sent files. Run by scripts/window-screenshots.sh on a virtual X
+# formats and with a register file, the custom format editor, and the History dialog over two
+# sent files. Run by scripts/window-screenshots.sh on a virtual X
 # display (DISPLAY set), in a Wine prefix of its own whose windows Wine frames itself, with
 # caption and close box, as Windows would.
 #   scripts/windows-screenshots.sh WINDOWS_BUILD_FOLDER PICTURE_FOLDER
@@ -62,7 +63,8 @@ press() {  # X window, clientHeight, left, top, width, height
 # presses the button that opens that window (Add or Edit: "editor", History: "history") and
 # takes its picture.
 shoot() {  # picture of the main window, [editor|history, its picture]
-  PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
+  PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 \
+    ${registerFile:+--register "$registerFile"} &
   local program=$! main opened
   main="$(window "Reruzur UderuridEve rozi Dozedud")"
   sleep 1
@@ -110,6 +112,16 @@ settings myAccount=Checking "CheckingbankList=Custom Format: Payroll Export" \
   "Payroll ExportdateFormat=YYYYMMDD" "Payroll ExportOptionCSV=False" \
   "Payroll ExportOptionFixed=True"
 shoot windows-main-window-custom-format.png editor windows-custom-format-editor.png
+
+# The checks of a register file that QuickBooks Online exported, its columns and first checks
+# under the form.
+mkdir -p "$WINEPREFIX/drive_c/Users/Bookkeeper/Documents"
+cp tests/golden/registers/qbo-check-detail.csv "$WINEPREFIX/drive_c/Users/Bookkeeper/Documents/Checking.csv"
+settings myAccount=Checking "CheckingbankList=Generic Bank Format" CheckingaccountID=4417829035 \
+  'CheckingfileName=C:\Users\Bookkeeper\Documents\PositivePayExport.txt'
+registerFile='C:\Users\Bookkeeper\Documents\Checking.csv'
+shoot windows-main-window-register-file.png
+unset registerFile
 
 # The History dialog, over the files that two Creates on the sample company recorded.
 export PPEXPORT_HISTORY='C:\ppexport-history'

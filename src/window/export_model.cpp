@@ -375,19 +375,10 @@ void ExportModel::Select_Click() {
       dialog.startFolder = ppexport::fileName(folder);
     }
   }
-  const FileChoice choice = services_.files->chooseFile(dialog);
-  switch (choice.outcome) {
-    case FileChoice::Outcome::Cancelled:
-      return;
-    case FileChoice::Outcome::Failed:
-      showMessage(MessageBoxIcon::Critical, "Error " + std::to_string(choice.errorNumber) +
-                                                " choosing file.\n" + choice.errorDescription);
-      return;
-    case FileChoice::Outcome::Chosen:
-      break;
-  }
+  const std::optional<std::string> chosen = askForFile(dialog);
+  if (!chosen) return;
   // The bank file is a text file: a name chosen without ".txt" gets it.
-  const std::string& path = choice.path;
+  const std::string& path = *chosen;
   const std::string_view lastFour =
       std::string_view(path).substr(path.size() < 4 ? 0 : path.size() - 4);
   if (asciiUpperCase(trimSpaces(lastFour)) == ".TXT") {
@@ -395,6 +386,21 @@ void ExportModel::Select_Click() {
   } else {
     setText(fileName, std::string(trimSpaces(path)) + ".txt");
   }
+}
+
+std::optional<std::string> ExportModel::askForFile(const FileDialogSettings& dialog) {
+  const FileChoice choice = services_.files->chooseFile(dialog);
+  switch (choice.outcome) {
+    case FileChoice::Outcome::Cancelled:
+      return std::nullopt;
+    case FileChoice::Outcome::Failed:
+      showMessage(MessageBoxIcon::Critical, "Error " + std::to_string(choice.errorNumber) +
+                                                " choosing file.\n" + choice.errorDescription);
+      return std::nullopt;
+    case FileChoice::Outcome::Chosen:
+      break;
+  }
+  return choice.path;
 }
 
 void ExportModel::openDoc_Click() {

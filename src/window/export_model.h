@@ -16,6 +16,7 @@
 // Every text is UTF-8. A file name is the text the core opens (UTF-8 on every platform).
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -175,6 +176,8 @@ class ExportModel {
   void checksFromRegister_Click();
   void showRegisterPreview();
   void useRegisterFile(const std::string& path);
+  // The file chosen in the file dialog; nothing when cancelled or failed (which it says).
+  std::optional<std::string> askForFile(const FileDialogSettings& dialog);
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;

@@ -38,18 +38,7 @@ void ExportModel::checksFromRegister_Click() {
   dialog.title = "Open a check register";
   dialog.filter = "Register files (*.csv;*.txt;*.tsv)";
   dialog.open = true;
-  const FileChoice choice = services_.files->chooseFile(dialog);
-  switch (choice.outcome) {
-    case FileChoice::Outcome::Cancelled:
-      return;
-    case FileChoice::Outcome::Failed:
-      showMessage(MessageBoxIcon::Critical, "Error " + std::to_string(choice.errorNumber) +
-                                                " choosing file.\n" + choice.errorDescription);
-      return;
-    case FileChoice::Outcome::Chosen:
-      break;
-  }
-  useRegisterFile(choice.path);
+  if (const std::optional<std::string> chosen = askForFile(dialog)) useRegisterFile(*chosen);
 }
 
 // The register file at path becomes where the checks come from, when it can be read.

@@ -6,6 +6,7 @@
 #include "create/create_operation.h"
 #include "quickbooks/company_connection.h"
 #include "quickbooks/register_connection.h"
+#include "quickbooks/report_export.h"
 #include "settings/memory_store.h"
 #include "support/reports.h"
 #include "support/temp_folder.h"
@@ -184,14 +185,8 @@ TEST(RegisterConnection, keepsTheColumnsThatWorkedForTheAccount) {
   testing::writeBytes(file, "Chk,Date,Description,Debit,Credit\n5,12/1/26,A,1,\n");
   std::string problem;
   const ColumnMapping given = *parseColumnMapping("number=Chk", problem);
-  const std::string report = folder.file("checks.txt");
-  ExportRequest request;
-  request.from = Date{2026, 1, 1};
-  request.to = Date{2026, 12, 31};
-  request.outputPath = report;
-  request.delimiter = "\x01";
-  request.reportName = "qbTransactionListGeneral";
-  request.options[12] = "Operating";
+  const ExportRequest request = checkReportRequest(Date{2026, 1, 1}, Date{2026, 12, 31},
+                                                  folder.file("checks.txt"), "", "Operating");
   EXPECT_NE(RegisterFileConnection(file, "Operating", {}, &settings).exportReport(request),
             "Success");
   EXPECT_EQ(RegisterFileConnection(file, "Operating", given, &settings).exportReport(request),
