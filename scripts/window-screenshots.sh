@@ -77,6 +77,17 @@ for suffix in "" -144dpi; do
 done
 unset QT_SCALE_FACTOR
 
+# The checks of a register file that QuickBooks Online exported, with its columns and first
+# checks under the form.
+cp tests/golden/registers/qbo-check-detail.csv "$work/Checking.csv"
+store register myAccount Checking
+store register CheckingbankList "Generic Bank Format"
+store register CheckingaccountID 4417829035
+store register CheckingfileName /home/bookkeeper/Documents/PositivePayExport.txt
+PPEXPORT_SETTINGS="$work/register.sqlite" xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$gui" --now 2026-12-14 --register "$work/Checking.csv" \
+  --screenshot "$out/main-window-register-file.png"
+
 # The History dialog, over the files that two Creates on the sample company recorded.
 history="$work/history"
 store history myAccount Checking

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the Windows window under Wine, on the sample company: the main window with two bank
-# formats, the custom format editor, and the History dialog over two sent files, at 96 dots per
+# formats and with a register file, the custom format editor, and the History dialog over two sent files, at 96 dots per
 # inch and again at 144 ("-144dpi" before ".png"). Run by scripts/window-screenshots.sh on a
 # virtual X display (DISPLAY set), in a Wine prefix of its own whose windows Wine frames itself,
 # with caption and close box, as Windows would.
@@ -65,7 +65,8 @@ press() {  # X window, clientHeight, left, top, width, height
 # presses the button that opens that window (Add or Edit: "editor", History: "history") and
 # takes its picture.
 shoot() {  # picture of the main window, [editor|history, its picture]
-  PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
+  PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 \
+    ${registerFile:+--register "$registerFile"} &
   local program=$! main opened
   main="$(window "Positive Pay Export")"
   sleep 1
@@ -124,6 +125,17 @@ for dpi in 96 144; do
     "Payroll ExportHeaderField2=Account Number" "Payroll ExportHeaderLength2=10" \
     "Payroll ExportTrailerField1=Check Count" "Payroll ExportTrailerLength1=6"
   shoot windows-main-window-custom-format.png editor windows-custom-format-editor.png
+
+  # The checks of a register file that QuickBooks Online exported, its columns and first checks
+  # under the form.
+  mkdir -p "$WINEPREFIX/drive_c/Users/Bookkeeper/Documents"
+  cp tests/golden/registers/qbo-check-detail.csv \
+    "$WINEPREFIX/drive_c/Users/Bookkeeper/Documents/Checking.csv"
+  settings myAccount=Checking "CheckingbankList=Generic Bank Format" CheckingaccountID=4417829035 \
+    'CheckingfileName=C:\Users\Bookkeeper\Documents\PositivePayExport.txt'
+  registerFile='C:\Users\Bookkeeper\Documents\Checking.csv'
+  shoot windows-main-window-register-file.png
+  unset registerFile
 
   # The History dialog, over the files that two Creates on the sample company recorded.
   export PPEXPORT_HISTORY='C:\ppexport-history'

@@ -67,9 +67,14 @@ window::FileChoice DialogFileChooser::chooseFile(const window::FileDialogSetting
     filters << fromUtf8(filter.find('(') == std::string::npos ? filter + " (*)" : filter);
   }
   dialog.setNameFilters(filters);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.askBeforeReplacing);
+  if (settings.open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.askBeforeReplacing);
+  }
   if (!settings.initialFileName.empty()) dialog.selectFile(fromUtf8(settings.initialFileName));
   window::FileChoice choice;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;

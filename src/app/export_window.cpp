@@ -54,6 +54,8 @@ CustomFormatWindow* ExportWindow::customFormatEditor() const { return editor_; }
 void ExportWindow::showModel() {
   widgets_->update(model_.controls());
   setWindowTitle(QString::fromStdString(model_.caption()));
+  // The form grows while the register preview shows under it.
+  setFixedSize(designSize(model_.clientSize()));
   if (editor_) editor_->showModel();
   for (const auto& [control, caretAtEnd] : std::exchange(focusRequests_, {})) {
     QWidget* widget = widgets_->widget(window::controlIndex(control));

@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
   const QCommandLineOption now(QStringLiteral("now"),
                                QStringLiteral("The clock, as YYYY-MM-DD or YYYY-MM-DDTHH:MM"),
                                QStringLiteral("date"));
+  const QCommandLineOption registerFile(
+      QStringLiteral("register"),
+      QStringLiteral("A check register exported as CSV, read instead of QuickBooks"),
+      QStringLiteral("file"));
   const QCommandLineOption screenshot(
       QStringLiteral("screenshot"),
       QStringLiteral("Save a picture of the main window after start-up to file, and end"),
@@ -40,12 +44,14 @@ int main(int argc, char** argv) {
       QStringLiteral("history-screenshot"),
       QStringLiteral("With --screenshot: also open the History dialog and save its picture"),
       QStringLiteral("file"));
-  parser.addOptions({settings, company, now, screenshot, editorScreenshot, historyScreenshot});
+  parser.addOptions(
+      {settings, company, now, registerFile, screenshot, editorScreenshot, historyScreenshot});
   parser.process(application);
 
   ProgramServices services(ppexport::window::ProgramOptions{parser.value(settings).toStdString(),
                                                             parser.value(company).toStdString(),
-                                                            parser.value(now).toStdString()});
+                                                            parser.value(now).toStdString(),
+                                                            parser.value(registerFile).toStdString()});
   if (!services.error().empty()) {
     QMessageBox::critical(nullptr, QString::fromUtf8(ppexport::applicationTitle),
                           QString::fromStdString(services.error()));

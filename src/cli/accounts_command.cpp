@@ -11,7 +11,18 @@ namespace ppexport::cli {
 
 void addAccountsCommand(CLI::App& app, Session& session, Console& console) {
   CLI::App* command = app.add_subcommand("accounts", "List the active bank accounts");
-  command->callback([&session, &console] {
+  auto registerFile = std::make_shared<std::string>();
+  auto columns = std::make_shared<std::string>();
+  command->add_option("--register", *registerFile,
+                      "A check register exported as CSV: its account (named after the file) "
+                      "or the accounts of its account column");
+  command->add_option("--columns", *columns,
+                      "The register's columns by heading: number=Ref,amount=Debit,...");
+  command->callback([&session, &console, registerFile, columns] {
+    if (!registerFile->empty() && !session.useRegister(*registerFile, "", *columns)) {
+      console.status = badUsage;
+      return;
+    }
     QuickBooksConnection* quickBooks = session.quickBooks();
     if (quickBooks == nullptr) {
       console.status = session.quickBooksFailure();

@@ -91,7 +91,8 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   inputs.settings = session.settings();
   const HistoryLocation history = session.history();
   const Sending sending(SendingRequest{history.folder, !options.noHistory, options.newOnly,
-                                       utf8ToWindows1252(options.account), bank, history.error});
+                                       utf8ToWindows1252(options.account), bank, "",
+                                       history.error});
   sending.attachTo(inputs);
   WriterResult result = runFormatWriter(bank, inputs);
 

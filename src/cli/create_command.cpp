@@ -33,6 +33,7 @@ struct CreateOptions {
   bool newOnly = false;
   bool all = false;
   bool noHistory = false;
+  std::optional<std::string> registerFile, columns;
 };
 
 // The given text in Windows-1252, or the stored one.
@@ -59,6 +60,11 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   const Clock* clock = session.clock();
   SettingsStore* settings = session.settings();
   if (clock == nullptr || settings == nullptr) return badUsage;
+  if (options.registerFile &&
+      !session.useRegister(*options.registerFile, options.account.value_or(""),
+                           options.columns.value_or(""))) {
+    return badUsage;
+  }
   QuickBooksConnection* quickBooks = session.quickBooks();
   if (quickBooks == nullptr) return session.quickBooksFailure();
   const Date today = clock->now().date;
@@ -68,8 +74,10 @@ int create(const CreateOptions& options, Session& session, Console& console) {
     printUnknownName(console, "bank format", utf8ToWindows1252(*options.bank), bankList(settings));
     return badUsage;
   }
-  const std::string account =
-      options.account ? utf8ToWindows1252(*options.account) : lastChosenAccount(*settings);
+  // A register's checks are listed under the account given, or the one named after its file.
+  const std::string account = options.account        ? utf8ToWindows1252(*options.account)
+                              : session.registerFile() ? session.registerFile()->account()
+                                                       : lastChosenAccount(*settings);
   const AccountSettings stored = getAccountSettings(*settings, account, today);
 
   AccountSettings saved = stored;
@@ -178,6 +186,12 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--all", options->all, "Write every check, also those sent before")
       ->excludes(newOnly);
   command->add_flag("--no-history", options->noHistory, "Do not record the file in the history");
+  command->add_option("--register", options->registerFile,
+                      "Read the checks from a register exported as CSV instead of QuickBooks");
+  command->add_option("--columns", options->columns,
+                      "The register's columns by heading: number=Ref,amount=Debit,... (kept for "
+                      "the account)")
+      ->needs("--register");
   command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);

@@ -6,6 +6,7 @@
 
 #include "settings/environment.h"
 #include "text/file_names.h"
+#include "text/windows1252.h"
 
 namespace ppexport::cli {
 
@@ -52,7 +53,31 @@ void Session::reportSettingsFailure(const SettingsStore& store) {
   console_->err << "ppexport: " << store.lastError() << '\n';
 }
 
+bool Session::useRegister(const std::string& file, const std::string& account,
+                          const std::string& columns) {
+  std::string problem;
+  const std::optional<ColumnMapping> mapping =
+      parseColumnMapping(utf8ToWindows1252(columns), problem);
+  if (!mapping) {
+    console_->err << "ppexport: --columns: " << windows1252ToUtf8(problem) << '\n';
+    return false;
+  }
+  registerPath_ = file;
+  register_ = std::make_unique<RegisterFileConnection>(file, utf8ToWindows1252(account), *mapping,
+                                                       settings());
+  return true;
+}
+
 QuickBooksConnection* Session::quickBooks() {
+  if (register_) {
+    const std::string problem = companyFileProblem(registerPath_);
+    if (!problem.empty()) {
+      console_->err << "ppexport: the register file '" << registerPath_ << "' " << problem << '\n';
+      quickBooksFailure_ = failed;
+      return nullptr;
+    }
+    return register_.get();
+  }
   if (!quickBooks_) {
     const Clock* today = clock();
     if (today == nullptr) return nullptr;

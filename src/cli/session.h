@@ -9,6 +9,7 @@
 #include "create/clock.h"
 #include "history/history_folder.h"
 #include "quickbooks/connection_choice.h"
+#include "quickbooks/register_connection.h"
 #include "settings/open_settings_store.h"
 
 namespace ppexport::cli {
@@ -26,6 +27,13 @@ class Session {
   // The QuickBooks to ask; says on standard error when the sample company plays it. Nothing,
   // with the reason printed, when the clock is wrong or the company file named cannot be read.
   QuickBooksConnection* quickBooks();
+  // Makes quickBooks() play the register file given with --register: its checks listed under
+  // account ("" names it after the file), its columns found by name after those of --columns
+  // (UTF-8). False, with the reason printed, when --columns cannot be read.
+  bool useRegister(const std::string& file, const std::string& account,
+                   const std::string& columns);
+  // The register played, when useRegister was called; nullptr otherwise.
+  const RegisterFileConnection* registerFile() const { return register_.get(); }
   // The exit status of a command that found no QuickBooks to ask.
   int quickBooksFailure() const { return quickBooksFailure_; }
 
@@ -42,6 +50,8 @@ class Session {
   std::unique_ptr<Clock> clock_;
   bool clockChecked_ = false;
   std::optional<QuickBooksChoice> quickBooks_;
+  std::unique_ptr<RegisterFileConnection> register_;
+  std::string registerPath_;
   int quickBooksFailure_ = badUsage;
 };
 

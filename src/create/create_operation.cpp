@@ -79,6 +79,10 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   ReportTable vendorTable;
   readReportFile(vendorReport, fieldSeparator, vendorTable);
   reportsLock.reset();
+  // Rows a register file could not give are said in the result, never written as zero.
+  for (std::string& warning : services.quickBooks->exportWarnings()) {
+    notes.push_back(std::move(warning));
+  }
   const VendorIndex vendors(vendorTable);
   if (!vendorsExported || vendorTable.empty()) notes.push_back(std::string(vendorListWarning));
 
@@ -96,7 +100,8 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   // The history is read once for the whole file, never once per row.
   const Sending sending(SendingRequest{services.historyFolder, services.recordHistory,
                                        request.newOnly, request.accountText,
-                                       request.bankListText, services.historyUnavailable});
+                                       request.bankListText, services.quickBooks->checkSource(),
+                                       services.historyUnavailable});
   sending.attachTo(inputs);
   WriterResult written = runFormatWriter(request.bankListText, inputs);
   outcome.count = written.count;

@@ -250,7 +250,10 @@ std::optional<HistoryEntry> readEntryLayout(std::string_view json, std::string i
   SentIdentifiers& identifiers = entry.identifiers;
   if (!reader.symbol(',') || !reader.key("account") || !reader.text(entry.account) ||
       !reader.symbol(',') || !reader.key("bankFormat") || !reader.text(entry.bankFormat) ||
-      !reader.symbol(',') || !reader.key("output") || !reader.string(entry.output) ||
+      !reader.symbol(',') ||
+      // Entries written before the source was recorded have none.
+      (reader.key("source") && (!reader.text(entry.source) || !reader.symbol(','))) ||
+      !reader.key("output") || !reader.string(entry.output) ||
       !reader.symbol(',') || !reader.key("identifiers") || !reader.symbol('{') ||
       !reader.key("bankId") || !reader.text(identifiers.bankId) || !reader.symbol(',') ||
       !reader.key("accountId") || !reader.text(identifiers.accountId) || !reader.symbol(',') ||

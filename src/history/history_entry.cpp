@@ -254,6 +254,10 @@ void writeJson(const HistoryEntry& entry, std::span<const Check> checks, std::st
   appendText(out, entry.account);
   out += ",\n  \"bankFormat\": ";
   appendText(out, entry.bankFormat);
+  if (!entry.source.empty()) {
+    out += ",\n  \"source\": ";
+    appendText(out, entry.source);
+  }
   out += ",\n  \"output\": ";
   appendString(out, entry.output);
   out += ",\n  \"identifiers\": {\"bankId\": ";
@@ -332,6 +336,7 @@ std::optional<HistoryEntry> parseEntryJsonGenerally(std::string_view json, std::
     entry.created = *created;
     entry.account = textOf(document, "account");
     entry.bankFormat = textOf(document, "bankFormat");
+    if (document.contains("source")) entry.source = textOf(document, "source");
     entry.output = document.at("output").get<std::string>();
     const Json& identifiers = document.at("identifiers");
     entry.identifiers = SentIdentifiers{textOf(identifiers, "bankId"),

@@ -44,6 +44,9 @@ struct HistoryEntry {
   DateTime created;            // the clock reading of the Create or conversion
   std::string account;         // QuickBooks bank account, Windows-1252; "" when none was named
   std::string bankFormat;      // bank format name, Windows-1252
+  // Where the checks came from: "QuickBooks", "company file PATH" or "register file PATH"
+  // (Windows-1252); "" in entries written before the source was recorded.
+  std::string source;
   std::string output;          // the bank file's path as it was written (UTF-8)
   SentIdentifiers identifiers;
   int count = 0;               // the count the format reported

@@ -94,6 +94,7 @@ HistoryEntry Sending::entryOf(const WriterInputs& inputs, std::int32_t count,
   entry.output = error ? inputs.fileName : fileName(absolute);
   entry.account = request_.account;
   entry.bankFormat = request_.bankFormat;
+  entry.source = request_.source;
   entry.identifiers = SentIdentifiers{inputs.bankId, inputs.accountId, inputs.remoteId,
                                       inputs.batchId, inputs.bankCode};
   entry.count = count;

@@ -25,6 +25,7 @@ struct SendingRequest {
   bool newOnly = false;    // leave out the rows sent before
   std::string account;     // Windows-1252; "" for a conversion without an account
   std::string bankFormat;  // Windows-1252
+  std::string source;      // where the checks came from, Windows-1252
   std::string unavailable;  // why no history folder could be named, when folder is ""
 };
 

@@ -175,16 +175,11 @@ std::optional<std::string> companyReport(const Company& company, const ExportReq
   return std::nullopt;
 }
 
-CompanyFileConnection::CompanyFileConnection(std::string companyFile, const Clock& clock)
-    : companyFile_(std::move(companyFile)), clock_(clock) {}
-
-std::string CompanyFileConnection::exportReport(const ExportRequest& request) try {
-  const CompanyFileLoad load = loadCompanyFile(companyFile_, clock_.now().date);
-  if (!load.loaded()) return findRunningCopyErrorText(load.errorNumber, load.errorDescription);
+std::string exportCompanyReport(const Company& company, const ExportRequest& request) {
   if (request.delimiter.empty()) {
     return exportingErrorText(standInError::unknownReport, "No field delimiter was given");
   }
-  const std::optional<std::string> report = companyReport(load.company, request);
+  const std::optional<std::string> report = companyReport(company, request);
   if (!report) {
     return exportingErrorText(standInError::unknownReport,
                               "QuickBooks has no report named \"" + request.reportName + "\"");
@@ -196,6 +191,15 @@ std::string CompanyFileConnection::exportReport(const ExportRequest& request) tr
         "The report file \"" + request.outputPath + "\" could not be written: " + reason);
   }
   return std::string(exportSucceeded);
+}
+
+CompanyFileConnection::CompanyFileConnection(std::string companyFile, const Clock& clock)
+    : companyFile_(std::move(companyFile)), clock_(clock) {}
+
+std::string CompanyFileConnection::exportReport(const ExportRequest& request) try {
+  const CompanyFileLoad load = loadCompanyFile(companyFile_, clock_.now().date);
+  if (!load.loaded()) return findRunningCopyErrorText(load.errorNumber, load.errorDescription);
+  return exportCompanyReport(load.company, request);
 } catch (...) {
   return exportingErrorText(standInError::reportNotWritten, "The report could not be made");
 }

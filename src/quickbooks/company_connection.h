@@ -24,6 +24,8 @@ class CompanyFileConnection final : public QuickBooksConnection {
   // export error text when the report is unknown or its file cannot be written.
   std::string exportReport(const ExportRequest& request) override;
 
+  std::string checkSource() const override { return "company file " + companyFile_; }
+
   const std::string& companyFile() const { return companyFile_; }
 
  private:
@@ -36,5 +38,8 @@ class CompanyFileConnection final : public QuickBooksConnection {
 // account when it is "", in the inclusive date range, with the columns of option 2 in that order
 // and then "Amount"), "qbVendorNames" and "qbCOA". Nothing when the report name is unknown.
 std::optional<std::string> companyReport(const Company& company, const ExportRequest& request);
+
+// Writes the report of request from company into its file: "Success", or the export error text.
+std::string exportCompanyReport(const Company& company, const ExportRequest& request);
 
 }  // namespace ppexport

@@ -24,6 +24,10 @@ class QuickBooksConnection {
   virtual ~QuickBooksConnection() = default;
   // Has QuickBooks write the report file; "Success", or the error text for the user.
   virtual std::string exportReport(const ExportRequest& request) = 0;
+  // What the last export left out and the result must say; QuickBooks itself leaves out nothing.
+  virtual std::vector<std::string> exportWarnings() const { return {}; }
+  // Where the checks came from, as the history records it.
+  virtual std::string checkSource() const { return "QuickBooks"; }
 };
 
 }  // namespace ppexport

@@ -40,6 +40,9 @@ inline constexpr std::string_view noBankChosen = "<choose a bank>";
 inline constexpr std::string_view noBankChosenMisspelt = "<choose an bank>";
 inline constexpr std::string_view noBankCodeChosen = "<pick a bank code>";
 inline constexpr std::string_view defaultAutoDateRangeDays = "90";
+// The columns of the account's register file that worked ("number=Ref,amount=Debit"), kept
+// under the account name followed by this suffix when a check register is read for it.
+inline constexpr std::string_view registerColumnsKey = "registerColumns";
 
 // Writes "myAccount" and then every account key of values.account, in the window's order:
 // bankList, fromDate, toDate, fileName, autoDateRangeDays, autoDateRange, remoteID, batchID,

@@ -41,7 +41,8 @@ ppexport::window::ProgramOptions readOptions(const std::vector<std::string>& arg
   const std::pair<std::string_view, std::string*> named[] = {
       {"--settings", &options.settingsFile},
       {"--company", &options.companyFile},
-      {"--now", &options.now}};
+      {"--now", &options.now},
+      {"--register", &options.registerFile}};
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     bool known = false;
@@ -58,8 +59,8 @@ ppexport::window::ProgramOptions readOptions(const std::vector<std::string>& arg
     }
     if (!known) {
       error = "Unknown option \"" + argument +
-              "\". ppexport-gui takes --company FILE, --now YYYY-MM-DD[THH:MM] and "
-              "--settings FILE.";
+              "\". ppexport-gui takes --company FILE, --now YYYY-MM-DD[THH:MM], "
+              "--register FILE and --settings FILE.";
       return options;
     }
   }

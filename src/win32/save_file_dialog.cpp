@@ -81,11 +81,13 @@ window::FileChoice SaveFileDialog::chooseFile(const window::FileDialogSettings& 
   dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   // No default extension: the model gives a name without one the extension of its file type.
+  // An Open dialog takes only a file that exists.
   dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                 OFN_NOCHANGEDIR | (settings.askBeforeReplacing ? OFN_OVERWRITEPROMPT : 0);
+                 OFN_NOCHANGEDIR | (settings.askBeforeReplacing ? OFN_OVERWRITEPROMPT : 0) |
+                 (settings.open ? OFN_FILEMUSTEXIST : 0);
 
   window::FileChoice choice;
-  if (GetSaveFileNameW(&dialog) != FALSE) {
+  if ((settings.open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog)) != FALSE) {
     choice.outcome = window::FileChoice::Outcome::Chosen;
     choice.path = narrow(file.data());
     return choice;

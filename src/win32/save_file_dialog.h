@@ -1,6 +1,7 @@
 #pragma once
 // The Save As dialog that chooses a file to write: it accepts the name of a file that does not
 // exist yet, asks about replacing one when told to, and tells cancelling apart from a failure.
+// Asked for an Open dialog (a register file to read), it is the Open dialog instead.
 
 #include <string>
 #include <vector>

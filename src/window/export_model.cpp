@@ -9,6 +9,7 @@
 #include "create/format_dispatch.h"
 #include "create/help_document.h"
 #include "create/messages.h"
+#include "quickbooks/register_connection.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
@@ -26,6 +27,7 @@ constexpr std::string_view noBankForAccount = "<pick a bank for this account>";
 constexpr int clientWidth = 7425;
 constexpr int clientHeight = 7755;
 constexpr int statusLineHeight = 480;
+constexpr int registerPreviewHeight = 1260;
 
 // Captions are one line high; they stand a little lower than their boxes so that the texts
 // line up.
@@ -50,7 +52,13 @@ std::vector<Control> designedControls() {
   // The identifier inputs take their places from placeIdentifierInputs.
   const Design designs[] = {
       {Image1, Picture, "Image1", {60, 60, 2100, 825}},
-      {Label5, Label, "Label5", {2460, 180, 4755, 855}},
+      {Label5, Label, "Label5", {2460, 180, 4755, 555}},
+      {checksFromLabel, Label, "checksFromLabel", {2460, 840, 1080, captionHeight},
+       "Checks from:"},
+      {checksFromQuickBooks, OptionButton, "checksFromQuickBooks", {3600, 780, 1335, 315},
+       "&QuickBooks"},
+      {checksFromRegister, OptionButton, "checksFromRegister", {4995, 780, 1935, 315},
+       "Re&gister file..."},
       {Label6, Label, "Label6", {360, 1260, 810, captionHeight}, "&Account"},
       {myAccount, ComboBox, "myAccount", {1200, 1200, 5730, 315}, "myAccount"},
       {Frame1, Frame, "Frame1", {360, 1800, 6555, 1395}, "Date Range"},
@@ -96,6 +104,8 @@ std::vector<Control> designedControls() {
       {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create &Positive Pay File"},
       {statusLine, StatusLine, "statusLine", {60, clientHeight, clientWidth - 120,
                                               statusLineHeight}},
+      {registerPreview, Label, "registerPreview", {60, clientHeight, clientWidth - 120,
+                                                   registerPreviewHeight}},
   };
   std::vector<Control> controls(static_cast<std::size_t>(ExportControl::count));
   for (const Design& design : designs) {
@@ -113,6 +123,8 @@ std::vector<Control> designedControls() {
   at(Label5).wordWrap = true;
   at(providedByLabel).wordWrap = true;
   at(statusLine).wordWrap = true;
+  at(registerPreview).wordWrap = true;
+  at(checksFromQuickBooks).checked = 1;
   // Each caption names its box for the keyboard and for screen readers.
   const std::pair<ExportControl, ExportControl> captions[] = {
       {Label6, myAccount},        {Label15, autoDateRangeDays}, {Label14, fromDate},
@@ -129,7 +141,7 @@ std::vector<Control> designedControls() {
   for (ExportControl id :
        {remoteIDLabel, remoteID, remoteIDLabel2, bankIDLabel, bankID, bankIDLabel2, batchIDLabel,
         batchID, batchIDLabel2, accountIDLabel, accountID, accountIDLabel2, providedByLabel,
-        bankCodeLabel, bankCode, statusLine}) {
+        bankCodeLabel, bankCode, statusLine, registerPreview}) {
     at(id).visible = false;
   }
   return controls;
@@ -163,6 +175,7 @@ ExportModel::ExportModel(WindowServices services)
     }
     at(statusLine).text = notice;
     at(statusLine).visible = true;
+    at(registerPreview).place.top += statusLineHeight + 60;
   }
 }
 
@@ -172,7 +185,9 @@ void ExportModel::setObserver(WindowObserver* observer) { observer_ = observer; 
 
 Size ExportModel::clientSize() const {
   const bool status = control(statusLine).visible;
-  return {clientWidth, clientHeight + (status ? statusLineHeight + 60 : 0)};
+  const bool preview = control(registerPreview).visible;
+  return {clientWidth, clientHeight + (status ? statusLineHeight + 60 : 0) +
+                           (preview ? registerPreviewHeight + 60 : 0)};
 }
 
 CustomFormatModel* ExportModel::editor() {
@@ -217,6 +232,7 @@ void ExportModel::startUp() {
   setText(Label5, "Fill out the fields below to create a positive pay file.");
   manageBankList();
   getUserSettings();
+  if (!services_.registerFile.empty()) useRegisterFile(services_.registerFile);
 }
 
 void ExportModel::textChanged(ExportControl id, std::string_view text) {
@@ -282,6 +298,12 @@ void ExportModel::clicked(ExportControl id) {
     case history:
       history_Click();
       break;
+    case checksFromQuickBooks:
+      checksFromQuickBooks_Click();
+      break;
+    case checksFromRegister:
+      checksFromRegister_Click();
+      break;
     case saveSettings:
       saveUserSettings();
       break;
@@ -304,6 +326,7 @@ void ExportModel::closeBox() {
 void ExportModel::myAccount_Change() {
   services_.settings->saveSetting(lastAccountKey, toCore(control(myAccount).text));
   getUserSettings();
+  if (register_) showRegisterPreview();
   focus(myAccount, false);
 }
 
@@ -367,25 +390,31 @@ std::string_view ExportModel::outputFileType() const {
 
 void ExportModel::Select_Click() {
   if (services_.files == nullptr) return;
-  const FileChoice choice = services_.files->chooseFile(fileDialogSettings());
-  switch (choice.outcome) {
-    case FileChoice::Outcome::Cancelled:
-      return;
-    case FileChoice::Outcome::Failed:
-      showMessage(MessageBoxIcon::Critical, "Error " + std::to_string(choice.errorNumber) +
-                                                " choosing file.\n" + choice.errorDescription);
-      return;
-    case FileChoice::Outcome::Chosen:
-      break;
-  }
+  const std::optional<std::string> chosen = askForFile(fileDialogSettings());
+  if (!chosen) return;
   // A name chosen without an extension gets the one of the bank's file type; any other is kept.
-  const std::string path(trimSpaces(choice.path));
+  const std::string path(trimSpaces(*chosen));
   if (fileNamePart(path).find('.', 1) != std::string_view::npos) {
     setText(fileName, path);
   } else {
     const std::string_view type = outputFileType();
     setText(fileName, path + std::string(type.substr(type.size() - 5, 4)));
   }
+}
+
+std::optional<std::string> ExportModel::askForFile(const FileDialogSettings& dialog) {
+  const FileChoice choice = services_.files->chooseFile(dialog);
+  switch (choice.outcome) {
+    case FileChoice::Outcome::Cancelled:
+      return std::nullopt;
+    case FileChoice::Outcome::Failed:
+      showMessage(MessageBoxIcon::Critical, "Error " + std::to_string(choice.errorNumber) +
+                                                " choosing file.\n" + choice.errorDescription);
+      return std::nullopt;
+    case FileChoice::Outcome::Chosen:
+      break;
+  }
+  return choice.path;
 }
 
 void ExportModel::openDoc_Click() {
@@ -423,7 +452,7 @@ void ExportModel::myCreate_Click() {
     // The disabled button and the busy pointer show before QuickBooks is asked.
     if (observer_ != nullptr) observer_->refresh();
     CreateServices services;
-    services.quickBooks = services_.quickBooks;
+    services.quickBooks = &quickBooks();
     services.settings = services_.settings;
     services.clock = services_.clock;
     services.reportFolder = services_.reportFolder;

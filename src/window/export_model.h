@@ -16,6 +16,7 @@
 // Every text is UTF-8. A file name is the text the core opens (UTF-8 on every platform).
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "window/window_services.h"
 
 namespace ppexport {
+class RegisterFileConnection;
 struct AccountSettings;
 struct CreateRequest;
 struct Date;
@@ -41,6 +43,9 @@ class HistoryModel;
 enum class ExportControl {
   Image1,
   Label5,
+  checksFromLabel,       // "Checks from:"
+  checksFromQuickBooks,  // the option of QuickBooks (or the company file playing it)
+  checksFromRegister,    // the option of a register file, chosen with the Open dialog
   Label6,
   myAccount,
   Frame1,
@@ -81,6 +86,7 @@ enum class ExportControl {
   Command1,
   myCreate,
   statusLine,  // the notices of the run under the form; hidden when there are none
+  registerPreview,  // the register file's columns and first checks, under the form while chosen
   count
 };
 
@@ -118,6 +124,8 @@ class ExportModel {
   HistoryModel* historyDialog();
   // The main window was closed (Close, or its close box).
   bool closed() const { return closed_; }
+  // Where the checks come from: QuickBooks, or the register file chosen.
+  QuickBooksConnection& quickBooks() const;
 
   // ---- The form's events.
   // Window load: caption, file dialog, account list, bank list, the last account's settings.
@@ -171,6 +179,12 @@ class ExportModel {
   void myCreate_Click();
   void editorClosed();
   void history_Click();
+  void checksFromQuickBooks_Click();
+  void checksFromRegister_Click();
+  void showRegisterPreview();
+  void useRegisterFile(const std::string& path);
+  // The file chosen in the file dialog; nothing when cancelled or failed (which it says).
+  std::optional<std::string> askForFile(const FileDialogSettings& dialog);
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;
@@ -181,6 +195,7 @@ class ExportModel {
   std::string caption_;
   std::unique_ptr<CustomFormatModel> editor_;
   std::unique_ptr<HistoryModel> history_;
+  std::unique_ptr<RegisterFileConnection> register_;  // the register file chosen, if any
   bool closed_ = false;
   bool accountListMissing_ = false;  // QuickBooks gave no account list and the user cancelled
 };

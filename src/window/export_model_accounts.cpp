@@ -23,19 +23,25 @@ void restoreCheckBox(Control& box, const std::string& stored) {
 }  // namespace
 
 void ExportModel::getAccountList() {
-  AccountList list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
-  // Retry reads the accounts again, once QuickBooks is started, without leaving the window.
+  AccountList list = ppexport::getAccountList(quickBooks(), services_.reportFolder);
+  Control& accounts = at(myAccount);
+  accounts.entries.clear();
+  // Retry reads the accounts again, once QuickBooks is started, without leaving the window; a
+  // register file that cannot be read has nothing to retry.
   while (!list.errorMessage.empty()) {
+    if (register_) {
+      showMessage(MessageBoxIcon::Critical, messageText(list.errorMessage));
+      return;
+    }
     if (showMessage(MessageBoxIcon::Critical,
                     messageText(accountListErrorMessage(list.exportResult, "press Retry")),
                     MessageBoxButtons::RetryCancel) != MessageBoxAnswer::Retry) {
       accountListMissing_ = true;
       return;
     }
-    list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
+    list = ppexport::getAccountList(quickBooks(), services_.reportFolder);
   }
   accountListMissing_ = false;
-  Control& accounts = at(myAccount);
   for (const std::string& account : list.accounts) accounts.entries.push_back(fromCore(account));
   setListText(myAccount, accounts.text);
 }

@@ -26,6 +26,7 @@ ProgramServices::ProgramServices(const ProgramOptions& options)
     return;
   }
   quickBooks_ = chooseQuickBooksConnection(options.companyFile, *clock_, programFolder());
+  registerFile_ = options.registerFile;
 }
 
 WindowServices ProgramServices::windowServices() const {
@@ -37,15 +38,17 @@ WindowServices ProgramServices::windowServices() const {
   services.reportFolder = reportFolder();
   services.programFolder = helpDocumentFolder(programFolder(), helpDocumentName);
   services.version = PPEXPORT_VERSION;
+  services.registerFile = registerFile_;
   const HistoryLocation history = historyLocation("");
   services.historyFolder = history.folder;
   if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
   // On Windows a company file plays QuickBooks only when named; the window says so all the same.
+  // A window started on a register file shows no sample company's checks.
   bool standIn = quickBooks_->sampleCompany;
 #ifdef _WIN32
   standIn = standIn || !quickBooks_->companyFile.empty();
 #endif
-  if (standIn) services.notices.push_back(fromCore(sampleCompanyNotice()));
+  if (standIn && registerFile_.empty()) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {
     services.notices.push_back("Settings are not kept: " + fromCore(store_.error));
   }

@@ -24,6 +24,7 @@ struct ProgramOptions {
   std::string settingsFile;  // --settings
   std::string companyFile;   // --company
   std::string now;           // --now, else PPEXPORT_NOW
+  std::string registerFile;  // --register: the window starts with the checks of this file
 };
 
 class ProgramServices {
@@ -43,6 +44,7 @@ class ProgramServices {
   OpenedSettingsStore store_;
   std::unique_ptr<Clock> clock_;
   std::optional<QuickBooksChoice> quickBooks_;
+  std::string registerFile_;
 };
 
 }  // namespace ppexport::window

@@ -52,6 +52,8 @@ struct FileDialogSettings {
   std::string initialFileName;  // "" starts without a file chosen
   std::string startFolder;      // the folder shown; "" the dialog's own
   bool askBeforeReplacing = false;  // an existing file is chosen only after the user agreed
+  // An Open dialog, which takes only a file that exists; otherwise a save-style one.
+  bool open = false;
   friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 
@@ -65,6 +67,7 @@ struct FileChoice {
 
 // A save-style file dialog: it accepts the name of a file that does not exist yet, and asks about
 // replacing one only when told to (Create replaces last run's bank file as a matter of course).
+// With FileDialogSettings::open it is an Open dialog instead.
 class FileChooser {
  public:
   virtual ~FileChooser() = default;
@@ -108,6 +111,7 @@ struct WindowServices {
   std::string programFolder;  // UTF-8: where "Instructions.doc" lies
   std::string historyFolder;  // UTF-8: the sent-file history; "" when none is kept
   std::string version;        // the program's version, "major.minor.revision"
+  std::string registerFile;   // UTF-8: a register file the window starts with; "" QuickBooks
   // What the status line tells the user for the whole run (UTF-8): that the sample company is in
   // use, or that the settings cannot be kept. None: the window has no status line.
   std::vector<std::string> notices;

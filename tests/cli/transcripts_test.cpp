@@ -2,7 +2,8 @@
 // of the program in a fresh folder, each with what it must print and its exit status.
 //
 //   $ ARGUMENTS       a run; "..." groups an argument; {folder} stands for the test's folder,
-//                     {relative} for the same relative to the working folder, {data} for data/
+//                     {relative} for the same relative to the working folder, {data} for data/,
+//                     {golden} for tests/golden/
 //   > LINE            a line of standard output; without any, the output must be empty
 //   >~ TEXT           standard output holds TEXT ("\n" for a line end) and is otherwise free
 //   ! LINE, !~ TEXT   the same for standard error
@@ -13,6 +14,7 @@
 //   nofile PATH       there is no such file
 //   report PATH       writes a report file; its lines follow as "| " and fields parted by tabs
 //   write PATH TEXT   writes TEXT to a file
+//   text PATH         writes the lines that follow as "| LINE" to a file, each ending in CR LF
 //   windows           (first line) the transcript runs on Windows too, where the settings live
 //                     in the registry and a settings file is refused
 #include <gtest/gtest.h>
@@ -95,6 +97,7 @@ TEST_P(Transcript, runsAsWritten) {
       {"{folder}", folder.path().string()},
       {"{relative}", fs::relative(folder.path()).string()},
       {"{data}", std::string(PPEXPORT_SOURCE_DIR) + "/data"},
+      {"{golden}", std::string(PPEXPORT_SOURCE_DIR) + "/tests/golden"},
       {"{version}", PPEXPORT_VERSION}};
   std::vector<std::string> each;
   // The directive read last, with the lines that follow it.
@@ -116,6 +119,10 @@ TEST_P(Transcript, runsAsWritten) {
       std::string bytes;
       for (const std::string& line : block.body) bytes += line + "\r\n";
       EXPECT_EQ(testing::readBytes(block.path), bytes) << where;
+    } else if (block.kind == "text") {
+      std::string bytes;
+      for (const std::string& line : block.body) bytes += line + "\r\n";
+      testing::writeBytes(block.path, bytes);
     } else if (block.kind == "report") {
       std::vector<std::vector<std::string>> fields;
       for (const std::string& line : block.body) fields.push_back(split(line, '\t', false));
@@ -159,7 +166,8 @@ TEST_P(Transcript, runsAsWritten) {
         EXPECT_NE(testing::readBytes(rest.substr(0, tilde)).find(rest.substr(tilde + 3)),
                   std::string::npos) << GetParam() << ": " << rest;
       } else {
-        ASSERT_TRUE(kind == "file" || kind == "report") << GetParam() << ": " << line;
+        ASSERT_TRUE(kind == "file" || kind == "report" || kind == "text")
+            << GetParam() << ": " << line;
         block.path = rest;
       }
     }

@@ -86,6 +86,7 @@ TEST(Sha256, knownDigestsWithAndWithoutTheProcessorsInstructions) {
 TEST(HistoryEntry, entryJsonReadsBackAsTheSameEntry) {
   HistoryEntry entry = sampleEntry(DateTime{Date{2026, 12, 6}, 23, 15, 2});
   entry.account = "Op\xE9rations";  // Windows-1252 e-acute
+  entry.source = "register file C:\\Exports\\Caf\xE9.csv";
   entry.checks.push_back({"-7", Date{2026, 1, 31}, -250, "=SUM(A1)", false});
   entry.sha256 = std::string(64, 'a');
   const std::string json = entryJson(entry);
@@ -182,6 +183,9 @@ TEST(HistoryEntry, theQuickReaderReadsWhatTheGeneralReaderReads) {
       {"}\n  ]\n}\n", "},\n  ]\n}\n"},
       {"}\n  ]\n}\n", "}\n  ]\n} x"},
       {"{\n", "\xEF\xBB\xBF{\n"},  // a byte order mark
+      // Where the checks came from; entries written before it was recorded have no source.
+      {"\"output\"", "\"source\": \"register file x.csv\", \"output\""},
+      {"\"output\"", "\"source\": 1, \"output\""},
   };
   for (const auto& edit : edits) {
     std::string text = json;

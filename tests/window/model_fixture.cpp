@@ -35,6 +35,7 @@ window::WindowServices ModelFixture::services() {
   services.programFolder = folder.path().string();
   services.version = version;
   services.notices = notices;
+  services.registerFile = registerFile;
   services.historyFolder = folder.file("history");
   return services;
 }

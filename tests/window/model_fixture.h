@@ -118,6 +118,7 @@ struct ModelFixture {
   std::unique_ptr<window::ExportModel> model;
   std::string version = "1.0.0";
   std::vector<std::string> notices;  // for the status line
+  std::string registerFile;          // the register file the window starts with
 
   // The chart of accounts of the fake company: Checking and Savings are active bank accounts.
   ModelFixture();

@@ -12,6 +12,7 @@
 //   viewer = starts|fails       whether the document viewer starts
 //   make                        makes the model without its start-up
 //   version = V, notice = TEXT  the program's version and a notice of the run, before start
+//   registerFile = PATH         the register file the window starts with, before start
 //   nextFile = PATH, nextFile cancel, nextFile failure NUMBER = TEXT   the file dialog's answers
 //   write NAME = BYTES          a file in the test's folder;  failQuickBooks = TEXT
 //   ? PROPERTY [ARGUMENT] = EXPECTED      compares what the model, store or fakes hold
@@ -142,6 +143,8 @@ struct Runner : ModelFixture {
       version = value;
     } else if (verb == "notice") {
       notices.push_back(value);
+    } else if (verb == "registerFile") {
+      registerFile = value;
     } else if (verb == "type") {
       inEditor ? editor().textChanged(editorId(), value) : model->textChanged(mainId(), value);
     } else if (verb == "choose") {
@@ -239,7 +242,9 @@ struct Runner : ModelFixture {
     }
     if (property == "asked") {  // the titles and start folders the file dialog was shown with
       std::vector<std::string> asked;
-      for (const auto& s : files.asked) asked.push_back(s.title + " '" + s.startFolder + "'");
+      for (const auto& s : files.asked) {
+        asked.push_back(s.title + " '" + s.startFolder + "'" + (s.open ? " (open)" : ""));
+      }
       return joined(asked);
     }
     if (property == "caption") {  // the window's caption and client size
