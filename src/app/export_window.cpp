@@ -53,6 +53,8 @@ CustomFormatWindow* ExportWindow::customFormatEditor() const { return editor_; }
 
 void ExportWindow::showModel() {
   widgets_->update(model_.controls());
+  // The window grows a row while a merged bank's note shows under the bank list.
+  setFixedSize(designSize(model_.clientSize()));
   setWindowTitle(QString::fromStdString(model_.caption()));
   if (editor_) editor_->showModel();
   for (const auto& [control, caretAtEnd] : std::exchange(focusRequests_, {})) {

@@ -54,6 +54,7 @@ enum class ExportControl {
   Label7,
   bankList,
   editFormat,
+  mergedBankNote,  // under the bank list: the note on a bank that merged; hidden for the others
   remoteIDLabel,
   remoteID,
   remoteIDLabel2,
@@ -152,6 +153,7 @@ class ExportModel {
   void saveUserSettings();
   void setAutoDateRange();
   void placeIdentifierInputs(InputLayout layout);
+  void showMergedBankNote(std::string_view note);
   void switchOutputExtension(bool commaSeparated);
 
   void myAccount_Change();
@@ -176,6 +178,9 @@ class ExportModel {
   std::unique_ptr<CustomFormatModel> editor_;
   std::unique_ptr<HistoryModel> history_;
   bool closed_ = false;
+  // How far the controls under the bank list stand below their design places: one row while the
+  // merged bank note shows.
+  int belowBankList_ = 0;
 };
 
 }  // namespace ppexport::window
