@@ -27,7 +27,7 @@ const std::vector<std::string> none;
 // stands as the model holds it: captions, stars, notes, bank-code list and places, in a window of
 // the model's size.
 TEST_F(WindowTest, ControlsShowTheModelAfterStartUpAndEachBankFormat) {
-  EXPECT_EQ(text(main()), "Reruzur UderuridEve rozi Dozedud - 1.05");
+  EXPECT_EQ(text(main()), "Positive Pay Export - 1.05");
   EXPECT_EQ(entries(control(myAccount)),
             (std::vector<std::string>{"Checking", "Payroll Account", "Savings", "Petty Cash"}));
   EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()), none);
