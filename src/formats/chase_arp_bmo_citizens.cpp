@@ -1,6 +1,9 @@
 // JPMorgan Chase ARP Standard, BMO and Citizens Bank: one record per check, no header and no
 // trailer, each following the layout the bank (or its customers' accounting programs) publishes.
 
+#include <string>
+#include <vector>
+
 #include "formats/bank_file.h"
 #include "formats/bank_formats.h"
 #include "text/amounts.h"
@@ -52,10 +55,19 @@ WriterResult writeBmoPositivePayCsv(const WriterInputs& inputs) {
 
 // Citizens Bank's fixed-width issue file of 180 characters, as described in "Positive Pay File
 // Format - Citizens Bank" for its customers' accounting programs. The layout has no field that
-// marks a void, so it carries issued checks only.
+// marks a void, so it carries issued checks only; each void it leaves out gets a warning, since
+// the bank must hear of it another way.
 WriterResult writeCitizensBankPositivePay(const WriterInputs& inputs) {
   BankFile file(inputs);
-  int count = file.forEachCheck(Selection::UnclearedIssuedOnly, [&](const CheckRow& check) {
+  std::vector<std::string> voidsLeftOut;
+  auto issued = [&](const CheckRow& check) {
+    if (check.qualifies(Selection::UnclearedIssuedOnly)) return true;
+    if (check.qualifies(Selection::UnclearedOrVoid) && check.isVoid()) {
+      voidsLeftOut.push_back(checkWarning(check.checkNumber(), voidLeftOutWarning));
+    }
+    return false;
+  };
+  int count = file.forEachCheck(issued, [&](const CheckRow& check) {
     file.write(FixedRecord()
                    .zeroFilled(file.accountId(), 10)
                    .zeroFilled(check.number(), 10)
@@ -65,7 +77,9 @@ WriterResult writeCitizensBankPositivePay(const WriterInputs& inputs) {
                    .spaceFilled(check.payee(), 60)
                    .spaces(68));
   });
-  return file.finish(count);
+  WriterResult result = file.finish(count);
+  result.warnings.insert(result.warnings.end(), voidsLeftOut.begin(), voidsLeftOut.end());
+  return result;
 }
 
 }  // namespace ppexport
