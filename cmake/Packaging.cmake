@@ -113,7 +113,7 @@ A bank that offers positive pay matches every check presented for
 payment against a file of the checks the company issued. ppexport asks
 QuickBooks to export the checks of a bank account, picks the ones to report
 (uncleared checks and voided ones) and writes that file in the bank's own
-layout: 35 built-in bank formats and custom formats, with a review file.
+layout: 38 built-in bank formats and custom formats, with a review file.
 
 This package holds the window, ppexport-gui, and the command line, ppexport.
 Where QuickBooks cannot run, a sample company plays it.]])

@@ -2,7 +2,7 @@
 // or leave a line with a line break inside it. The bank files are kept in memory, so that an input
 // costs microseconds, not a flush to the disk per format.
 //
-// Replayed as a test, every input goes through all 35 formats. Under libFuzzer the first byte of
+// Replayed as a test, every input goes through all 38 formats. Under libFuzzer the first byte of
 // an input picks the one format it goes through and the rest is the report, so that the fuzzer
 // tries each writer with thousands of inputs a second and learns which bytes reach which writer.
 #include <cstddef>

@@ -53,6 +53,8 @@ CustomFormatWindow* ExportWindow::customFormatEditor() const { return editor_; }
 
 void ExportWindow::showModel() {
   widgets_->update(model_.controls());
+  // The window grows a row while a merged bank's note shows under the bank list.
+  setFixedSize(designSize(model_.clientSize()));
   setWindowTitle(QString::fromStdString(model_.caption()));
   // The form grows while the register preview shows under it.
   setFixedSize(designSize(model_.clientSize()));

@@ -1,5 +1,6 @@
-// `ppexport banks`: the bank list, one entry per line, in the order the window lists it; with
-// --inputs, the identifier options each format takes, under the captions the window shows.
+// `ppexport banks`: the bank list, one entry per line, in the order the window lists it, a merged
+// bank marked; with --inputs, the identifier options each format takes, under the captions the
+// window shows, and a merged bank's note.
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -55,6 +56,9 @@ bool printInputs(const Console& console, const std::string& format) {
     any = true;
   }
   if (!any) console.print(console.out, "  (no identifiers)");
+  if (const std::optional<MergedBank> merged = mergedBank(format)) {
+    console.print(console.out, "  " + std::string(merged->note));
+  }
   return star;
 }
 }  // namespace
@@ -81,7 +85,12 @@ void addBanksCommand(CLI::App& app, Session& session, Console& console) {
     }
     const std::vector<std::string> formats = bankList(settings);
     if (!options->inputs) {
-      for (const std::string& entry : formats) console.print(console.out, entry);
+      // A merged bank's entry is marked after a tab, so that a script still reads the name as the
+      // line's first field.
+      for (const std::string& entry : formats) {
+        const std::optional<MergedBank> merged = mergedBank(entry);
+        console.print(console.out, merged ? entry + "\t(" + std::string(merged->now) + ")" : entry);
+      }
       console.status = done;
       return;
     }

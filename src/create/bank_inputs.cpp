@@ -17,7 +17,7 @@ struct Row {
 constexpr BankInputs accountNumberOnly{hidden, hidden, hidden, accountNumber, false, "", "",
                                        InputLayout::Standard};
 
-constexpr std::array<Row, 35> rows{{
+constexpr std::array<Row, 38> rows{{
     {"Capital One Bank", accountNumberOnly},
     {"Branch Banking & Trust Company", accountNumberOnly},
     {"Founders Bank & Trust - MI", accountNumberOnly},
@@ -37,6 +37,11 @@ constexpr std::array<Row, 35> rows{{
     {"First Midwest Bank - Traditional", accountNumberOnly},
     {"JP Morgan - PWS Delimited/CSV", accountNumberOnly},
     {"PNC Bank of Illinois", accountNumberOnly},
+    {"JPMorgan Chase - ARP Standard", accountNumberOnly},
+    {"Citizens Bank - Positive Pay", accountNumberOnly},
+    {"BMO - Positive Pay CSV",
+     {hidden, {true, "Bank Number", true}, hidden, accountNumber, false, "",
+      "* Up to 3-digit value provided to you by BMO", InputLayout::Standard}},
     {"Union Bank of California",
      {hidden, {true, "Branch Number", true}, hidden, accountNumber, false, "",
       "* 4-digit value provided to you by Union Bank", InputLayout::Standard}},

@@ -102,6 +102,8 @@ std::string checkWarning(std::string_view checkNumber, std::string_view problem)
 inline constexpr std::string_view unreadableAmountWarning = "unreadable amount, written as 0";
 inline constexpr std::string_view unreadableDateWarning = "unreadable date, written blank";
 inline constexpr std::string_view amountTooLongWarning = "amount too long for its field";
+inline constexpr std::string_view voidLeftOutWarning =
+    "void left out: the layout has no void field; tell the bank another way";
 inline constexpr const char* reportChangedReason =
     "A report file changed on disk while the bank file was written from it.";
 

@@ -17,11 +17,12 @@ WriterResult writeSunTrustVerified(const WriterInputs& inputs) {
   return writeSunTrust(verified);
 }
 
-constexpr std::array<BankFormat, 35> bankFormats{{
+constexpr std::array<BankFormat, 38> bankFormats{{
     {"American Bank - MD", writeAmericanBank},
     {"Bank of America", writeBankOfAmerica},
     {"Bank of America - SMS Platform", writeBankOfAmericaSms},
     {"Bank of America - DRS Platform", writeBankOfAmericaDrs},
+    {"BMO - Positive Pay CSV", writeBmoPositivePayCsv},
     {"Branch Banking & Trust Company", writeBranchBankingAndTrust},
     {"Capital One Bank", writeCapitalOneBank},
     {"Chase - CSV Format", writeChaseCsv},
@@ -29,6 +30,7 @@ constexpr std::array<BankFormat, 35> bankFormats{{
     {"Citibank - CitiDirect NA", writeCitiDirectNa},
     {"Citibank - Standard Positive Pay", writeCitibankStandard},
     {"Citizens Bank - MI/OH/WI", writeCitizensBank},
+    {"Citizens Bank - Positive Pay", writeCitizensBankPositivePay},
     {"Colorado Business Bank", writeColoradoBusinessBank},
     {"Comerica Bank", writeComericaBank},
     {"Eastern Bank", writeEasternBank},
@@ -38,6 +40,7 @@ constexpr std::array<BankFormat, 35> bankFormats{{
     {"HSBC", writeHsbc},
     {"Jonah Bank of Wyoming", writeJonahBank},
     {"JP Morgan - PWS Delimited/CSV", writeJpMorganCsv},
+    {"JPMorgan Chase - ARP Standard", writeChaseArpStandard},
     {"PNC Bank of Illinois", writePncBankOfIllinois},
     {"Regions Bank", writeRegionsBank},
     {"Royal Bank of Canada", writeRoyalBankOfCanada},

@@ -13,7 +13,7 @@ struct BankFormat {
   FormatWriter writer;
 };
 
-// The 35 built-in bank formats in the order of the bank list.
+// The 38 built-in bank formats in the order of the bank list.
 std::span<const BankFormat> builtInBankFormats();
 
 // The built-in format of exactly this name (case-sensitive), or nothing.
@@ -68,5 +68,9 @@ WriterResult writeCitizensBank(const WriterInputs& inputs);
 WriterResult writeAmericanBank(const WriterInputs& inputs);
 WriterResult writeEasternBank(const WriterInputs& inputs);
 WriterResult writeJonahBank(const WriterInputs& inputs);
+
+WriterResult writeChaseArpStandard(const WriterInputs& inputs);
+WriterResult writeBmoPositivePayCsv(const WriterInputs& inputs);
+WriterResult writeCitizensBankPositivePay(const WriterInputs& inputs);
 
 }  // namespace ppexport

@@ -88,6 +88,8 @@ bool CheckRow::qualifies(Selection selection) const {
       return true;
     case Selection::UnclearedOnly:
       return cleared() == "Uncleared";
+    case Selection::UnclearedIssuedOnly:
+      return cleared() == "Uncleared" && !isVoid();
   }
   return false;
 }

@@ -35,6 +35,9 @@ enum class Selection {
   EveryNumberedCheck,
   // Uncleared checks with a check number; a void does not qualify on that account alone.
   UnclearedOnly,
+  // Uncleared checks with a check number that are not void: for layouts that have no way to mark
+  // a void.
+  UnclearedIssuedOnly,
 };
 
 class CheckRow {

@@ -1,5 +1,7 @@
 // Wells Fargo ARP - Standard (80-character records) and Wells Fargo ARP - Inbound Enhanced Standard
 // (85-character records): header, one detail record per check, and a trailer with count and total.
+// The Standard format's sign-on record, header and trailer follow Wells Fargo's own published ARP
+// Standard file format for a single account's input issue file, and its sample file.
 
 #include "formats/bank_file.h"
 #include "formats/bank_formats.h"
@@ -19,27 +21,26 @@ std::string_view transactionCode(const CheckRow& check) {
 
 WriterResult writeWellsFargoArpStandard(const WriterInputs& inputs) {
   BankFile file(inputs);
-  // Both headers are written before the headings are looked up, so they stand in every file.
+  // Both headers are written before the headings are looked up, so they stand in every file. The
+  // sign-on record carries the remote ID and the batch ID the bank assigned, in upper case; the
+  // batch ID stands between quotes, unfilled.
   file.write(FixedRecord()
-                 .text("$$ADD")
-                 .spaces(1)
-                 .spaceFilled(file.remoteId(), 7)
-                 .spaces(1)
-                 .text("BID=")
-                 .text("'")
-                 .spaceFilled(IdentifierText{Identifier::RemoteId, upperCase(inputs.remoteId)}, 24)
+                 .text("$$ADD ID=")
+                 .spaceFilled(IdentifierText{Identifier::RemoteId, upperCase(inputs.remoteId)}, 8)
+                 .text(" BID='")
+                 .firstCharacters(IdentifierText{Identifier::BatchId, upperCase(inputs.batchId)},
+                                  24)
                  .text("'"));
-  // The bank number stands unfilled: a shorter bank ID makes this header shorter.
   file.write(FixedRecord()
                  .text("*03")
-                 .lastCharacters(file.bankId(), 5)
+                 .zeroFilled(file.bankId(), 5)
                  .zeroFilled(file.accountId(), 15)
                  .text("0"));
-  // The trailer total takes each check's register amount, so a void, whose register amount is
-  // zero, adds nothing even though its record carries its void amount.
+  // The trailer total is the sum of the amounts the detail records carry: a cancel adds its
+  // amount, a void its zero.
   RunningTotal total;
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    total.add(check.registerCents());
+    total.add(check.amountInCents());
     file.write(FixedRecord()
                    .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
@@ -68,9 +69,9 @@ WriterResult writeWellsFargoArpInboundEnhanced(const WriterInputs& inputs) {
                  .zeroFilled(file.accountId(), 15)
                  .text("0")
                  .spaces(61));
-  RunningTotal total;  // issued checks only, as above
+  RunningTotal total;  // the amounts the detail records carry, as above
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    total.add(check.registerCents());
+    total.add(check.amountInCents());
     file.write(FixedRecord()
                    .zeroFilled(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")

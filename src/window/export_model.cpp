@@ -73,6 +73,7 @@ std::vector<Control> designedControls() {
       {Label7, Label, "Label7", {360, 3540, 810, captionHeight}, "&Bank"},
       {bankList, ComboBox, "bankList", {1200, 3480, 5355, 315}, noBankForAccount},
       {editFormat, Button, "editFormat", {6600, 3420, 585, 375}, editCaption},
+      {mergedBankNote, Label, "mergedBankNote", {360, 3840, 6825, captionHeight}},
       {remoteIDLabel, Label, "remoteIDLabel", {}, "Remote ID"},
       {remoteID, TextBox, "remoteID", {}},
       {remoteIDLabel2, Label, "remoteIDLabel2", {}, "*"},
@@ -139,7 +140,8 @@ std::vector<Control> designedControls() {
   // The identifier inputs, their note and the bank-code list appear only for the formats that
   // ask for them.
   for (ExportControl id :
-       {remoteIDLabel, remoteID, remoteIDLabel2, bankIDLabel, bankID, bankIDLabel2, batchIDLabel,
+       {mergedBankNote, remoteIDLabel, remoteID, remoteIDLabel2, bankIDLabel, bankID, bankIDLabel2,
+        batchIDLabel,
         batchID, batchIDLabel2, accountIDLabel, accountID, accountIDLabel2, providedByLabel,
         bankCodeLabel, bankCode, statusLine, registerPreview}) {
     at(id).visible = false;
@@ -186,7 +188,7 @@ void ExportModel::setObserver(WindowObserver* observer) { observer_ = observer; 
 Size ExportModel::clientSize() const {
   const bool status = control(statusLine).visible;
   const bool preview = control(registerPreview).visible;
-  return {clientWidth, clientHeight + (status ? statusLineHeight + 60 : 0) +
+  return {clientWidth, clientHeight + belowBankList_ + (status ? statusLineHeight + 60 : 0) +
                            (preview ? registerPreviewHeight + 60 : 0)};
 }
 
@@ -210,7 +212,11 @@ void ExportModel::setListText(ExportControl id, std::string text) {
 
 void ExportModel::setVisible(ExportControl id, bool visible) { at(id).visible = visible; }
 
-void ExportModel::place(ExportControl id, Rect place) { at(id).place = place; }
+void ExportModel::place(ExportControl id, Rect place) {
+  const Rect& list = control(bankList).place;
+  if (place.top > list.top + list.height) place.top += belowBankList_;
+  at(id).place = place;
+}
 
 void ExportModel::focus(ExportControl id, bool caretAtEnd) {
   if (observer_ != nullptr) observer_->focus(id, caretAtEnd);

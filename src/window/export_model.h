@@ -59,6 +59,7 @@ enum class ExportControl {
   Label7,
   bankList,
   editFormat,
+  mergedBankNote,  // under the bank list: the note on a bank that merged; hidden for the others
   remoteIDLabel,
   remoteID,
   remoteIDLabel2,
@@ -165,6 +166,7 @@ class ExportModel {
   void saveUserSettings();
   void setAutoDateRange();
   void placeIdentifierInputs(InputLayout layout);
+  void showMergedBankNote(std::string_view note);
   void switchOutputExtension(bool commaSeparated);
   // "CSV Files (*.csv)" for a comma-separated bank format, else "TXT Files (*.txt)".
   std::string_view outputFileType() const;
@@ -198,6 +200,9 @@ class ExportModel {
   std::unique_ptr<RegisterFileConnection> register_;  // the register file chosen, if any
   bool closed_ = false;
   bool accountListMissing_ = false;  // QuickBooks gave no account list and the user cancelled
+  // How far the controls under the bank list stand below their design places: one row while the
+  // merged bank note shows.
+  int belowBankList_ = 0;
 };
 
 }  // namespace ppexport::window

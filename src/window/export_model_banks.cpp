@@ -16,6 +16,7 @@ using enum ExportControl;
 constexpr std::string_view noBankForAccount = "<pick a bank for this account>";
 constexpr int captionHeight = 255;
 constexpr int starWidth = 225;
+constexpr int mergedBankNoteRow = 300;
 
 struct IdentifierInput {
   ExportControl caption;
@@ -88,6 +89,8 @@ void ExportModel::bankList_Change() {
 
   const std::string text = control(bankList).text;
   const std::string bankFormat = toCore(text);
+  const std::optional<MergedBank> merged = mergedBank(bankFormat);
+  showMergedBankNote(merged ? merged->note : std::string_view());
   setVisible(accountIDLabel2, false);
 
   if (const std::optional<std::string> customFormat = customFormatName(bankFormat)) {
@@ -136,6 +139,21 @@ void ExportModel::bankList_Change() {
   setText(providedByLabel, fromCore(inputs->note));
   setVisible(providedByLabel, !inputs->note.empty());
   placeIdentifierInputs(inputs->layout);
+}
+
+// The note stands in a row of its own under the bank list: while it shows, every control below
+// the list stands a row lower and the window is a row taller.
+void ExportModel::showMergedBankNote(std::string_view note) {
+  setText(mergedBankNote, fromCore(note));
+  setVisible(mergedBankNote, !note.empty());
+  const int shift = note.empty() ? 0 : mergedBankNoteRow;
+  if (shift == belowBankList_) return;
+  const Rect& list = control(bankList).place;
+  for (Control& below : controls_) {
+    if (&below == &at(mergedBankNote) || below.container != -1) continue;
+    if (below.place.top > list.top + list.height) below.place.top += shift - belowBankList_;
+  }
+  belowBankList_ = shift;
 }
 
 void ExportModel::fillBankCodeList() {

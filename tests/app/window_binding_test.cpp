@@ -95,6 +95,13 @@ void WindowBindingTest::widgetsShowTheModel() {
   // The output file waits for editing, the caret after its last character.
   auto* file = fixture.widget<QLineEdit>("fileName");
   QCOMPARE(file->cursorPosition(), file->text().size());
+  // A merged bank's note shows under the bank list, in a window a row taller.
+  auto* banks = fixture.widget<QComboBox>("bankList");
+  const int sunTrust = banks->findText(u"SunTrust"_s);
+  banks->setCurrentIndex(sunTrust);
+  emit banks->activated(sunTrust);
+  QCOMPARE(window.size(), QSize(495, 537));
+  expectShowsModel(&window, window.model().controls());
 }
 
 void WindowBindingTest::widgetEventsReachTheModel() {

@@ -23,6 +23,8 @@ SelectedRows sampleRows(Selection selection) {
       return {9, 2};  // 1001 to 1009
     case Selection::UnclearedOnly:
       return {5, 1};  // 1002, 1003, 1006, 1008, 1009
+    case Selection::UnclearedIssuedOnly:
+      return {4, 0};  // 1002, 1003, 1006, 1009
   }
   return {};
 }

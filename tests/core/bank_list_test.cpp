@@ -16,11 +16,11 @@ TEST(BankList, customFormatsFirstInStoreOrderThenTheBuiltInNames) {
   settings.saveSetting("PayrollOptionCSV", "True");
 
   std::vector<std::string> entries = bankList(&settings);
-  ASSERT_EQ(entries.size(), 37u);
+  ASSERT_EQ(entries.size(), 40u);
   EXPECT_EQ(entries[0], "Custom Format: Payroll");
   EXPECT_EQ(entries[1], "Custom Format: Vendor Checks");
   EXPECT_EQ(entries[2], "American Bank - MD");
-  EXPECT_EQ(entries[36], "Generic Bank Format");
+  EXPECT_EQ(entries[39], "Generic Bank Format");
 }
 
 TEST(BankList, withoutAReadableStoreOnlyTheBuiltInNames) {
@@ -29,7 +29,7 @@ TEST(BankList, withoutAReadableStoreOnlyTheBuiltInNames) {
   broken.failWith("the store file is damaged");
   for (SettingsStore* settings : std::initializer_list<SettingsStore*>{&broken, nullptr}) {
     std::vector<std::string> entries = bankList(settings);
-    ASSERT_EQ(entries.size(), 35u);
+    ASSERT_EQ(entries.size(), 38u);
     EXPECT_EQ(entries.front(), "American Bank - MD");
     EXPECT_EQ(entries.back(), "Generic Bank Format");
   }

@@ -110,7 +110,7 @@ fi
 ppexport="$root/usr/bin/ppexport"
 equal "ppexport --version" "$("$ppexport" --version 2>&1)" "ppexport $version"
 banks="$("$ppexport" --settings "$work/settings.sqlite" banks 2>&1)"
-equal "the bank list's length" "$(echo "$banks" | wc -l)" 35
+equal "the bank list's length" "$(echo "$banks" | wc -l)" 38
 case "$banks" in *"Generic Bank Format"*) pass ;; *) fail "banks: $banks" ;; esac
 
 create=(--now 2024-03-06T09:30 create --account Checking --bank "Generic Bank Format"

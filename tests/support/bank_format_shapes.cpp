@@ -21,6 +21,7 @@ const std::vector<BankFormatShape>& bankFormatShapes() {
       {"Bank of America", {record(91)}, record(91), {}},
       {"Bank of America - SMS Platform", {record(110)}, record(110), {}},
       {"Bank of America - DRS Platform", {record(80)}, record(80), {record(80)}},
+      {"BMO - Positive Pay CSV", {}, fields(',', 8), {}},
       {"Branch Banking & Trust Company", {}, fields(',', 4), {}, UnclearedOnly},
       {"Capital One Bank", {}, record(37), {}, EveryNumberedCheck},
       {"Chase - CSV Format", {}, fields(',', 6, 1), {}},
@@ -30,6 +31,7 @@ const std::vector<BankFormatShape>& bankFormatShapes() {
       {"Citibank - Standard Positive Pay", {record(80)}, record(80), {record(80)},
        UnclearedOrVoid, false},
       {"Citizens Bank - MI/OH/WI", {}, fields(',', 9), {}},
+      {"Citizens Bank - Positive Pay", {}, record(180), {}, UnclearedIssuedOnly},
       {"Colorado Business Bank", {}, record(89), {}},
       {"Comerica Bank", {}, record(157), {record(157)}},
       {"Eastern Bank", {}, fields(',', 6), {}},
@@ -40,6 +42,7 @@ const std::vector<BankFormatShape>& bankFormatShapes() {
       {"HSBC", {}, record(300), {record(300), record(300)}},
       {"Jonah Bank of Wyoming", {}, fields(',', 5), {}},
       {"JP Morgan - PWS Delimited/CSV", {}, fields(',', 8, 1), {}},
+      {"JPMorgan Chase - ARP Standard", {}, record(94), {}},
       {"PNC Bank of Illinois", {}, fields(',', 8), {}},
       {"Regions Bank", {}, record(52), {}},
       {"Royal Bank of Canada", {record(80)}, record(80), {record(80)}},
@@ -54,8 +57,8 @@ const std::vector<BankFormatShape>& bankFormatShapes() {
       {"Webster Bank - NY", {}, record(189), {}},
       {"Wells Fargo ARP - CSV", {}, fields(',', 7), {}},
       {"Wells Fargo ARP - Inbound Enhanced Standard", {record(85)}, record(85), {record(85)}},
-      // The second header is 24 characters when the bank ID has at least five.
-      {"Wells Fargo ARP - Standard", {record(44), record(24)}, record(80), {record(80)}},
+      // The sign-on record's length follows the batch ID ("001" here).
+      {"Wells Fargo ARP - Standard", {record(27), record(24)}, record(80), {record(80)}},
       {"Wells Fargo ASCII", {record(150)}, record(150), {}},
       {"Generic Bank Format", {record(91)}, record(82), {}},
   };

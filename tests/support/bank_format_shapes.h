@@ -41,7 +41,7 @@ struct BankFormatShape {
 
 void PrintTo(const BankFormatShape& shape, std::ostream* out);
 
-// The 35 built-in formats, in the order of the bank list.
+// The 38 built-in formats, in the order of the bank list.
 const std::vector<BankFormatShape>& bankFormatShapes();
 
 // How many rows of a check table a selection takes, and how many of those are voids.

@@ -24,7 +24,8 @@ using enum window::ExportControl;
 const std::vector<std::string> none;
 
 // After start-up and after each bank format (which the model's tests spell out), every control
-// stands as the model holds it: captions, stars, note, bank-code list and places.
+// stands as the model holds it: captions, stars, notes, bank-code list and places, in a window of
+// the model's size.
 TEST_F(WindowTest, ControlsShowTheModelAfterStartUpAndEachBankFormat) {
   EXPECT_EQ(text(main()), "Positive Pay Export - 1.05");
   EXPECT_EQ(entries(control(myAccount)),
@@ -36,6 +37,12 @@ TEST_F(WindowTest, ControlsShowTheModelAfterStartUpAndEachBankFormat) {
                            "Citibank - Standard Positive Pay", "Jonah Bank of Wyoming"}) {
     chooseEntry(control(bankList), bank);
     EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()), none)
+        << bank;
+    // The window is a row taller while a merged bank's note shows (Wachovia).
+    RECT client{};
+    GetClientRect(main(), &client);
+    EXPECT_EQ(client.bottom, MulDiv(window().model().clientSize().height,
+                                    static_cast<int>(win32::windowDpi(main())), 1440))
         << bank;
   }
 }

@@ -360,7 +360,8 @@ TEST(WindowScenarios, EveryScenarioEndsInItsExpectedStates) {
 }
 
 // Each line: a format, then the captions of remote, bank, batch and account ID and of the bank
-// code, "" where the input is hidden, " *" where starred; then the note and the edit button.
+// code, "" where the input is hidden, " *" where starred; then the note and the edit button; and
+// under it, for a merged bank, the note under the bank list.
 TEST(WindowScenarios, EveryBuiltInFormatShowsItsInputs) {
   ModelFixture fixture;
   fixture.start();
@@ -370,6 +371,7 @@ TEST(WindowScenarios, EveryBuiltInFormatShowsItsInputs) {
     fixture.choose(bankList, "TD Bank Canada CFP - 80 Byte");
     fixture.choose(bankList, std::string(format.name));
     lines += std::string(format.name) + ": " + inputs(fixture) + "\n";
+    if (fixture.visible(mergedBankNote)) lines += "  " + fixture.text(mergedBankNote) + "\n";
   }
   EXPECT_TRUE(matchesGolden(lines, "window/bank-inputs.txt"));
 }
