@@ -29,15 +29,30 @@ QMessageBox::Icon boxIcon(window::MessageBoxIcon icon) {
 }
 }  // namespace
 
-void DialogMessageBoxes::show(const window::MessageBoxRequest& message) {
-  QMessageBox box(boxIcon(message.icon), fromUtf8(message.title), fromUtf8(message.text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+namespace {
+// The box with buttons; the button pressed.
+int runBox(const window::MessageBoxRequest& message, QMessageBox::StandardButtons buttons,
+           QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(boxIcon(message.icon), fromUtf8(message.title), fromUtf8(message.text), buttons,
+                  QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(defaultButton);
   // A busy pointer left by the caller would hide that the box waits for an answer.
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  box.exec();
+  const int pressed = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
+  return pressed;
+}
+}  // namespace
+
+void DialogMessageBoxes::show(const window::MessageBoxRequest& message) {
+  runBox(message, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool DialogMessageBoxes::ask(const window::MessageBoxRequest& question) {
+  return runBox(question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
 }
 
 window::FileChoice DialogFileChooser::chooseFile(const window::FileDialogSettings& settings) {

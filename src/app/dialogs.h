@@ -11,6 +11,7 @@ namespace ppexport::app {
 class DialogMessageBoxes final : public window::MessageBoxes {
  public:
   void show(const window::MessageBoxRequest& message) override;
+  bool ask(const window::MessageBoxRequest& question) override;
 };
 
 // A save-style QFileDialog.

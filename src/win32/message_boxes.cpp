@@ -40,3 +40,14 @@ void Win32MessageBoxes::show(const window::MessageBoxRequest& message) {
 }
 
 }  // namespace ppexport::win32
+
+namespace ppexport::win32 {
+
+bool Win32MessageBoxes::ask(const window::MessageBoxRequest& question) {
+  const ModalDialogScope modal;
+  return MessageBoxW(modal.owner(), withWindowsLineBreaks(question.text).c_str(),
+                     widen(question.title).c_str(),
+                     MB_YESNO | MB_DEFBUTTON2 | messageBoxIconStyle(question.icon)) == IDYES;
+}
+
+}  // namespace ppexport::win32

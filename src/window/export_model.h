@@ -33,6 +33,7 @@ enum class InputLayout;
 
 namespace ppexport::window {
 
+class BankConnectionModel;
 class CustomFormatModel;
 class HistoryModel;
 
@@ -80,6 +81,8 @@ enum class ExportControl {
   saveSettings,
   Command1,
   myCreate,
+  bankConnection,  // where the account's files are sent
+  sendToBank,      // sends the file the last Create wrote
   statusLine,  // the notices of the run under the form; hidden when there are none
   count
 };
@@ -112,6 +115,8 @@ class ExportModel {
   CustomFormatModel* editor();
   // The History dialog while it is open; nullptr when it is closed.
   HistoryModel* historyDialog();
+  // The Bank connection dialog while it is open; nullptr when it is closed.
+  BankConnectionModel* bankConnectionDialog();
   // The main window was closed (Close, or its close box).
   bool closed() const { return closed_; }
 
@@ -164,6 +169,11 @@ class ExportModel {
   void myCreate_Click();
   void editorClosed();
   void history_Click();
+  void bankConnection_Click();
+  void sendToBank_Click();
+  // Send to bank works once a Create recorded a file of the account shown, which has a bank
+  // connection.
+  void enableSendToBank();
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;
@@ -175,6 +185,9 @@ class ExportModel {
   FileDialogSettings dlgOpenFile_;
   std::unique_ptr<CustomFormatModel> editor_;
   std::unique_ptr<HistoryModel> history_;
+  std::unique_ptr<BankConnectionModel> bankConnection_;
+  std::string createdEntry_;    // the history entry of the last Create's file
+  std::string createdAccount_;  // its account, as the account box showed it
   bool closed_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "create/messages.h"
 #include "history/history_folder.h"
 #include "history/recorded_file.h"
+#include "transfer/bank_upload.h"
 #include "window/window_text.h"
 
 namespace ppexport::window {
@@ -24,12 +25,19 @@ std::string totalText(std::string_view label, const SentTotal& total) {
          centsText(total.cents);
 }
 
+// "Not sent", or when and where the file was last sent to the bank.
+std::string sentState(const HistoryEntry& entry) {
+  std::string text = sentText(entry);
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 32);
+  return text;
+}
+
 std::string entryLine(const HistoryEntry& entry) {
   return shownDate(entry.created.date) + " " + twoDigits(entry.created.hour) + ":" +
          twoDigits(entry.created.minute) + "  " + fromCore(entry.bankFormat) + "  " +
          entry.output + "  " + std::to_string(entry.count) + " check record" +
          (entry.count == 1 ? "" : "s") + "  " + totalText("Issued", entry.issued) + "  " +
-         totalText("Voided", entry.voided);
+         totalText("Voided", entry.voided) + "  " + sentState(entry);
 }
 
 std::string checkLine(const SentCheck& check) {

@@ -24,7 +24,8 @@ class HistoryModel {
 
   const std::string& caption() const { return caption_; }
   // One line per file: "12/5/2026 19:05  Generic Bank Format  /path/pp.txt  3 check records
-  // Issued 2, total 1234.50  Voided 1, total 50.00".
+  // Issued 2, total 1234.50  Voided 1, total 50.00  Not sent" (or "Sent 2026-12-07 09:00 to
+  // host:/incoming/pp.txt").
   const std::vector<std::string>& entries() const { return entryLines_; }
   int selected() const { return selected_; }
   // The checks of the chosen file: "1001  12/1/2026  1234.50  Issued  ACME Supply".

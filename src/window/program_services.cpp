@@ -39,6 +39,7 @@ WindowServices ProgramServices::windowServices() const {
   services.version = PPEXPORT_VERSION;
   const HistoryLocation history = historyLocation("");
   services.historyFolder = history.folder;
+  services.programs = &programs_;
   if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
   if (quickBooks_->sampleCompany) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {

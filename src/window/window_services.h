@@ -17,6 +17,10 @@
 #include "quickbooks/connection.h"
 #include "settings/settings_store.h"
 
+namespace ppexport {
+class Programs;
+}
+
 namespace ppexport::window {
 
 // The icon of a message box. Stop and Critical look the same on most systems.
@@ -29,12 +33,14 @@ struct MessageBoxRequest {
   friend bool operator==(const MessageBoxRequest&, const MessageBoxRequest&) = default;
 };
 
-// A modal message box with one OK button.
+// A modal message box with one OK button, or a question answered Yes or No.
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // Returns once the user answered.
   virtual void show(const MessageBoxRequest& message) = 0;
+  // The same with the buttons Yes and No (No the default); true for Yes.
+  virtual bool ask(const MessageBoxRequest& question) = 0;
 };
 
 // How the file dialog is set up. Texts UTF-8; file names as the core takes them.
@@ -99,6 +105,7 @@ struct WindowServices {
   std::string programFolder;  // UTF-8: where "Instructions.doc" lies
   std::string historyFolder;  // UTF-8: the sent-file history; "" when none is kept
   std::string version;        // the program's version, "major.minor.revision"
+  Programs* programs = nullptr;  // the OpenSSH client programs that send files to the bank
   // What the status line tells the user for the whole run (UTF-8): that the sample company is in
   // use, or that the settings cannot be kept. None: the window has no status line.
   std::vector<std::string> notices;

@@ -41,7 +41,7 @@ TEST(HistoryModel, listsTheAccountsFilesShowsTheirChecksAndSavesACopy) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->caption(), "History - Checking");
   const std::string line = "  Regions Bank  /books/pp.txt  2 check records  Issued 1, total "
-                           "1234.50  Voided 1, total 50.00";
+                           "1234.50  Voided 1, total 50.00  Not sent";
   EXPECT_EQ(dialog->entries(),
             (std::vector<std::string>{"3/12/2026 09:05" + line, "3/10/2026 09:05" + line}));
   EXPECT_TRUE(dialog->notice().empty());

@@ -36,6 +36,7 @@ window::WindowServices ModelFixture::services() {
   services.version = version;
   services.notices = notices;
   services.historyFolder = folder.file("history");
+  services.programs = programs;
   return services;
 }
 

@@ -11,6 +11,7 @@
 #include "support/fake_quickbooks.h"
 #include "support/scoped_variable.h"
 #include "support/temp_folder.h"
+#include "transfer/programs.h"
 #include "window/custom_format_model.h"
 #include "window/export_model.h"
 
@@ -22,6 +23,15 @@ class RecordingMessageBoxes final : public window::MessageBoxes {
     shown.push_back(message);
     if (whileShown) whileShown();
   }
+  // Answers with the next answer given; No once there is none.
+  bool ask(const window::MessageBoxRequest& question) override {
+    shown.push_back(question);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::deque<bool> answers;
   std::vector<window::MessageBoxRequest> shown;
   std::function<void()> whileShown;  // what a test wants to see while a message is up
 };
@@ -75,7 +85,9 @@ class RecordingObserver final : public window::WindowObserver {
   void editorClosed() override { ++editorClosings; }
   void mainWindowClosed() override { ++mainWindowClosings; }
   void historyOpened() override { ++historyOpenings; }
+  void bankConnectionOpened() override { ++bankConnectionOpenings; }
   int historyOpenings = 0;
+  int bankConnectionOpenings = 0;
   std::vector<std::pair<window::ExportControl, bool>> focused;
   int editorOpenings = 0;
   int editorClosings = 0;
@@ -103,6 +115,7 @@ struct ModelFixture {
   CountingBusyPointer busy;
   RecordingViewer documents;
   RecordingObserver observer;
+  Programs* programs = nullptr;  // the OpenSSH programs, where a test sends files
   std::unique_ptr<window::ExportModel> model;
   std::string version = "1.0.0";
   std::vector<std::string> notices;  // for the status line
