@@ -49,7 +49,7 @@ window() {
 }
 
 # Clicks a window's control whose design place is left, top, width, height (twips), in a client
-# area clientHeight twips high (the main window's: 7755; the History dialog's: 7200).
+# area clientHeight twips high (the main window's: 8115; the History dialog's: 7200).
 press() {  # X window, clientHeight, left, top, width, height
   local frame client
   client="$(xwininfo -id "$1" | awk '/Height/ {height = $2} END {print height}')"
@@ -59,7 +59,8 @@ press() {  # X window, clientHeight, left, top, width, height
 }
 
 # Starts the window, takes the picture of the main window, then with a second picture given,
-# presses the button that opens that window (Add or Edit: "editor", History: "history") and
+# presses the button that opens that window (Add or Edit: "editor", History: "history", Bank
+# connection...: "bank") and
 # takes its picture.
 shoot() {  # picture of the main window, [editor|history, its picture]
   PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
@@ -69,11 +70,15 @@ shoot() {  # picture of the main window, [editor|history, its picture]
   import -window "$main" "$out/$1"
   case "${2:-}" in
     editor)
-      press "$main" 7755 6600 3420 585 375
+      press "$main" 8115 6600 3420 585 375
       opened="$(window "Custom Format")"
       ;;
+    bank)
+      press "$main" 8115 3240 7620 1845 375
+      opened="$(window "Bank connection - ")"
+      ;;
     history)
-      press "$main" 7755 720 7140 885 375
+      press "$main" 8115 720 7140 885 375
       opened="$(window "History - ")"
       # The older file, chosen: its checks show below (its line's middle, 390 + 200 twips down).
       sleep 0.5
@@ -125,3 +130,11 @@ done
 shoot windows-main-window-history.png history windows-history-dialog.png
 rm -f "$out/windows-main-window-history.png"
 unset PPEXPORT_HISTORY
+
+# The Bank connection dialog over a connection set up.
+settings myAccount=Checking "CheckingbankList=Generic Bank Format" \
+  "CheckingbankConnection=sftp://harborview@sftp.bank.example/incoming" \
+  'CheckingbankKeyFile=C:\Users\Bookkeeper\.ssh\bank_ed25519' \
+  "CheckingbankHostKey=ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIKUIbt5mPhAcZGq+42dUmf1KcnOj54PaPPowIxLj64Ru" \
+  "CheckingbankHostKeyFingerprint=SHA256:V6LEfiQn8bct84hLlX2gZ7/ytK6HBaH50jslxs94v5o"
+shoot windows-main-window-send-to-bank.png bank windows-bank-connection-dialog.png

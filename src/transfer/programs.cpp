@@ -7,6 +7,12 @@
 
 namespace ppexport {
 
+ProgramRun SystemPrograms::run(const std::vector<std::string>& arguments,
+                               std::chrono::milliseconds limit) {
+  if (arguments.empty()) return ProgramRun{false, false, -1, {}, "no program named"};
+  return runSystemProgram(arguments, limit);
+}
+
 std::string windowsOpensshProgram(std::string_view name, std::string_view systemRoot) {
   std::string root(systemRoot);
   while (!root.empty() && (root.back() == '\\' || root.back() == '/')) root.pop_back();

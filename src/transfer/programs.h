@@ -34,6 +34,10 @@ class SystemPrograms final : public Programs {
                  std::chrono::milliseconds limit) override;
 };
 
+// What SystemPrograms runs a program with, one for each platform (arguments not empty).
+ProgramRun runSystemProgram(const std::vector<std::string>& arguments,
+                            std::chrono::milliseconds limit);
+
 // The file of an OpenSSH client program (name without ".exe"): on Windows the one Windows ships,
 // %SystemRoot%\System32\OpenSSH\name.exe where it is installed, else name.exe from the PATH;
 // elsewhere name, found on the PATH.

@@ -17,13 +17,9 @@ extern char** environ;
 
 namespace ppexport {
 
-ProgramRun SystemPrograms::run(const std::vector<std::string>& arguments,
-                               std::chrono::milliseconds limit) {
+ProgramRun runSystemProgram(const std::vector<std::string>& arguments,
+                            std::chrono::milliseconds limit) {
   ProgramRun run;
-  if (arguments.empty()) {
-    run.failure = "no program named";
-    return run;
-  }
   int pipeEnds[2];
   if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
     run.failure = std::strerror(errno);

@@ -23,13 +23,9 @@ std::string lastErrorText() {
 }
 }  // namespace
 
-ProgramRun SystemPrograms::run(const std::vector<std::string>& arguments,
-                               std::chrono::milliseconds limit) {
+ProgramRun runSystemProgram(const std::vector<std::string>& arguments,
+                            std::chrono::milliseconds limit) {
   ProgramRun run;
-  if (arguments.empty()) {
-    run.failure = "no program named";
-    return run;
-  }
   SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   HANDLE readEnd = nullptr;
   HANDLE writeEnd = nullptr;

@@ -34,7 +34,7 @@ HWND BankConnectionWindow::control(BankConnectionControl id) const {
 
 void BankConnectionWindow::run(HWND owner,
                                const std::function<void(BankConnectionWindow&)>& shown) {
-  registerWindowClass(className, &BankConnectionWindow::procedure);
+  registerWindowClass(className, &objectWindowProcedure<BankConnectionWindow>);
   ModalDialogScope scope;
   const std::wstring caption = widen(model_.caption());
   CreateWindowExW(WS_EX_DLGMODALFRAME, className, caption.c_str(), dialogStyle, CW_USEDEFAULT,
@@ -97,22 +97,6 @@ void BankConnectionWindow::update() {
     return;
   }
   form_.update(model_.controls());
-}
-
-LRESULT CALLBACK BankConnectionWindow::procedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<BankConnectionWindow*>(
-        reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<BankConnectionWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  // A window handed back for destruction is no longer the model's.
-  if (self == nullptr || self->window_ != window) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT BankConnectionWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -26,7 +26,9 @@ class BankConnectionWindow {
   HWND control(window::BankConnectionControl id) const;
 
  private:
-  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <class T>
+  friend LRESULT CALLBACK objectWindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void command(int id, int notification);
   // Copies the model into the controls; destroys the window once the model has closed.
