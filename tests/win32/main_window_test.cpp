@@ -135,7 +135,7 @@ TEST_F(WindowTest, KeyboardMovesInTheDesignOrderAndEnterCreates) {
   const ExportControl order[] = {autoDateRange, autoDateRangeDays, fromDate, toDate, bankList,
                                  editFormat, remoteID, accountID, fileName, Select,
                                  createReviewFile, newOnly, history, openDoc, saveSettings,
-                                 Command1, myCreate, myAccount};
+                                 Command1, myCreate, bankConnection, myAccount};
   HWND current = control(myAccount);
   for (const ExportControl next : order) {
     current = GetNextDlgTabItem(main(), current, FALSE);
