@@ -15,7 +15,7 @@ cli="$build/ppexport.exe"
 export WINEPREFIX="$PWD/$build/wine-pictures" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
 server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
-settingsKey='HKCU\Software\VB and VBA Program Settings\Darodid IzezozezIzo Vizozav'
+settingsKey='HKCU\Software\ppexport'
 trap '"$server" -k >/dev/null 2>&1 || true' EXIT
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -65,7 +65,7 @@ press() {  # X window, clientHeight, left, top, width, height
 shoot() {  # picture of the main window, [editor|history, its picture]
   PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
   local program=$! main opened
-  main="$(window "Reruzur UderuridEve rozi Dozedud")"
+  main="$(window "Positive Pay Export")"
   sleep 1
   import -window "$main" "$out/$1"
   case "${2:-}" in
@@ -113,7 +113,11 @@ settings myAccount=Checking "CheckingbankList=Custom Format: Payroll Export" \
   "Payroll ExportFieldLength1=10" "Payroll ExportFieldLength2=8" "Payroll ExportFieldLength3=40" \
   "Payroll ExportFieldLength4=12" "Payroll ExportFieldLength5=1" "Payroll ExportisVoidValue=V" \
   "Payroll ExportdateFormat=YYYYMMDD" "Payroll ExportOptionCSV=False" \
-  "Payroll ExportOptionFixed=True"
+  "Payroll ExportOptionFixed=True" "Payroll ExportCustomField6=Blank" \
+  "Payroll ExportFieldLength6=9" "Payroll ExportFieldFill6=Zeros" "Payroll ExportFormatVersion=2" \
+  "Payroll ExportHeaderField1=Constant" "Payroll ExportHeaderText1=H" \
+  "Payroll ExportHeaderField2=Account Number" "Payroll ExportHeaderLength2=10" \
+  "Payroll ExportTrailerField1=Check Count" "Payroll ExportTrailerLength1=6"
 shoot windows-main-window-custom-format.png editor windows-custom-format-editor.png
 
 # The History dialog, over the files that two Creates on the sample company recorded.

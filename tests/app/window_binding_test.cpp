@@ -86,7 +86,7 @@ void WindowBindingTest::widgetsShowTheModel() {
   fixture.settings.saveSetting("CheckingcreateReviewFile", "2");
   app::ExportWindow& window = fixture.startWindow();
   QCOMPARE(window.objectName(), u"export"_s);
-  QCOMPARE(window.windowTitle(), u"Reruzur UderuridEve rozi Dozedud - 1.00"_s);
+  QCOMPARE(window.windowTitle(), u"Positive Pay Export - 1.00"_s);
   QCOMPARE(window.size(), QSize(495, 541));
   expectShowsModel(&window, window.model().controls());
   QCOMPARE(fixture.widget("autoDateRangeDays")->parentWidget(), fixture.widget("Frame1"));
@@ -173,7 +173,7 @@ void WindowBindingTest::theEditorWindowFollowsItsModel() {
   app::CustomFormatWindow* editor = window.customFormatEditor();
   QVERIFY(editor != nullptr);
   QCOMPARE(editor->windowTitle(), u"Custom Format"_s);
-  QCOMPARE(editor->size(), QSize(530, 491));
+  QCOMPARE(editor->size(), QSize(744, 539));
   expectShowsModel(editor, editor->model().controls());
 
   // Leaving a box runs its validator.
