@@ -462,7 +462,9 @@ void ExportModel::sendToBank_Click() {
   const std::optional<BankConnection> connection =
       getBankConnection(*services_.settings, toCore(control(myAccount).text));
   if (!entry || !connection) {
-    showMessage(MessageBoxIcon::Critical, "The file cannot be sent: " + problem + ".");
+    showMessage(MessageBoxIcon::Critical,
+                entry ? fromCore(noBankConnectionMessage(toCore(control(myAccount).text)))
+                      : "The file cannot be sent: " + problem + ".");
     return;
   }
   BankConnection target = *connection;
