@@ -17,6 +17,9 @@ std::filesystem::path filePath(std::string_view name);
 // A path object's name as UTF-8 text.
 std::string fileName(const std::filesystem::path& path);
 
+// The last part of a path, after its last slash or backslash: the name of the file itself.
+std::string_view fileNamePart(std::string_view path);
+
 // std::fopen for a UTF-8 file name.
 std::FILE* openFile(std::string_view name, const char* mode);
 

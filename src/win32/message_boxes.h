@@ -1,5 +1,5 @@
 #pragma once
-// The window models' message boxes as Windows message boxes: one OK button (or Yes and No), the icon the model
+// The window models' message boxes as Windows message boxes: one OK button, the icon the model
 // asks for, modal to the window the user is in.
 
 #include "window/window_services.h"
@@ -8,8 +8,7 @@ namespace ppexport::win32 {
 
 class Win32MessageBoxes final : public window::MessageBoxes {
  public:
-  void show(const window::MessageBoxRequest& message) override;
-  bool ask(const window::MessageBoxRequest& question) override;
+  window::MessageBoxAnswer show(const window::MessageBoxRequest& message) override;
 };
 
 // The MB_ICON... style of a model's icon; 0 for none.

@@ -106,7 +106,7 @@ void BankConnectionModel::clicked(BankConnectionControl id) {
 void BankConnectionModel::browseKey_Click() {
   if (services_.files == nullptr) return;
   const FileChoice choice = services_.files->chooseFile(
-      {"Private key file", "Private key files", control(BankConnectionControl::keyFile).text, {}});
+      {"Private key file", {"All Files"}, control(BankConnectionControl::keyFile).text, {}});
   if (choice.outcome != FileChoice::Outcome::Chosen) return;
   textChanged(BankConnectionControl::keyFile, choice.path);
 }

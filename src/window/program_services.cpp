@@ -41,7 +41,12 @@ WindowServices ProgramServices::windowServices() const {
   services.historyFolder = history.folder;
   services.programs = &programs_;
   if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
-  if (quickBooks_->sampleCompany) services.notices.push_back(fromCore(sampleCompanyNotice()));
+  // On Windows a company file plays QuickBooks only when named; the window says so all the same.
+  bool standIn = quickBooks_->sampleCompany;
+#ifdef _WIN32
+  standIn = standIn || !quickBooks_->companyFile.empty();
+#endif
+  if (standIn) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {
     services.notices.push_back("Settings are not kept: " + fromCore(store_.error));
   }

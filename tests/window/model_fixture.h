@@ -17,22 +17,21 @@
 
 namespace ppexport::testing {
 
+// Answers a question with the next answer a test gave, else No or Cancel; a message with OK.
 class RecordingMessageBoxes final : public window::MessageBoxes {
  public:
-  void show(const window::MessageBoxRequest& message) override {
+  window::MessageBoxAnswer show(const window::MessageBoxRequest& message) override {
+    using enum window::MessageBoxAnswer;
     shown.push_back(message);
     if (whileShown) whileShown();
-  }
-  // Answers with the next answer given; No once there is none.
-  bool ask(const window::MessageBoxRequest& question) override {
-    shown.push_back(question);
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
+    if (message.buttons == window::MessageBoxButtons::Ok) return Ok;
+    if (answers.empty()) return message.buttons == window::MessageBoxButtons::YesNo ? No : Cancel;
+    const window::MessageBoxAnswer answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  std::deque<bool> answers;
   std::vector<window::MessageBoxRequest> shown;
+  std::deque<window::MessageBoxAnswer> answers;
   std::function<void()> whileShown;  // what a test wants to see while a message is up
 };
 
@@ -65,9 +64,13 @@ class RecordingViewer final : public DocumentViewer {
     if (whileStarting) whileStarting();
     return canStart;
   }
-  void show(const std::string& path) override { shown.push_back(path); }
+  bool show(const std::string& path) override {
+    shown.push_back(path);
+    return canShow;
+  }
   void close() override { ++closed; }
   bool canStart = true;
+  bool canShow = true;
   std::vector<std::string> shown;
   int closed = 0;
   std::function<void()> whileStarting;
