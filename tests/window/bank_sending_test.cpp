@@ -8,6 +8,7 @@
 #include "model_fixture.h"
 #include "support/reports.h"
 #include "window/bank_connection_model.h"
+#include "window/history_model.h"
 
 using namespace ppexport;
 using namespace ppexport::testing;
@@ -136,6 +137,12 @@ TEST(BankSending, setsUpTheConnectionAndSendsWhatCreateWrote) {
                                        "The bank's server [sftp.bank.example]:2222 refused the "
                                        "key of user acme (key file /keys/other).\n\nNothing was "
                                        "sent."}));
+
+  // The History dialog shows the sending that went through.
+  fixture.click(history);
+  EXPECT_EQ(fixture.model->historyDialog()->entryRows().at(0).back(),
+            "2026-03-15 10:30 to sftp.bank.example:/incoming/pp.txt");
+  fixture.model->historyDialog()->close();
 
   fixture.type(myAccount, "Savings");
   EXPECT_FALSE(fixture.control(sendToBank).enabled);
