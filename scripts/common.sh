@@ -4,7 +4,8 @@ set -euo pipefail
 
 # Debian packages the build and the tests need.
 PPEXPORT_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev ccache)
+  libsqlite3-dev nlohmann-json3-dev libcli11-dev qt6-base-dev ccache
+  openssh-client openssh-server)
 # The Windows build: the MinGW-w64 cross compilers, GoogleTest's sources, Wine to run the tests,
 # and NSIS for the installer; the window's tests also need a virtual X display and Wine's own
 # Tahoma, the Windows dialog font.

@@ -105,6 +105,18 @@ for suffix in "" -144dpi; do
     --screenshot "$work/main.png" --history-screenshot "$out/$(scaled history-dialog.png)"
 done
 unset QT_SCALE_FACTOR
+
+# The Bank connection dialog over a connection set up, and the main window's Send to bank.
+store bank myAccount Checking
+store bank CheckingbankList "Generic Bank Format"
+store bank CheckingbankConnection "sftp://harborview@sftp.bank.example/incoming"
+store bank CheckingbankKeyFile /home/bookkeeper/.ssh/bank_ed25519
+store bank CheckingbankHostKey \
+  "ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIKUIbt5mPhAcZGq+42dUmf1KcnOj54PaPPowIxLj64Ru"
+store bank CheckingbankHostKeyFingerprint "SHA256:V6LEfiQn8bct84hLlX2gZ7/ytK6HBaH50jslxs94v5o"
+PPEXPORT_SETTINGS="$work/bank.sqlite" xvfb-run -a -s "-screen 0 1280x1024x24" "$gui" \
+  --now 2026-03-15 --screenshot "$out/main-window-send-to-bank.png" \
+  --bank-connection-screenshot "$out/bank-connection-dialog.png"
 fi
 
 if [ -f "$windowsBuild/src/win32/ppexport-gui.exe" ]; then

@@ -50,7 +50,7 @@ window() {
 }
 
 # Clicks a window's control whose design place is left, top, width, height (twips), in a client
-# area clientHeight twips high (the main window's with its sample notice: 8295; the History
+# area clientHeight twips high (the main window's with its sample notice: 8655; the History
 # dialog's: 7200), at the run's twips per pixel (15 at 96 dots per inch, 10 at 144).
 press() {  # X window, clientHeight, left, top, width, height
   local frame client
@@ -73,11 +73,15 @@ shoot() {  # picture of the main window, [editor|history, its picture]
   import -window "$main" "$out/${1%.png}$suffix.png"
   case "${2:-}" in
     editor)
-      press "$main" 8295 6600 3420 585 375
+      press "$main" 8655 6600 3420 585 375
       opened="$(window "Custom Format")"
       ;;
+    bank)
+      press "$main" 8655 3240 7620 1845 375
+      opened="$(window "Bank connection - ")"
+      ;;
     history)
-      press "$main" 8295 720 7140 885 375
+      press "$main" 8655 720 7140 885 375
       opened="$(window "History - ")"
       # The older file, chosen: its checks show below (the second row, under the headings).
       sleep 0.5

@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include "app/bank_connection_dialog.h"
 #include "app/custom_format_window.h"
 #include "app/design_measures.h"
 #include "app/dialog_font.h"
 #include "app/history_dialog.h"
+#include "window/bank_connection_model.h"
 #include "window/history_model.h"
 
 namespace ppexport::app {
@@ -102,6 +104,17 @@ void ExportWindow::historyOpened() {
   if (historyDialogHook_) {
     historyDialogHook_(dialog);
     if (history->closed()) return;
+  }
+  dialog.exec();
+}
+
+void ExportWindow::bankConnectionOpened() {
+  window::BankConnectionModel* connection = model_.bankConnectionDialog();
+  if (connection == nullptr) return;
+  BankConnectionDialog dialog(*connection, this);
+  if (bankConnectionDialogHook_) {
+    bankConnectionDialogHook_(dialog);
+    if (connection->closed()) return;
   }
   dialog.exec();
 }

@@ -14,6 +14,7 @@
 
 namespace ppexport::app {
 
+class BankConnectionDialog;
 class CustomFormatWindow;
 class HistoryDialog;
 
@@ -35,6 +36,11 @@ class ExportWindow final : public QWidget, private window::WindowObserver {
     historyDialogHook_ = std::move(hook);
   }
 
+  // Shows each Bank connection dialog before it runs, as the History dialog's hook does.
+  void setBankConnectionDialogHook(std::function<void(BankConnectionDialog&)> hook) {
+    bankConnectionDialogHook_ = std::move(hook);
+  }
+
   // Copies the models of both windows into their widgets, then moves the keyboard focus where
   // the model asked for it.
   void showModel();
@@ -49,6 +55,7 @@ class ExportWindow final : public QWidget, private window::WindowObserver {
   void editorOpened() override;
   void editorClosed() override;
   void historyOpened() override;
+  void bankConnectionOpened() override;
   void mainWindowClosed() override;
 
   window::ExportModel model_;
@@ -56,6 +63,7 @@ class ExportWindow final : public QWidget, private window::WindowObserver {
   QPointer<CustomFormatWindow> editor_;
   std::vector<std::pair<window::ExportControl, bool>> focusRequests_;
   std::function<void(HistoryDialog&)> historyDialogHook_;
+  std::function<void(BankConnectionDialog&)> bankConnectionDialogHook_;
 };
 
 }  // namespace ppexport::app

@@ -44,8 +44,12 @@ int main(int argc, char** argv) {
       QStringLiteral("history-screenshot"),
       QStringLiteral("With --screenshot: also open the History dialog and save its picture"),
       QStringLiteral("file"));
-  parser.addOptions(
-      {settings, company, now, registerFile, screenshot, editorScreenshot, historyScreenshot});
+  const QCommandLineOption bankConnectionScreenshot(
+      QStringLiteral("bank-connection-screenshot"),
+      QStringLiteral("With --screenshot: also open the Bank connection dialog and save its picture"),
+      QStringLiteral("file"));
+  parser.addOptions({settings, company, now, registerFile, screenshot, editorScreenshot,
+                     historyScreenshot, bankConnectionScreenshot});
   parser.process(application);
 
   ProgramServices services(ppexport::window::ProgramOptions{parser.value(settings).toStdString(),
@@ -62,7 +66,8 @@ int main(int argc, char** argv) {
   window.show();
   if (parser.isSet(screenshot)) {
     return saveScreenshots(window, parser.value(screenshot), parser.value(editorScreenshot),
-                           parser.value(historyScreenshot))
+                           parser.value(historyScreenshot),
+                           parser.value(bankConnectionScreenshot))
                ? 0
                : 1;
   }

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/bank_connection_dialog.h"
 #include "app/custom_format_window.h"
 #include "app/export_window.h"
 #include "app/history_dialog.h"
@@ -20,8 +21,21 @@ bool savePicture(QWidget& widget, const QString& file) {
 }  // namespace
 
 bool saveScreenshots(ExportWindow& window, const QString& mainFile, const QString& editorFile,
-                     const QString& historyFile) {
+                     const QString& historyFile, const QString& bankConnectionFile) {
   bool saved = savePicture(window, mainFile);
+  if (!bankConnectionFile.isEmpty()) {
+    bool shot = false;
+    window.setBankConnectionDialogHook([&](BankConnectionDialog& dialog) {
+      dialog.show();
+      shot = savePicture(dialog, bankConnectionFile);
+      dialog.reject();
+    });
+    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("bankConnection"))) {
+      button->click();
+    }
+    window.setBankConnectionDialogHook({});
+    saved = shot && saved;
+  }
   if (!historyFile.isEmpty()) {
     bool shot = false;
     window.setHistoryDialogHook([&](HistoryDialog& dialog) {

@@ -9,8 +9,9 @@ class ExportWindow;
 
 // Saves the main window, as started, to mainFile; with editorFile, also opens the custom format
 // editor through the edit button and saves it; with historyFile, also opens the History dialog
-// with its newest file chosen and saves it. False when a picture could not be saved.
+// with its newest file chosen and saves it; with bankConnectionFile, the Bank connection dialog.
+// False when a picture could not be saved.
 bool saveScreenshots(ExportWindow& window, const QString& mainFile, const QString& editorFile,
-                     const QString& historyFile = {});
+                     const QString& historyFile = {}, const QString& bankConnectionFile = {});
 
 }  // namespace ppexport::app

@@ -37,6 +37,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   addSettingsCommand(app, session, console);
   addCustomCommand(app, session, console);
   addHistoryCommand(app, session, console);
+  addSendCommand(app, session, console);
 
   if (std::optional<int> answered = answerCommandWords(app, arguments, console)) return *answered;
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());

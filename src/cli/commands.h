@@ -2,8 +2,12 @@
 // The command line `ppexport`: the same core as the window, for scripted and headless use.
 
 #include <iosfwd>
+#include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "history/history_entry.h"
 
 namespace CLI {
 class App;
@@ -34,6 +38,7 @@ struct Console {
   std::ostream& out;
   std::ostream& err;
   int status = done;
+  std::istream* in = &std::cin;  // where a question's answer is read
   // Prints a message of the core (Windows-1252, CR LF) as UTF-8 with LF line breaks.
   void print(std::ostream& stream, const std::string& message) const;
 };
@@ -48,5 +53,19 @@ void addBanksCommand(CLI::App& app, Session& session, Console& console);
 void addSettingsCommand(CLI::App& app, Session& session, Console& console);
 void addCustomCommand(CLI::App& app, Session& session, Console& console);
 void addHistoryCommand(CLI::App& app, Session& session, Console& console);
+void addSendCommand(CLI::App& app, Session& session, Console& console);
+
+// The history folder, or nothing (printed, with the exit status set) when none can be named.
+std::optional<std::string> historyFolder(Session& session, Console& console);
+// Every readable entry, newest first; the folders left out are named on standard error.
+std::vector<HistoryEntry> readEntries(const std::string& folder, Console& console);
+// Entry id of the history in folder, or nothing (printed, with the exit status set).
+std::optional<HistoryEntry> entryNamed(const std::string& folder, const std::string& id,
+                                       Console& console);
+
+// Sends history entry id (of account) to the bank over the account's bank connection and prints
+// the result; returns the exit status. again: send a file that was sent before.
+int sendRecordedFile(Session& session, Console& console, const std::string& id, bool again,
+                     bool json);
 
 }  // namespace ppexport::cli

@@ -20,6 +20,7 @@
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
+#include "transfer/bank_connection.h"
 
 namespace ppexport::cli {
 
@@ -34,6 +35,7 @@ struct CreateOptions {
   bool all = false;
   bool noHistory = false;
   std::optional<std::string> registerFile, columns;
+  bool send = false;
 };
 
 // The given text in Windows-1252, or the stored one.
@@ -137,14 +139,28 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   request.newOnly = checkBoxState(saved.newOnly) == 1;
   request.accountSettings = saved;
   const HistoryLocation history = session.history();
+  // A file that could not be sent is not written first.
+  if (options.send && !getBankConnection(*settings, account)) {
+    console.print(console.err, "ppexport: " + noBankConnectionMessage(account));
+    return badUsage;
+  }
 
   const CreateOutcome outcome =
       createFile(request, CreateServices{quickBooks, settings, clock, reportFolder(), history.folder,
                                          !options.noHistory, history.error});
   switch (outcome.stage) {
-    case CreateStage::Done:
+    case CreateStage::Done: {
       printFileResult(console, options.json, true, outcome.summary);
-      return done;
+      if (!options.send) return done;
+      if (outcome.historyEntry.empty()) {
+        console.print(console.err, "The file was not sent to the bank: it was not recorded in "
+                                   "the history, which holds what is sent.");
+        return failed;
+      }
+      // With --json the object stays alone on standard output.
+      Console sending{options.json ? console.err : console.out, console.err};
+      return sendRecordedFile(session, sending, outcome.historyEntry, false, false);
+    }
     case CreateStage::Refused:
       console.print(console.err, outcome.message.text);
       return badUsage;
@@ -185,13 +201,17 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
                         "Leave out checks already sent in an earlier file (kept for the account)");
   command->add_flag("--all", options->all, "Write every check, also those sent before")
       ->excludes(newOnly);
-  command->add_flag("--no-history", options->noHistory, "Do not record the file in the history");
+  CLI::Option* noHistory = command->add_flag("--no-history", options->noHistory,
+                                             "Do not record the file in the history");
   command->add_option("--register", options->registerFile,
                       "Read the checks from a register exported as CSV instead of QuickBooks");
   command->add_option("--columns", options->columns,
                       "The register's columns by heading: number=Ref,amount=Debit,... (kept for "
                       "the account)")
       ->needs("--register");
+  command->add_flag("--send", options->send,
+                    "Send the file to the bank over the account's bank connection")
+      ->excludes(noHistory);
   command->footer(std::string(createAndConvertHelp));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);

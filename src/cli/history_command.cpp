@@ -10,23 +10,10 @@
 #include "history/history_folder.h"
 #include "history/recorded_file.h"
 #include "text/windows1252.h"
+#include "transfer/bank_upload.h"
 
 namespace ppexport::cli {
 
-namespace {
-
-using Json = nlohmann::ordered_json;
-
-struct HistoryOptions {
-  std::optional<std::string> account;
-  std::optional<std::string> bank;
-  std::string id;
-  std::string output;
-  std::string checkNumber;
-  bool json = false;
-};
-
-// The history folder, or nothing (printed, with the exit status set) when none can be named.
 std::optional<std::string> historyFolder(Session& session, Console& console) {
   const HistoryLocation location = session.history();
   if (location.folder.empty()) {
@@ -37,7 +24,6 @@ std::optional<std::string> historyFolder(Session& session, Console& console) {
   return location.folder;
 }
 
-// Every readable entry, newest first; the folders left out are named on standard error.
 std::vector<HistoryEntry> readEntries(const std::string& folder, Console& console) {
   HistoryReading reading = readHistory(folder);
   for (const std::string& warning : reading.warnings) console.print(console.err, warning);
@@ -55,6 +41,20 @@ std::optional<HistoryEntry> entryNamed(const std::string& folder, const std::str
   }
   return entry;
 }
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct HistoryOptions {
+  std::optional<std::string> account;
+  std::optional<std::string> bank;
+  std::string id;
+  std::string output;
+  std::string checkNumber;
+  bool json = false;
+  bool unsent = false;
+};
 
 std::string utf8(std::string_view windows1252) { return windows1252ToUtf8(windows1252); }
 
@@ -83,6 +83,18 @@ std::string totalText(std::string_view label, const SentTotal& total) {
 
 Json totalJson(const SentTotal& total) { return Json{{"count", total.count}, {"cents", total.cents}}; }
 
+// The sendings to the bank, oldest first.
+Json sentJson(const HistoryEntry& entry) {
+  Json sent = Json::array();
+  for (const SentToBank& sending : entry.sent) {
+    sent.push_back(Json{{"time", isoDateTime(sending.time)},
+                        {"host", sending.host},
+                        {"remotePath", sending.remotePath},
+                        {"result", sending.result}});
+  }
+  return sent;
+}
+
 Json summaryJson(const HistoryEntry& entry) {
   return Json{{"id", entry.id},
               {"created", isoDateTime(entry.created)},
@@ -92,7 +104,8 @@ Json summaryJson(const HistoryEntry& entry) {
               {"count", entry.count},
               {"issued", totalJson(entry.issued)},
               {"voided", totalJson(entry.voided)},
-              {"sha256", entry.sha256}};
+              {"sha256", entry.sha256},
+              {"sent", sentJson(entry)}};
 }
 
 Json checkJson(const SentCheck& check) {
@@ -114,6 +127,7 @@ void list(const HistoryOptions& options, Session& session, Console& console) {
   for (const HistoryEntry& entry : readEntries(*folder, console)) {
     if (options.account && entry.account != utf8ToWindows1252(*options.account)) continue;
     if (options.bank && entry.bankFormat != utf8ToWindows1252(*options.bank)) continue;
+    if (options.unsent && !entry.sent.empty()) continue;
     if (options.json) {
       listed.push_back(summaryJson(entry));
       continue;
@@ -123,7 +137,8 @@ void list(const HistoryOptions& options, Session& session, Console& console) {
                       entry.bankFormat + "  " + std::to_string(entry.count) + " check record" +
                       (entry.count == 1 ? "" : "s") + "  " + totalText("issued", entry.issued) +
                       "  " + totalText("voided", entry.voided) + "  " +
-                      utf8ToWindows1252(entry.output));
+                      utf8ToWindows1252(entry.output) + "  " +
+                      utf8ToWindows1252(sentText(entry)));
   }
   if (options.json) printJson(console, listed);
 }
@@ -148,7 +163,7 @@ void show(const HistoryOptions& options, Session& session, Console& console) {
   }
   const std::vector<std::pair<std::string, std::string>> lines = {
       {"Entry", entry->id},
-      {"Sent", shownInstant(entry->created)},
+      {"Created", shownInstant(entry->created)},
       {"Account", shownAccount(*entry)},
       {"Bank format", entry->bankFormat},
       {"File", utf8ToWindows1252(entry->output)},
@@ -162,7 +177,8 @@ void show(const HistoryOptions& options, Session& session, Console& console) {
                             centsText(entry->issued.cents)},
       {"Voided checks", std::to_string(entry->voided.count) + ", total " +
                             centsText(entry->voided.cents)},
-      {"SHA-256", entry->sha256}};
+      {"SHA-256", entry->sha256},
+      {"Sent to the bank", utf8ToWindows1252(sentText(*entry))}};
   for (const auto& [label, value] : lines) console.print(console.out, label + ": " + value);
   console.print(console.out, "");
   for (const SentCheck& check : entry->checks) {
@@ -256,6 +272,7 @@ void addHistoryCommand(CLI::App& app, Session& session, Console& console) {
   CLI::App* listCommand = history->add_subcommand("list", "Every recorded file, newest first");
   listCommand->add_option("--account", options->account, "Only this QuickBooks bank account");
   listCommand->add_option("--bank", options->bank, "Only this bank format");
+  listCommand->add_flag("--unsent", options->unsent, "Only the files not sent to the bank yet");
   withJson(listCommand);
   listCommand->callback([options, &session, &console] { list(*options, session, console); });
 

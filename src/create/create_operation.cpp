@@ -114,6 +114,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
 
   outcome.stage = CreateStage::Done;
   const std::vector<std::string> historyWarnings = sending.recordWrittenFile(inputs, written);
+  outcome.historyEntry = sending.recordedId();
   ReviewRequest review;
   review.asked = request.createReviewFile;
   review.checks = &checks;

@@ -74,6 +74,7 @@ struct CreateOutcome {
   int count = 0;
   bool reviewFileWritten = false;
   FileSummary summary;  // the written file's totals and warnings (stage Done)
+  std::string historyEntry;  // the history entry that records the file; "" when none does
 };
 
 CreateOutcome createFile(const CreateRequest& request, const CreateServices& services);

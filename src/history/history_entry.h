@@ -39,6 +39,14 @@ struct SentIdentifiers {
   std::string bankCode;
 };
 
+// One sending of the file to the bank's server, kept in "sent.json" beside entry.json.
+struct SentToBank {
+  DateTime time;            // the clock reading when the server confirmed the file
+  std::string host;         // the bank's server
+  std::string remotePath;   // where the file stands on it, "/incoming/pp.txt"
+  std::string result;       // what was confirmed: "sent, 1234 bytes on the server"
+};
+
 struct HistoryEntry {
   std::string id;              // the entry's folder name, "20261206-231502-0001"
   DateTime created;            // the clock reading of the Create or conversion
@@ -56,6 +64,8 @@ struct HistoryEntry {
   // In file order. Every entry of the history is held at once, so the list takes large pages of
   // its own only when it is large.
   RowVector<SentCheck, kKeptRowMemoryOwnFrom> checks;
+  // Every sending to the bank, oldest first; empty while the file was never sent.
+  std::vector<SentToBank> sent;
 };
 
 // entry.json of an entry (UTF-8), written directly: a file of 100,000 checks is recorded in a

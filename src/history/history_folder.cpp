@@ -8,6 +8,7 @@
 #include <functional>
 #include <system_error>
 
+#include "history/sent_to_bank.h"
 #include "history/sha256.h"
 #include "quickbooks/report_bytes.h"
 #include "settings/environment.h"
@@ -96,6 +97,14 @@ std::optional<HistoryEntry> readHistoryEntry(const std::string& folder, std::str
   if (entry && !json->unchanged()) {
     problem = "entry.json changed while it was read";
     return std::nullopt;
+  }
+  if (entry) {
+    // A sent.json that cannot be read counts as a sending of unknown outcome: the file is not
+    // sent again unasked, and the lists show why.
+    std::string sentProblem;
+    std::optional<std::vector<SentToBank>> sent = readSentToBank(entryFolder, sentProblem);
+    entry->sent = sent ? std::move(*sent)
+                       : std::vector<SentToBank>{{entry->created, "", "", "unknown: " + sentProblem}};
   }
   return entry;
 }

@@ -140,6 +140,7 @@ std::vector<std::string> Sending::recordWrittenFile(const WriterInputs& inputs,
   if (!recorded.recorded) {
     warnings.push_back(std::string(notRecordedWarning) + utf8ToWindows1252(recorded.failure));
   }
+  recordedId_ = recorded.recorded ? recorded.id : std::string();
   return warnings;
 }
 

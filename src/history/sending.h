@@ -48,6 +48,8 @@ class Sending {
   // (folders that could not be read, a file that could not be recorded), in that order.
   std::vector<std::string> recordWrittenFile(const WriterInputs& inputs,
                                              const WriterResult& written) const;
+  // The history entry recordWrittenFile made; "" when none was made.
+  const std::string& recordedId() const { return recordedId_; }
 
  private:
   // The entry made while the bank file is written: its bytes go into the history's copy as they
@@ -81,6 +83,7 @@ class Sending {
   SentBefore sentBefore_;
   std::vector<std::string> readWarnings_;
   mutable std::unique_ptr<Copying> copying_;
+  mutable std::string recordedId_;
 };
 
 inline constexpr std::string_view notRecordedWarning =

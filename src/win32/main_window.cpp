@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include "text/wide_text.h"
+#include "win32/bank_connection_window.h"
 #include "win32/editor_window.h"
 #include "win32/history_window.h"
+#include "window/bank_connection_model.h"
 #include "window/custom_format_model.h"
 #include "window/history_model.h"
 
@@ -96,6 +98,13 @@ void MainWindow::historyOpened() {
   // Modal: the History button's event ends once the dialog has closed.
   HistoryWindow dialog(*history);
   dialog.run(window_, historyDialogHook_);
+}
+
+void MainWindow::bankConnectionOpened() {
+  window::BankConnectionModel* connection = model_.bankConnectionDialog();
+  if (connection == nullptr || window_ == nullptr) return;
+  BankConnectionWindow dialog(*connection);
+  dialog.run(window_, bankConnectionDialogHook_);
 }
 
 void MainWindow::mainWindowClosed() {

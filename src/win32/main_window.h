@@ -17,6 +17,7 @@
 
 namespace ppexport::win32 {
 
+class BankConnectionWindow;
 class EditorWindow;
 class HistoryWindow;
 
@@ -61,12 +62,18 @@ class MainWindow final : public window::WindowObserver {
     historyDialogHook_ = std::move(hook);
   }
 
+  // The same for the Bank connection dialog.
+  void setBankConnectionDialogHook(std::function<void(BankConnectionWindow&)> hook) {
+    bankConnectionDialogHook_ = std::move(hook);
+  }
+
   // What the models ask of the view.
   void refresh() override;
   void focus(window::ExportControl control, bool caretAtEnd) override;
   void editorOpened() override;
   void editorClosed() override;
   void historyOpened() override;
+  void bankConnectionOpened() override;
   void mainWindowClosed() override;
 
  private:
@@ -89,6 +96,7 @@ class MainWindow final : public window::WindowObserver {
   int eventDepth_ = 0;
   FocusKeeper focusKeeper_;
   std::function<void(HistoryWindow&)> historyDialogHook_;
+  std::function<void(BankConnectionWindow&)> bankConnectionDialogHook_;
 };
 
 }  // namespace ppexport::win32

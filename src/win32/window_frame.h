@@ -51,4 +51,21 @@ bool answerFrameMessage(HWND window, NativeForm& form, IconOwner& big, IconOwner
                         UINT message, LPARAM lParam, const std::function<void()>& fitClientArea,
                         LRESULT& result);
 
+// The window procedure of a window made for an object of T (the lpParam of CreateWindowExW): the
+// object keeps the handle in its window_ and answers through its handleMessage; a window handed
+// back for destruction is no longer the object's.
+template <class T>
+LRESULT CALLBACK objectWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->window_ != window) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->handleMessage(message, wParam, lParam);
+}
+
 }  // namespace ppexport::win32

@@ -10,9 +10,12 @@
 #include "create/help_document.h"
 #include "create/messages.h"
 #include "quickbooks/register_connection.h"
+#include "history/history_folder.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
+#include "transfer/bank_upload.h"
+#include "window/bank_connection_model.h"
 #include "window/custom_format_model.h"
 #include "window/history_model.h"
 #include "window/window_text.h"
@@ -25,7 +28,7 @@ using enum ExportControl;
 constexpr std::string_view designCaption = "Positive Pay Export";
 constexpr std::string_view noBankForAccount = "<pick a bank for this account>";
 constexpr int clientWidth = 7425;
-constexpr int clientHeight = 7755;
+constexpr int clientHeight = 8115;
 constexpr int statusLineHeight = 480;
 constexpr int registerPreviewHeight = 1260;
 
@@ -103,6 +106,8 @@ std::vector<Control> designedControls() {
       {saveSettings, Button, "saveSettings", {3240, 7140, 885, 375}, "&Save"},
       {Command1, Button, "Command1", {4200, 7140, 885, 375}, "&Close"},
       {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create &Positive Pay File"},
+      {bankConnection, Button, "bankConnection", {3240, 7620, 1845, 375}, "Ba&nk connection..."},
+      {sendToBank, Button, "sendToBank", {5220, 7620, 1995, 375}, "Send to ban&k"},
       {statusLine, StatusLine, "statusLine", {60, clientHeight, clientWidth - 120,
                                               statusLineHeight}},
       {registerPreview, Label, "registerPreview", {60, clientHeight, clientWidth - 120,
@@ -198,6 +203,10 @@ CustomFormatModel* ExportModel::editor() {
 
 HistoryModel* ExportModel::historyDialog() {
   return history_ && !history_->closed() ? history_.get() : nullptr;
+}
+
+BankConnectionModel* ExportModel::bankConnectionDialog() {
+  return bankConnection_ && !bankConnection_->closed() ? bankConnection_.get() : nullptr;
 }
 
 // ---- Controls
@@ -318,6 +327,12 @@ void ExportModel::clicked(ExportControl id) {
       break;
     case myCreate:
       myCreate_Click();
+      break;
+    case bankConnection:
+      bankConnection_Click();
+      break;
+    case sendToBank:
+      sendToBank_Click();
       break;
     default:
       break;
@@ -470,6 +485,67 @@ void ExportModel::myCreate_Click() {
   if (outcome.message.icon == MessageIcon::Warning) icon = MessageBoxIcon::Warning;
   showMessage(icon, messageNamingFile(outcome.message.text, request.fileName));
   at(myCreate).enabled = true;
+  createdEntry_ = outcome.historyEntry;
+  createdAccount_ = control(myAccount).text;
+  enableSendToBank();
+}
+
+void ExportModel::enableSendToBank() {
+  const std::string& account = control(myAccount).text;
+  at(sendToBank).enabled = !createdEntry_.empty() && createdAccount_ == account &&
+                           services_.settings != nullptr &&
+                           getBankConnection(*services_.settings, toCore(account)).has_value();
+}
+
+void ExportModel::bankConnection_Click() {
+  bankConnection_ = std::make_unique<BankConnectionModel>(services_, control(myAccount).text,
+                                                          [this] { enableSendToBank(); });
+  if (observer_ != nullptr) observer_->bankConnectionOpened();
+}
+
+void ExportModel::sendToBank_Click() {
+  if (!control(sendToBank).enabled || services_.programs == nullptr) return;
+  std::string problem;
+  const std::optional<HistoryEntry> entry =
+      readHistoryEntry(services_.historyFolder, createdEntry_, problem);
+  const std::optional<BankConnection> connection =
+      getBankConnection(*services_.settings, toCore(control(myAccount).text));
+  if (!entry || !connection) {
+    showMessage(MessageBoxIcon::Critical,
+                entry ? fromCore(noBankConnectionMessage(toCore(control(myAccount).text)))
+                      : "The file cannot be sent: " + problem + ".");
+    return;
+  }
+  BankConnection target = *connection;
+  target.folder += (target.folder.empty() || target.folder.back() != '/' ? "/" : "") +
+                   remoteFileName(entry->output);
+  ControlTotals totals;
+  totals.issued = {entry->issued.count, entry->issued.cents};
+  totals.voided = {entry->voided.count, entry->voided.cents};
+  const bool again = !entry->sent.empty();
+  std::string question = again ? remoteFileName(entry->output) + " was " + sentText(*entry) +
+                                     " already. Send it again?"
+                               : "Send this file to the bank?";
+  question += "\n\nFile: " + entry->output + "\n" +
+              fromCore(withPlainLineBreaks(controlTotalLines(totals))) + "\n\nTo: " +
+              sftpAddress(target) + "\nHost key: " + connection->hostKeyFingerprint;
+  if (services_.messages == nullptr ||
+      services_.messages->show({MessageBoxIcon::None, fromCore(applicationTitle), question,
+                                MessageBoxButtons::YesNo}) != MessageBoxAnswer::Yes) {
+    return;
+  }
+  BankUpload upload;
+  {
+    BusyScope busy(services_.busy);
+    if (observer_ != nullptr) observer_->refresh();
+    BankUploadOptions options;
+    options.again = again;
+    upload = ppexport::sendToBank(services_.historyFolder, *entry, *connection,
+                                  *services_.programs, services_.clock->now(), options);
+  }
+  showMessage(upload.outcome == BankUploadOutcome::Sent ? MessageBoxIcon::Information
+                                                        : MessageBoxIcon::Critical,
+              fromCore(withPlainLineBreaks(upload.message)));
 }
 
 CreateRequest ExportModel::createRequest() const {

@@ -35,6 +35,7 @@ enum class InputLayout;
 
 namespace ppexport::window {
 
+class BankConnectionModel;
 class CustomFormatModel;
 class HistoryModel;
 
@@ -86,6 +87,8 @@ enum class ExportControl {
   saveSettings,
   Command1,
   myCreate,
+  bankConnection,  // where the account's files are sent
+  sendToBank,      // sends the file the last Create wrote
   statusLine,  // the notices of the run under the form; hidden when there are none
   registerPreview,  // the register file's columns and first checks, under the form while chosen
   count
@@ -123,6 +126,8 @@ class ExportModel {
   CustomFormatModel* editor();
   // The History dialog while it is open; nullptr when it is closed.
   HistoryModel* historyDialog();
+  // The Bank connection dialog while it is open; nullptr when it is closed.
+  BankConnectionModel* bankConnectionDialog();
   // The main window was closed (Close, or its close box).
   bool closed() const { return closed_; }
   // Where the checks come from: QuickBooks, or the register file chosen.
@@ -187,6 +192,11 @@ class ExportModel {
   void useRegisterFile(const std::string& path);
   // The file chosen in the file dialog; nothing when cancelled or failed (which it says).
   std::optional<std::string> askForFile(const FileDialogSettings& dialog);
+  void bankConnection_Click();
+  void sendToBank_Click();
+  // Send to bank works once a Create recorded a file of the account shown, which has a bank
+  // connection.
+  void enableSendToBank();
 
   AccountSettings accountSettingsFromControls() const;
   CreateRequest createRequest() const;
@@ -198,6 +208,9 @@ class ExportModel {
   std::unique_ptr<CustomFormatModel> editor_;
   std::unique_ptr<HistoryModel> history_;
   std::unique_ptr<RegisterFileConnection> register_;  // the register file chosen, if any
+  std::unique_ptr<BankConnectionModel> bankConnection_;
+  std::string createdEntry_;    // the history entry of the last Create's file
+  std::string createdAccount_;  // its account, as the account box showed it
   bool closed_ = false;
   bool accountListMissing_ = false;  // QuickBooks gave no account list and the user cancelled
   // How far the controls under the bank list stand below their design places: one row while the

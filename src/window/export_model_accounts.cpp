@@ -78,6 +78,7 @@ void ExportModel::getUserSettings() {
     setText(fromDate, fromCore(saved.fromDate));
     setText(toDate, fromCore(saved.toDate));
   }
+  enableSendToBank();
 }
 
 AccountSettings ExportModel::accountSettingsFromControls() const {

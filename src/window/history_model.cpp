@@ -8,6 +8,7 @@
 #include "history/recorded_file.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
+#include "transfer/bank_upload.h"
 #include "window/window_text.h"
 
 namespace ppexport::window {
@@ -24,6 +25,14 @@ std::string twoDigits(int value) {
          static_cast<char>('0' + value % 10);
 }
 
+// "Not sent", or when and where the file was last sent to the bank.
+std::string sentToBankText(const HistoryEntry& entry) {
+  std::string text = sentText(entry);
+  if (text.rfind("sent ", 0) == 0) return text.substr(5);
+  if (text == "not sent") return "Not sent";
+  return text;
+}
+
 std::vector<std::string> entryRow(const HistoryEntry& entry) {
   return {shownDate(entry.created.date) + " " + twoDigits(entry.created.hour) + ":" +
               twoDigits(entry.created.minute),
@@ -33,7 +42,8 @@ std::vector<std::string> entryRow(const HistoryEntry& entry) {
           std::to_string(entry.issued.count),
           centsText(entry.issued.cents),
           std::to_string(entry.voided.count),
-          centsText(entry.voided.cents)};
+          centsText(entry.voided.cents),
+          sentToBankText(entry)};
 }
 
 std::vector<std::string> checkRow(const SentCheck& check) {
@@ -63,6 +73,8 @@ bool before(const HistoryEntry& a, const HistoryEntry& b, int column) {
       return a.voided.count < b.voided.count;
     case 7:
       return a.voided.cents < b.voided.cents;
+    case 8:
+      return sentToBankText(a) < sentToBankText(b);
     default:
       return created(a) < created(b);
   }
@@ -105,7 +117,7 @@ const std::vector<ListColumn>& HistoryModel::entryColumns() {
   static const std::vector<ListColumn> columns{
       {"Sent", 1500, false},  {"Bank format", 2250, false}, {"File", 2550, false},
       {"Checks", 720, true},  {"Issued", 720, true},        {"Issued total", 1140, true},
-      {"Voided", 720, true},  {"Voided total", 1140, true}};
+      {"Voided", 720, true},  {"Voided total", 1140, true}, {"To the bank", 2700, false}};
   return columns;
 }
 

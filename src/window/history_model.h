@@ -32,10 +32,11 @@ class HistoryModel {
   HistoryModel(const WindowServices& services, const std::string& account);
 
   const std::string& caption() const { return caption_; }
-  // Sent, Bank format, File, Checks, Issued, Issued total, Voided, Voided total.
+  // Sent, Bank format, File, Checks, Issued, Issued total, Voided, Voided total, To the bank
+  // (when and where the file was last sent to the bank's server, or "Not sent").
   static const std::vector<ListColumn>& entryColumns();
   // One row per file, newest first until sorted otherwise: "12/5/2026 19:05", "Generic Bank
-  // Format", "/path/pp.txt", "3", "2", "1234.50", "1", "50.00".
+  // Format", "/path/pp.txt", "3", "2", "1234.50", "1", "50.00", "Not sent".
   const std::vector<std::vector<std::string>>& entryRows() const { return entryRows_; }
   int selected() const { return selected_; }
   // Check, Date, Amount, Status, Payee.

@@ -41,6 +41,7 @@ WindowServices ProgramServices::windowServices() const {
   services.registerFile = registerFile_;
   const HistoryLocation history = historyLocation("");
   services.historyFolder = history.folder;
+  services.programs = &programs_;
   if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
   // On Windows a company file plays QuickBooks only when named; the window says so all the same.
   // A window started on a register file shows no sample company's checks.

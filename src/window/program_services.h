@@ -15,6 +15,7 @@
 #include "create/clock.h"
 #include "quickbooks/connection_choice.h"
 #include "settings/open_settings_store.h"
+#include "transfer/programs.h"
 #include "window/window_services.h"
 
 namespace ppexport::window {
@@ -35,7 +36,8 @@ class ProgramServices {
   // the registry holds the settings. "" when it can.
   const std::string& error() const { return error_; }
 
-  // The store, clock, QuickBooks, report folder, program folder, version and notices; the
+  // The store, clock, QuickBooks, report folder, program folder, version, notices and the
+  // OpenSSH programs; the
   // dialogs, the busy pointer and the document viewer are the view's to add.
   WindowServices windowServices() const;
 
@@ -45,6 +47,7 @@ class ProgramServices {
   std::unique_ptr<Clock> clock_;
   std::optional<QuickBooksChoice> quickBooks_;
   std::string registerFile_;
+  mutable SystemPrograms programs_;
 };
 
 }  // namespace ppexport::window

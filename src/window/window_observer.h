@@ -32,6 +32,9 @@ class WindowObserver {
   // The History dialog opened: show it modal over the main window, its model in
   // ExportModel::historyDialog(); once it closes, nothing more is asked of the view.
   virtual void historyOpened() {}
+  // The Bank connection dialog opened: show it modal over the main window, its model in
+  // ExportModel::bankConnectionDialog(); once it closes, nothing more is asked of the view.
+  virtual void bankConnectionOpened() {}
   // The main window closed (Close, its close box). The program ends once the editor is closed
   // too.
   virtual void mainWindowClosed() {}

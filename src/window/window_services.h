@@ -17,6 +17,10 @@
 #include "quickbooks/connection.h"
 #include "settings/settings_store.h"
 
+namespace ppexport {
+class Programs;
+}
+
 namespace ppexport::window {
 
 // The icon of a message box. Stop and Critical look the same on most systems.
@@ -112,6 +116,7 @@ struct WindowServices {
   std::string historyFolder;  // UTF-8: the sent-file history; "" when none is kept
   std::string version;        // the program's version, "major.minor.revision"
   std::string registerFile;   // UTF-8: a register file the window starts with; "" QuickBooks
+  Programs* programs = nullptr;  // the OpenSSH client programs that send files to the bank
   // What the status line tells the user for the whole run (UTF-8): that the sample company is in
   // use, or that the settings cannot be kept. None: the window has no status line.
   std::vector<std::string> notices;

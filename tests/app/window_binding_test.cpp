@@ -87,7 +87,7 @@ void WindowBindingTest::widgetsShowTheModel() {
   app::ExportWindow& window = fixture.startWindow();
   QCOMPARE(window.objectName(), u"export"_s);
   QCOMPARE(window.windowTitle(), u"Positive Pay Export - 1.00"_s);
-  QCOMPARE(window.size(), QSize(495, 517));
+  QCOMPARE(window.size(), QSize(495, 541));
   expectShowsModel(&window, window.model().controls());
   QCOMPARE(fixture.widget("autoDateRangeDays")->parentWidget(), fixture.widget("Frame1"));
   QCOMPARE(fixture.widget<QCheckBox>("createReviewFile")->checkState(), Qt::PartiallyChecked);
@@ -100,7 +100,7 @@ void WindowBindingTest::widgetsShowTheModel() {
   const int sunTrust = banks->findText(u"SunTrust"_s);
   banks->setCurrentIndex(sunTrust);
   emit banks->activated(sunTrust);
-  QCOMPARE(window.size(), QSize(495, 537));
+  QCOMPARE(window.size(), QSize(495, 561));
   expectShowsModel(&window, window.model().controls());
 }
 

@@ -59,19 +59,20 @@ TEST(HistoryCommand, listsShowsAndFindsWhatWasSent) {
   } cases[] = {
       {{"history", "list"},
        second + "  2026-12-02 09:30:05  (no account)  Generic Bank Format  1 check record  issued 1, "
-                "total 0.99  voided 0, total 0.00  " + history.file + "\n" +
+                "total 0.99  voided 0, total 0.00  " + history.file + "  not sent\n" +
            first + "  2026-12-01 09:30:05  Checking  Regions Bank  2 check records  issued 1, "
-                   "total 1234.50  voided 1, total 50.00  " + history.file + "\n"},
+                   "total 1234.50  voided 1, total 50.00  " + history.file + "  not sent\n"},
       {{"history", "list", "--account", "Checking", "--bank", "Regions Bank"},
        first + "  2026-12-01 09:30:05  Checking  Regions Bank  2 check records  issued 1, "
-               "total 1234.50  voided 1, total 50.00  " + history.file + "\n"},
+               "total 1234.50  voided 1, total 50.00  " + history.file + "  not sent\n"},
       {{"history", "list", "--bank", "HSBC"}, ""},
       {{"history", "show", first},
-       "Entry: " + first + "\nSent: 2026-12-01 09:30:05\nAccount: Checking\n"
+       "Entry: " + first + "\nCreated: 2026-12-01 09:30:05\nAccount: Checking\n"
        "Bank format: Regions Bank\nFile: " + history.file + "\nBank ID: \nAccount ID: \n"
        "Remote ID: \nBatch ID: \nBank code: \nCheck records: 2\n"
        "Issued checks: 1, total 1234.50\nVoided checks: 1, total 50.00\n"
-       "SHA-256: 5b2b7d635c0669f017a00adc4ea25a44942b6be77cb2d72653754a57a50bccf2\n\n"
+       "SHA-256: 5b2b7d635c0669f017a00adc4ea25a44942b6be77cb2d72653754a57a50bccf2\n"
+       "Sent to the bank: not sent\n\n"
        "1001  11/28/2026  1234.50  issued  ACME Supply\n"
        "1002    50.00  void  Caf\xC3\xA9 Nord\n"},
       {{"history", "find", "1001"},
@@ -162,9 +163,9 @@ TEST(HistoryCommand, convertRecordsItsFilesAndLeavesOutWhatWasSent) {
       runPpexport({"--history", temp.file("history"), "history", "list", "--account", "Checking"});
   EXPECT_EQ(listed.out,
             "20261205-190500-0002  2026-12-05 19:05:00  Checking  Regions Bank  0 check records  "
-            "issued 0, total 0.00  voided 0, total 0.00  " + output + "\n"
+            "issued 0, total 0.00  voided 0, total 0.00  " + output + "  not sent\n"
             "20261205-190500-0001  2026-12-05 19:05:00  Checking  Regions Bank  6 check records  "
-            "issued 4, total 6945.62  voided 2, total 780.00  " + output + "\n");
+            "issued 4, total 6945.62  voided 2, total 780.00  " + output + "  not sent\n");
   const testing::ProgramRun check =
       runPpexport({"--history", temp.file("history"), "history", "check", "20261205-190500-0001"});
   EXPECT_EQ(check.exitStatus, 0) << check.out;

@@ -57,7 +57,7 @@ HANDLE inheritableFile(const std::string& path) {
 
 }  // namespace
 
-ProgramRun runPpexport(const std::vector<std::string>& arguments) {
+ProgramRun runPpexport(const std::vector<std::string>& arguments, const std::string&) {
   keepHistoryInTheTestRun();
   TempFolder folder;
   const std::string outFile = folder.file("out.txt");
@@ -95,11 +95,13 @@ ProgramRun runPpexport(const std::vector<std::string>& arguments) {
 
 #else
 
-ProgramRun runPpexport(const std::vector<std::string>& arguments) {
+ProgramRun runPpexport(const std::vector<std::string>& arguments, const std::string& input) {
   keepHistoryInTheTestRun();
   TempFolder folder;
   const std::string outFile = folder.file("out.txt");
   const std::string errFile = folder.file("err.txt");
+  const std::string inFile = folder.file("in.txt");
+  writeBytes(inFile, input);
   std::vector<std::string> words{PPEXPORT_BINARY};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
@@ -108,6 +110,7 @@ ProgramRun runPpexport(const std::vector<std::string>& arguments) {
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, inFile.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0600);
   posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,

@@ -12,7 +12,8 @@ struct ProgramRun {
   std::string err;      // standard error
 };
 
-// Runs the built `ppexport` with arguments, passed as they are (no shell), and waits for it.
-ProgramRun runPpexport(const std::vector<std::string>& arguments);
+// Runs the built `ppexport` with arguments, passed as they are (no shell), and waits for it; input
+// is its standard input (where a question is answered; on Windows the test's own).
+ProgramRun runPpexport(const std::vector<std::string>& arguments, const std::string& input = {});
 
 }  // namespace ppexport::testing

@@ -135,10 +135,10 @@ TEST_F(HistoryDialogTest, ListsTheSentFilesAndSavesACopyOfTheChosenOne) {
       HWND entries = dialog.control(HistoryControl::entries);
       EXPECT_EQ(headings(entries),
                 "Sent|Bank format|File|Checks (right)|Issued (right)|Issued total (right)|"
-                "Voided (right)|Voided total (right)");
+                "Voided (right)|Voided total (right)|To the bank");
       EXPECT_EQ(headings(dialog.control(HistoryControl::checks)),
                 "Check|Date|Amount (right)|Status|Payee");
-      const auto files = rows(entries, 8);
+      const auto files = rows(entries, 9);
       ASSERT_EQ(files.size(), 2U);
       EXPECT_EQ(files, model.entryRows());
       // Newest first.

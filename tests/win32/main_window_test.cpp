@@ -58,7 +58,7 @@ TEST_F(WindowTest, DesignPlacesAndFontFollowTheDpi) {
   const RECT account = placeInWindow(control(myAccount));
   const RECT from = placeInWindow(control(fromDate));  // in the frame at 360, 1800
   const std::pair<LONG, int> places[] = {
-      {client.right, 7425},  {client.bottom, 7755},   {account.left, 1200},
+      {client.right, 7425},  {client.bottom, 8115},   {account.left, 1200},
       {account.top, 1200},   {account.right, 6930},   {from.left, 360 + 840},
       {from.top, 1800 + 840}};
   for (const auto& [pixels, twips] : places) EXPECT_EQ(pixels, MulDiv(twips, dpi, 1440)) << twips;
@@ -142,8 +142,8 @@ TEST_F(WindowTest, KeyboardMovesInTheDesignOrderAndEnterCreates) {
   const ExportControl order[] = {autoDateRange, autoDateRangeDays, fromDate, toDate, bankList,
                                  editFormat, remoteID, accountID, fileName, Select,
                                  createReviewFile, newOnly, history, openDoc, saveSettings,
-                                 Command1, myCreate, checksFromQuickBooks, checksFromRegister,
-                                 myAccount};
+                                 Command1, myCreate, bankConnection, checksFromQuickBooks,
+                                 checksFromRegister, myAccount};
   HWND current = control(myAccount);
   for (const ExportControl next : order) {
     current = GetNextDlgTabItem(main(), current, FALSE);

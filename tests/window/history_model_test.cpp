@@ -41,7 +41,7 @@ TEST(HistoryModel, listsTheAccountsFilesShowsTheirChecksAndSavesACopy) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->caption(), "History - Checking");
   using Row = std::vector<std::string>;
-  const Row line = {"Regions Bank", "/books/pp.txt", "2", "1", "1234.50", "1", "50.00"};
+  const Row line = {"Regions Bank", "/books/pp.txt", "2", "1", "1234.50", "1", "50.00", "Not sent"};
   auto row = [&line](const std::string& sent) {
     Row whole{sent};
     whole.insert(whole.end(), line.begin(), line.end());

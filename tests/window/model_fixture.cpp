@@ -37,6 +37,7 @@ window::WindowServices ModelFixture::services() {
   services.notices = notices;
   services.registerFile = registerFile;
   services.historyFolder = folder.file("history");
+  services.programs = programs;
   return services;
 }
 

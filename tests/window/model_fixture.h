@@ -11,6 +11,7 @@
 #include "support/fake_quickbooks.h"
 #include "support/scoped_variable.h"
 #include "support/temp_folder.h"
+#include "transfer/programs.h"
 #include "window/custom_format_model.h"
 #include "window/export_model.h"
 
@@ -87,7 +88,9 @@ class RecordingObserver final : public window::WindowObserver {
   void editorClosed() override { ++editorClosings; }
   void mainWindowClosed() override { ++mainWindowClosings; }
   void historyOpened() override { ++historyOpenings; }
+  void bankConnectionOpened() override { ++bankConnectionOpenings; }
   int historyOpenings = 0;
+  int bankConnectionOpenings = 0;
   std::vector<std::pair<window::ExportControl, bool>> focused;
   int editorOpenings = 0;
   int editorClosings = 0;
@@ -115,6 +118,7 @@ struct ModelFixture {
   CountingBusyPointer busy;
   RecordingViewer documents;
   RecordingObserver observer;
+  Programs* programs = nullptr;  // the OpenSSH programs, where a test sends files
   std::unique_ptr<window::ExportModel> model;
   std::string version = "1.0.0";
   std::vector<std::string> notices;  // for the status line
