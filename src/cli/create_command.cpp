@@ -82,6 +82,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   saved.bankID = givenOr(options.identifiers.bankId, stored.bankID);
   saved.accountID = givenOr(options.identifiers.accountId, stored.accountID);
   saved.bankCode = givenOr(options.identifiers.bankCode, stored.bankCode);
+  if (!takeBankCode(console, saved.bankList, saved.bankCode)) return badUsage;
   if (options.review) saved.createReviewFile = "1";
   if (options.noReview) saved.createReviewFile = "0";
   if (options.newOnly) saved.newOnly = "1";
@@ -128,6 +129,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   request.createReviewFile = checkBoxState(saved.createReviewFile) == 1;
   request.newOnly = checkBoxState(saved.newOnly) == 1;
   request.accountSettings = saved;
+  request.inputWarnings = unwritableCharacterWarnings(options.identifiers);
   const HistoryLocation history = session.history();
 
   const CreateOutcome outcome =
@@ -135,7 +137,8 @@ int create(const CreateOptions& options, Session& session, Console& console) {
                                          !options.noHistory, history.error});
   switch (outcome.stage) {
     case CreateStage::Done:
-      printFileResult(console, options.json, true, outcome.summary);
+      printFileResult(console, options.json, !outcome.summary.allSentBefore, outcome.summary,
+                      request.fileName);
       return done;
     case CreateStage::Refused:
       console.print(console.err, outcome.message.text);
@@ -145,7 +148,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
       failure.fileName = request.fileName;
       failure.count = outcome.count;
       failure.message = outcome.message.text;
-      printFileResult(console, options.json, false, failure);
+      printFileResult(console, options.json, false, failure, request.fileName);
       return failed;
     }
     case CreateStage::ExportFailed:
@@ -178,7 +181,7 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--all", options->all, "Write every check, also those sent before")
       ->excludes(newOnly);
   command->add_flag("--no-history", options->noHistory, "Do not record the file in the history");
-  command->footer(std::string(createAndConvertHelp));
+  command->footer(createAndConvertHelp(true));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);
   });

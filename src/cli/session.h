@@ -32,8 +32,9 @@ class Session {
   // Prints why an operation of the settings store failed, unless it is the reason the store gave
   // on opening, which was printed then.
   void reportSettingsFailure(const SettingsStore& store);
-  // The folder of the sent-file history: --history, PPEXPORT_HISTORY or the user's own.
-  HistoryLocation history() const { return historyLocation(globals_->history); }
+  // The folder of the sent-file history: --history, PPEXPORT_HISTORY or the user's own; none,
+  // with the reason, when that names a file that is not a folder.
+  HistoryLocation history() const;
 
  private:
   const GlobalOptions* globals_;

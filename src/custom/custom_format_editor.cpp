@@ -75,6 +75,17 @@ EditorMessage storeFailureMessage(std::string_view action, SettingsStore& store)
 SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format) {
   SaveResult result;
   validateDateFormat(format);
+  // The bank list names a format by this prefix and the name: a name with the prefix in it would
+  // read as another entry, and every key stored under it would be taken apart wrongly.
+  const std::string_view trimmed = trimSpaces(format.name);
+  if (trimmed.empty()) {
+    result.message.text = noNameMessage;
+    return result;
+  }
+  if (upperCase(trimmed.substr(0, 14)) == "CUSTOM FORMAT:") {
+    result.message.text = prefixedNameMessage;
+    return result;
+  }
   if (!anyField(format)) {
     result.message.text = noFieldMessage;
     return result;

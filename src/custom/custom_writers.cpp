@@ -75,7 +75,7 @@ WriterResult writeCustomCsv(const WriterInputs& inputs) {
           line.date(check.checkDate(), datePattern);
           break;
         case CustomField::CheckNumber:
-          line.field(check.checkNumber());
+          line.field(check.number());
           break;
         case CustomField::Payee:
           line.field(without(check.payee(), ','));
@@ -142,12 +142,12 @@ WriterResult writeCustomFixed(const WriterInputs& inputs) {
         case CustomField::Amount:
           record.amount(check.amountInCents(), length);
           break;
-        // The reverse of the comma-separated mode: the marker stands on issued checks.
+        // As in the comma-separated mode: the marker stands on voided checks.
         case CustomField::IsVoid:
           if (check.status() == CheckStatus::Issue) {
-            record.spaceFilled(format.voidValue, length);
-          } else {
             record.spaces(length);
+          } else {
+            record.spaceFilled(format.voidValue, length);
           }
           break;
         case CustomField::Type:
