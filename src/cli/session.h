@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "cli/commands.h"
-#include "create/clock.h"
 #include "history/history_folder.h"
 #include "quickbooks/connection_choice.h"
 #include "settings/open_settings_store.h"
+#include "text/clock.h"
 
 namespace ppexport::cli {
 

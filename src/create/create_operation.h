@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "create/clock.h"
 #include "create/result_summary.h"
 #include "quickbooks/connection.h"
 #include "settings/account_settings.h"
 #include "settings/settings_store.h"
+#include "text/clock.h"
 
 namespace ppexport {
 
