@@ -457,6 +457,9 @@ TEST(SentBefore, aCheckWasSentWithTheSameNumberVoidFlagAndAmountForTheAccountAnd
                                        sampleEntry(earlier, "Checking", "Regions Bank")};
   entries[1].checks = {{"2001", Date{2026, 11, 1}, 100, "P", false}};
   entries[2].checks = {{"3001", Date{2026, 11, 1}, 100, "P", false}};
+  // Sent as issued, then voided with the same amount: both sendings count.
+  entries[0].checks.push_back({"1003", Date{2026, 11, 1}, 700, "P", false});
+  entries[0].checks.push_back({"1003", Date{2026, 11, 1}, 700, "P", true});
   const SentBefore sent(entries, "Checking", "Generic Bank Format");
   const struct {
     std::string_view number;
@@ -468,6 +471,8 @@ TEST(SentBefore, aCheckWasSentWithTheSameNumberVoidFlagAndAmountForTheAccountAnd
       {"1001", false, 123451, false},  // the amount changed: sent again
       {"1001", true, 123450, false},   // voided after it was sent as issued: new
       {"1002", true, 5000, true},
+      {"1003", false, 700, true},
+      {"1003", true, 700, true},
       {"01001", false, 123450, false},  // the check number is compared as text
       {"2001", false, 100, false},      // another account
       {"3001", false, 100, false},      // another bank format
