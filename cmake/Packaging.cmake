@@ -5,7 +5,7 @@
 
 # The name the user sees in the Start menu, the desktop's application menu and the list of
 # installed programs: the caption of the main window.
-set(PPEXPORT_DISPLAY_NAME "Reruzur UderuridEve rozi Dozedud")
+set(PPEXPORT_DISPLAY_NAME "Positive Pay Export")
 # The date of the release of this project version.
 set(PPEXPORT_RELEASE_DATE "2026-12-07")
 set(PPEXPORT_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)

@@ -15,7 +15,7 @@ cli="$build/ppexport.exe"
 export WINEPREFIX="$PWD/$build/wine-pictures" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
 server="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
-settingsKey='HKCU\Software\VB and VBA Program Settings\Darodid IzezozezIzo Vizozav'
+settingsKey='HKCU\Software\ppexport'
 trap '"$server" -k >/dev/null 2>&1 || true' EXIT
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -64,7 +64,7 @@ press() {  # X window, clientHeight, left, top, width, height
 shoot() {  # picture of the main window, [editor|history, its picture]
   PPEXPORT_COMPANY=data/sample-company.json "$wine" "$gui" --now 2026-03-15 &
   local program=$! main opened
-  main="$(window "Reruzur UderuridEve rozi Dozedud")"
+  main="$(window "Positive Pay Export")"
   sleep 1
   import -window "$main" "$out/$1"
   case "${2:-}" in

@@ -64,6 +64,7 @@ Section "Install"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${DISPLAY_NAME}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "ppexport"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "${DISPLAY_ICON}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -77,7 +78,7 @@ Section "Install"
 SectionEnd
 
 ; Removes what the installer put there and nothing else: the settings under
-; HKCU\Software\VB and VBA Program Settings stay for a later install, and the folder stays while
+; HKCU\Software\ppexport and the history stay for a later install, and the folder stays while
 ; it holds files of the user's.
 Section "Uninstall"
   SetShellVarContext current

@@ -32,7 +32,7 @@ constexpr std::array<std::string_view, 14> wellsFargoAsciiCodes{
     "0014 - MD",
     "0020 - CT",
     "0028 - TX, TN, AL, MS",
-    "0042 - MTZ (Mountian)",
+    "0042 - MTZ (Mountain)",
     "0044 - PTZ (Pacific)",
     "0049 - DE",
     "0052 - DC",

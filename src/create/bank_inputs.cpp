@@ -45,7 +45,7 @@ constexpr std::array<Row, 35> rows{{
       "* Value provided to you by TD Bank", InputLayout::Standard}},
     {"TD Bank Canada CFP - 80 Byte",
      {{true, "CFP Acct Name", true}, {true, "CDA Acct #[7]", true},
-      {true, "Branch Tansit #[5]", true}, {true, "CFP Acct #[5]", true}, false, "",
+      {true, "Branch Transit #[5]", true}, {true, "CFP Acct #[5]", true}, false, "",
       "* Values provided to you by TD Bank Canada. Number lengths are shown in [brackets].",
       InputLayout::TdBankCanada}},
     {"Wells Fargo ARP - Inbound Enhanced Standard",

@@ -11,6 +11,7 @@
 #include "quickbooks/report_export.h"
 #include "quickbooks/report_folder_lock.h"
 #include "quickbooks/report_table.h"
+#include "settings/account_settings.h"
 #include "settings/environment.h"
 
 namespace ppexport {
@@ -21,8 +22,8 @@ Message refusal(std::string_view text) { return Message{std::string(text), Messa
 // The choices checked in order; the first that fails gives its message.
 std::optional<Message> checkChoices(const CreateRequest& request) {
   const std::string& bank = request.bankListText;
-  if (request.bankListIndex == -1 || bank == "<choose an bank>" || bank.empty() ||
-      bank == "<pick a bank for this account>") {
+  if (request.bankListIndex == -1 || bank == noBankChosen || bank == noBankChosenMisspelt ||
+      bank.empty() || bank == "<pick a bank for this account>") {
     return refusal(pickBankMessage);
   }
   const std::string& account = request.accountText;

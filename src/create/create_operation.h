@@ -89,11 +89,11 @@ inline constexpr std::string_view pickAccountMessage =
 inline constexpr std::string_view enterFileNameMessage =
     "Please enter a valid output file name. Then try again.";
 inline constexpr std::string_view validDatesMessage =
-    "Please pick a valid bank account, enter valid from/to dates, anmd enter a valid export "
+    "Please pick a valid bank account, enter valid from/to dates, and enter a valid export "
     "filename. Then try again.";
 inline constexpr std::string_view pickBankCodeMessage =
     "Please pick a bank code from the list. Then try again.";
 inline constexpr std::string_view exportFailedMessage =
-    "An error occoured when creating the export file:";
+    "An error occurred when creating the export file:";
 
 }  // namespace ppexport

@@ -7,7 +7,7 @@
 
 namespace ppexport {
 
-inline constexpr std::string_view applicationTitle = "Darodid IzezozezIzo Vizozav";
+inline constexpr std::string_view applicationTitle = "Positive Pay Export";
 inline constexpr std::string_view lineBreak = "\r\n";
 
 // "Created <file> with <count> check record(s)."

@@ -46,7 +46,7 @@ HistoryLocation historyLocation(std::string_view explicitFolder) {
 #ifdef _WIN32
   const std::string local = environmentValue("LOCALAPPDATA");
   if (local.empty()) return {{}, "No history can be kept: LOCALAPPDATA is not set"};
-  return {pathInFolder(pathInFolder(local, "Darodid IzezozezIzo Vizozav"), "History"), {}};
+  return {pathInFolder(pathInFolder(local, "ppexport"), "History"), {}};
 #else
   // The XDG rule: a relative XDG_DATA_HOME is ignored.
   std::string data = environmentValue("XDG_DATA_HOME");

@@ -20,7 +20,7 @@ struct HistoryLocation {
 };
 
 // explicitFolder (--history) when given, else PPEXPORT_HISTORY, else the user's own: on Windows
-// %LOCALAPPDATA%\Darodid IzezozezIzo Vizozav\History, elsewhere $XDG_DATA_HOME/ppexport/history
+// %LOCALAPPDATA%\ppexport\History, elsewhere $XDG_DATA_HOME/ppexport/history
 // (~/.local/share/ppexport/history by default).
 HistoryLocation historyLocation(std::string_view explicitFolder);
 

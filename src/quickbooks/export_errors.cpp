@@ -20,7 +20,7 @@ std::string createInterfaceErrorText(std::int64_t number, std::string_view descr
 
 std::string findRunningCopyErrorText(std::int64_t number, std::string_view description) {
   return "An error occurred while attempting to find a running copy of QuickBooks." +
-         std::string(lineEnd) + "If Quickbooks is not running, please start QuickBooks." +
+         std::string(lineEnd) + "If QuickBooks is not running, please start QuickBooks." +
          std::string(lineEnd) + std::string(lineEnd) + errorLine(number, description);
 }
 
@@ -40,7 +40,7 @@ std::string exportingErrorText(std::int64_t number, std::string_view description
 }
 
 std::string accountListErrorMessage(std::string_view exportResult) {
-  return "An error occoured when trying to get the account list from QuickBooks:" +
+  return "An error occurred when trying to get the account list from QuickBooks:" +
          std::string(lineEnd) + std::string(lineEnd) + std::string(exportResult);
 }
 

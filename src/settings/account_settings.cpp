@@ -72,6 +72,7 @@ AccountSettings getAccountSettings(SettingsStore& store, std::string_view accoun
   AccountSettings values;
   values.account = std::string(account);
   values.bankList = read("bankList", noBankChosen);
+  if (values.bankList == noBankChosenMisspelt) values.bankList = noBankChosen;
   values.fromDate = read("fromDate", todayText);
   values.toDate = read("toDate", todayText);
   values.fileName = read("fileName", "");
@@ -83,6 +84,8 @@ AccountSettings getAccountSettings(SettingsStore& store, std::string_view accoun
   values.bankID = read("bankID", "");
   values.accountID = read("accountID", "");
   values.bankCode = read("bankCode", noBankCodeChosen);
+  // The list entry was once misspelt; the code the bank reads, its first four digits, is the same.
+  if (values.bankCode == "0042 - MTZ (Mountian)") values.bankCode = "0042 - MTZ (Mountain)";
   values.createReviewFile = read("createReviewFile", "0");
   values.newOnly = read("newOnly", "0");
   return values;

@@ -35,7 +35,9 @@ struct AccountSettings {
 // The fixed key names and the defaults of an empty store.
 inline constexpr std::string_view lastAccountKey = "myAccount";
 inline constexpr std::string_view noAccountChosen = "<choose an account>";
-inline constexpr std::string_view noBankChosen = "<choose an bank>";
+inline constexpr std::string_view noBankChosen = "<choose a bank>";
+// Earlier versions stored the bank list's placeholder misspelt; it still means no bank chosen.
+inline constexpr std::string_view noBankChosenMisspelt = "<choose an bank>";
 inline constexpr std::string_view noBankCodeChosen = "<pick a bank code>";
 inline constexpr std::string_view defaultAutoDateRangeDays = "90";
 

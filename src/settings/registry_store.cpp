@@ -12,7 +12,7 @@ namespace {
 
 constexpr UINT windows1252 = 1252;
 constexpr DWORD counterWaitMilliseconds = 10000;
-constexpr const wchar_t* counterMutexName = L"Local\\Darodid IzezozezIzo Vizozav settings counter";
+constexpr const wchar_t* counterMutexName = L"Local\\ppexport settings counter";
 
 std::wstring toWide(std::string_view bytes) {
   if (bytes.empty()) return {};

@@ -1,7 +1,5 @@
 #pragma once
-// The settings store on Windows: string values under
-// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Darodid IzezozezIzo Vizozav\Prefs, where
-// earlier Windows versions of the tool kept them, so that their settings are found again.
+// The settings store on Windows: string values under HKEY_CURRENT_USER\Software\ppexport\Prefs.
 //
 // The program's Windows-1252 bytes are stored as Unicode registry strings. The registry itself
 // matches value names case-insensitively and keeps the case they were created with. Enumeration
@@ -15,8 +13,7 @@
 namespace ppexport {
 
 // The registry key of the settings, below HKEY_CURRENT_USER.
-inline constexpr const wchar_t* registrySettingsKey =
-    L"Software\\VB and VBA Program Settings\\Darodid IzezozezIzo Vizozav\\Prefs";
+inline constexpr const wchar_t* registrySettingsKey = L"Software\\ppexport\\Prefs";
 
 class RegistrySettingsStore final : public SettingsStore {
  public:

@@ -21,7 +21,7 @@ namespace ppexport::window {
 namespace {
 using enum ExportControl;
 
-constexpr std::string_view designCaption = "Reruzur UderuridEve rozi Dozedud";
+constexpr std::string_view designCaption = "Positive Pay Export";
 constexpr std::string_view noBankForAccount = "<pick a bank for this account>";
 constexpr int clientWidth = 7425;
 constexpr int clientHeight = 7755;
@@ -93,7 +93,7 @@ std::vector<Control> designedControls() {
       {openDoc, Button, "openDoc", {1980, 7140, 885, 375}, "Help"},
       {saveSettings, Button, "saveSettings", {3240, 7140, 885, 375}, "Save"},
       {Command1, Button, "Command1", {4200, 7140, 885, 375}, "Close"},
-      {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create ZurududoZer File"},
+      {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create Positive Pay File"},
       {statusLine, StatusLine, "statusLine", {60, clientHeight, clientWidth - 120,
                                               statusLineHeight}},
   };
@@ -215,7 +215,7 @@ void ExportModel::startUp() {
   dlgOpenFile_.title = "Enter a file name";
   dlgOpenFile_.filter = "TXT Files (*.txt)";
   getAccountList();
-  setText(Label5, "Fill out the fields below to create a ZurududoZer file.");
+  setText(Label5, "Fill out the fields below to create a positive pay file.");
   manageBankList();
   getUserSettings();
 }

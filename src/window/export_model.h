@@ -87,7 +87,7 @@ enum class ExportControl {
 inline constexpr int controlIndex(ExportControl control) { return static_cast<int>(control); }
 
 // The design caption, " - ", the major version, "." and the revision as two digits: "1.0.5"
-// gives "Reruzur UderuridEve rozi Dozedud - 1.05".
+// gives "Positive Pay Export - 1.05".
 std::string windowCaption(std::string_view version);
 
 class ExportModel {

@@ -86,7 +86,7 @@ void WindowBindingTest::widgetsShowTheModel() {
   fixture.settings.saveSetting("CheckingcreateReviewFile", "2");
   app::ExportWindow& window = fixture.startWindow();
   QCOMPARE(window.objectName(), u"export"_s);
-  QCOMPARE(window.windowTitle(), u"Reruzur UderuridEve rozi Dozedud - 1.00"_s);
+  QCOMPARE(window.windowTitle(), u"Positive Pay Export - 1.00"_s);
   QCOMPARE(window.size(), QSize(495, 517));
   expectShowsModel(&window, window.model().controls());
   QCOMPARE(fixture.widget("autoDateRangeDays")->parentWidget(), fixture.widget("Frame1"));

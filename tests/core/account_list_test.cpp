@@ -81,9 +81,9 @@ TEST(GetAccountList, closedQuickBooksGivesTheRunningCopyMessage) {
   const AccountList list = getAccountList(connection, temp.path().string());
   EXPECT_TRUE(list.accounts.empty());
   EXPECT_EQ(list.errorMessage,
-            "An error occoured when trying to get the account list from QuickBooks:\r\n\r\n"
+            "An error occurred when trying to get the account list from QuickBooks:\r\n\r\n"
             "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
-            "If Quickbooks is not running, please start QuickBooks.\r\n\r\n"
+            "If QuickBooks is not running, please start QuickBooks.\r\n\r\n"
             "Error: -2147220991 : The company file \"" + company + "\" does not exist\r\n");
   EXPECT_FALSE(std::filesystem::exists(temp.file("checks.txt")));
 }

@@ -56,9 +56,19 @@ TEST(GetAccountSettings, anEmptyStoreGivesTheFirstRunDefaults) {
   MemorySettingsStore store;
   EXPECT_EQ(lastChosenAccount(store), "<choose an account>");
   EXPECT_EQ(textsOf(getAccountSettings(store, "<choose an account>", march5)),
-            (std::vector<std::string>{"<choose an account>", "<choose an bank>", "3/5/2024",
+            (std::vector<std::string>{"<choose an account>", "<choose a bank>", "3/5/2024",
                                       "3/5/2024", "/home/ann/PositivePayExport.txt", "90", "1", "",
                                       "", "", "", "<pick a bank code>", "0", "0"}));
+}
+
+// Texts that earlier versions stored misspelt read as today's list entries.
+TEST(GetAccountSettings, misspeltStoredEntriesReadAsTheListsEntries) {
+  MemorySettingsStore store;
+  store.saveSetting("CheckingbankList", "<choose an bank>");
+  store.saveSetting("CheckingbankCode", "0042 - MTZ (Mountian)");
+  const AccountSettings values = getAccountSettings(store, "Checking", march5);
+  EXPECT_EQ(values.bankList, "<choose a bank>");
+  EXPECT_EQ(values.bankCode, "0042 - MTZ (Mountain)");
 }
 
 // A first Create must find the folder of the default output file.

@@ -28,7 +28,7 @@ TEST(BankCodes, threeFormatsOfferTheirListsAfterThePickEntry) {
   }
   // Wachovia has Tennessee on its own; Wells Fargo ASCII groups it with Texas.
   EXPECT_EQ(bankCodeList("Wachovia")[5], "0006 - TN");
-  EXPECT_EQ(bankCodeList("Wells Fargo ASCII")[9], "0042 - MTZ (Mountian)");
+  EXPECT_EQ(bankCodeList("Wells Fargo ASCII")[9], "0042 - MTZ (Mountain)");
 }
 
 TEST(BankCodes, exactlyTheFormatsWithABankCodeListHaveCodes) {

@@ -143,7 +143,7 @@ TEST(ExportErrorTexts, nameTheStepAndCarryNumberAndDescription) {
             "Error: 429 : ActiveX component can't create object\r\n");
   EXPECT_EQ(findRunningCopyErrorText(-2147220991, "not running"),
             "An error occurred while attempting to find a running copy of QuickBooks.\r\n"
-            "If Quickbooks is not running, please start QuickBooks.\r\n\r\n"
+            "If QuickBooks is not running, please start QuickBooks.\r\n\r\n"
             "Error: -2147220991 : not running\r\n");
   EXPECT_EQ(useConnectionErrorText(438, "Object doesn't support this property or method"),
             "An error occurred while attempting to use the connection to QuickBooks.\r\n\r\n"
@@ -152,7 +152,7 @@ TEST(ExportErrorTexts, nameTheStepAndCarryNumberAndDescription) {
             "An error occurred while QuickBooks was exporting the report.\r\n\r\n"
             "Error: 5 : Access is denied\r\n");
   EXPECT_EQ(accountListErrorMessage("E"),
-            "An error occoured when trying to get the account list from QuickBooks:\r\n\r\nE");
+            "An error occurred when trying to get the account list from QuickBooks:\r\n\r\nE");
 }
 
 }  // namespace

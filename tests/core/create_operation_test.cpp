@@ -169,13 +169,13 @@ TEST(CreateOperation, anExportErrorIsShownAndNoStaleReportIsRead) {
   const std::string stale = fixture.folder.file("checks.txt");
   testing::writeBytes(stale, testing::reportText({{"Document Number"}, {"999"}}));
   fixture.quickBooks.failure = "An error occurred while attempting to find a running copy of "
-                               "QuickBooks.\r\nIf Quickbooks is not running, please start "
+                               "QuickBooks.\r\nIf QuickBooks is not running, please start "
                                "QuickBooks.\r\n\r\nError: 429 : ActiveX component can't create "
                                "object\r\n";
   CreateOutcome outcome = createFile(fixture.request, fixture.services);
   EXPECT_EQ(outcome.stage, CreateStage::ExportFailed);
   EXPECT_EQ(outcome.message.text,
-            "An error occoured when creating the export file:\r\n" + fixture.quickBooks.failure);
+            "An error occurred when creating the export file:\r\n" + fixture.quickBooks.failure);
   EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
   EXPECT_FALSE(std::filesystem::exists(stale));
   EXPECT_FALSE(std::filesystem::exists(fixture.request.fileName));

@@ -235,7 +235,7 @@ TEST(HistoryFolder, isNamedByOptionThenVariableThenThePlatformsPlace) {
 #ifdef _WIN32
   testing::ScopedVariable local("LOCALAPPDATA", "C:\\Users\\Ann\\AppData\\Local");
   EXPECT_EQ(historyLocation("").folder,
-            "C:\\Users\\Ann\\AppData\\Local\\Darodid IzezozezIzo Vizozav\\History");
+            "C:\\Users\\Ann\\AppData\\Local\\ppexport\\History");
 #else
   testing::ScopedVariable home("HOME", "/home/ann");
   {

@@ -26,7 +26,7 @@ const std::vector<std::string> none;
 // After start-up and after each bank format (which the model's tests spell out), every control
 // stands as the model holds it: captions, stars, note, bank-code list and places.
 TEST_F(WindowTest, ControlsShowTheModelAfterStartUpAndEachBankFormat) {
-  EXPECT_EQ(text(main()), "Reruzur UderuridEve rozi Dozedud - 1.05");
+  EXPECT_EQ(text(main()), "Positive Pay Export - 1.05");
   EXPECT_EQ(entries(control(myAccount)),
             (std::vector<std::string>{"Checking", "Payroll Account", "Savings", "Petty Cash"}));
   EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()), none);

@@ -88,7 +88,7 @@ class RecordingObserver final : public window::WindowObserver {
 std::string describedControls(const std::vector<window::Control>& controls);
 
 // The title of every message the windows show.
-inline const std::string messageTitle = "Darodid IzezozezIzo Vizozav";
+inline const std::string messageTitle = "Positive Pay Export";
 
 struct ModelFixture {
   TempFolder folder;

@@ -19,7 +19,7 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 trap '"$server" -k >/dev/null 2>&1; rm -rf "$work"' EXIT
 uninstallKey='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ppexport'
-settingsKey='HKCU\Software\VB and VBA Program Settings\Darodid IzezozezIzo Vizozav\Prefs'
+settingsKey='HKCU\Software\ppexport\Prefs'
 passed=0
 failed=0
 
@@ -80,6 +80,7 @@ fi
 values="$(registry_values "$uninstallKey")"
 equal "DisplayName" "$(value_of DisplayName)" "$display_name"
 equal "DisplayVersion" "$(value_of DisplayVersion)" "$version"
+equal "Publisher" "$(value_of Publisher)" "ppexport"
 equal "InstallLocation" "$(value_of InstallLocation)" "$windowsFolder"
 equal "UninstallString" "$(value_of UninstallString)" "\"$windowsFolder\\Uninstall.exe\""
 size="$(value_of EstimatedSize)"

@@ -20,7 +20,7 @@ work="$2/smoke"
 rm -rf "$work"
 mkdir -p "$work/native" "$work/windows"
 company=data/sample-company.json
-settingsKey='HKCU\Software\VB and VBA Program Settings\Darodid IzezozezIzo Vizozav'
+settingsKey='HKCU\Software\ppexport'
 passed=0
 failed=0
 
