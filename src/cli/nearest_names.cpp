@@ -82,7 +82,9 @@ bool takeBankCode(const Console& console, std::string_view bank, std::string& co
                                  ? "ppexport: " + std::string(bank) + " takes a bank code, one of:"
                                  : "ppexport: no bank code '" + code + "' for " +
                                        std::string(bank) + "; one of:");
-  for (std::string_view entry : codes.subspan(1)) console.print(console.err, "  " + std::string(entry));
+  for (std::string_view entry : codes.subspan(1)) {
+    console.print(console.err, "  " + std::string(entry));
+  }
   return false;
 }
 

@@ -29,6 +29,9 @@ bool allDigits(std::string_view text) {
 }
 
 namespace {
+constexpr std::string_view numberCleanedWarning =
+    "the file's delimiter or a quote was removed from the number";
+
 // The rows of each check number, found through an open-addressing table: a file of a million rows
 // costs no allocation per row. Every row gets the index of the first row with its number; the
 // first row of a number gets how many rows carry it.
@@ -121,8 +124,7 @@ std::vector<std::string> checkWarnings(
       warnings.push_back(checkWarning(check.number, "check number is not all digits"));
     }
     if (check.numberCleaned) {
-      warnings.push_back(
-          checkWarning(check.number, "the file's delimiter or a quote was removed from the number"));
+      warnings.push_back(checkWarning(check.number, numberCleanedWarning));
     }
     // At a number's second row, which is the first one that is not its first.
     const std::uint32_t first = occurrences.first[row];

@@ -192,7 +192,7 @@ TEST(CreateOperation, aReportWithoutTheCheckHeadingsIsAnExportErrorAndKeepsTheEa
                            {"1001", "Acme", "12/01/2026", "", "Vendor", "Uncleared", ""}});
   CreateOutcome outcome = createFile(fixture.request, fixture.services);
   EXPECT_EQ(outcome.stage, CreateStage::ExportFailed);
-  EXPECT_EQ(outcome.message.text, "An error occoured when creating the export file:\r\n"
+  EXPECT_EQ(outcome.message.text, "An error occurred when creating the export file:\r\n"
                                   "The check report has no 'Amount' column.");
   EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
   EXPECT_EQ(testing::readBytes(fixture.request.fileName), "earlier");
