@@ -56,7 +56,10 @@ store custom "Custom Format: Payroll Export" "Payroll Export"
 for field in "CustomField1=Check Number" "CustomField2=Date" "CustomField3=Payee" \
     "CustomField4=Amount" "CustomField5=Is Void" "FieldLength1=10" "FieldLength2=8" \
     "FieldLength3=40" "FieldLength4=12" "FieldLength5=1" "isVoidValue=V" "dateFormat=YYYYMMDD" \
-    "OptionCSV=False" "OptionFixed=True"; do
+    "OptionCSV=False" "OptionFixed=True" "CustomField6=Blank" "FieldLength6=9" \
+    "FieldFill6=Zeros" "FormatVersion=2" "HeaderField1=Constant" "HeaderText1=H" \
+    "HeaderField2=Account Number" "HeaderLength2=10" "TrailerField1=Check Count" \
+    "TrailerLength1=6"; do
   store custom "Payroll Export${field%%=*}" "${field#*=}"
 done
 

@@ -108,7 +108,11 @@ settings myAccount=Checking "CheckingbankList=Custom Format: Payroll Export" \
   "Payroll ExportFieldLength1=10" "Payroll ExportFieldLength2=8" "Payroll ExportFieldLength3=40" \
   "Payroll ExportFieldLength4=12" "Payroll ExportFieldLength5=1" "Payroll ExportisVoidValue=V" \
   "Payroll ExportdateFormat=YYYYMMDD" "Payroll ExportOptionCSV=False" \
-  "Payroll ExportOptionFixed=True"
+  "Payroll ExportOptionFixed=True" "Payroll ExportCustomField6=Blank" \
+  "Payroll ExportFieldLength6=9" "Payroll ExportFieldFill6=Zeros" "Payroll ExportFormatVersion=2" \
+  "Payroll ExportHeaderField1=Constant" "Payroll ExportHeaderText1=H" \
+  "Payroll ExportHeaderField2=Account Number" "Payroll ExportHeaderLength2=10" \
+  "Payroll ExportTrailerField1=Check Count" "Payroll ExportTrailerLength1=6"
 shoot windows-main-window-custom-format.png editor windows-custom-format-editor.png
 
 # The History dialog, over the files that two Creates on the sample company recorded.

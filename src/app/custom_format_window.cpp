@@ -46,10 +46,11 @@ CustomFormatWindow::CustomFormatWindow(window::CustomFormatModel& model, ExportW
     updateBothWindows();
   };
   widgets_ = std::make_unique<ControlWidgets>(this, model_.controls(), std::move(events));
-  // The field, length and date boxes are corrected when the user leaves them.
+  // The field, length, text and date boxes are corrected when the user leaves them.
   for (int position = 1; position <= 8; ++position) {
-    for (window::CustomFormatControl id :
-         {window::customField(position), window::fieldLength(position)}) {
+    for (window::CustomFormatControl id : {window::customField(position),
+                                           window::fieldLength(position),
+                                           window::fieldText(position)}) {
       QWidget* box = widgets_->widget(window::controlIndex(id));
       if (auto* list = qobject_cast<QComboBox*>(box)) box = list->lineEdit();
       box->installEventFilter(this);

@@ -7,6 +7,7 @@
 #include "create/bank_inputs.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
+#include "text/amounts.h"
 #include "text/windows1252.h"
 
 namespace ppexport {
@@ -49,20 +50,6 @@ const std::string& typedText(const WriterInputs& inputs, Identifier identifier) 
       break;
   }
   return inputs.accountId;
-}
-
-// Cents as dollars with two decimals, "-" in front of a negative sum, no group separators.
-std::string dollarsFromCents(std::int64_t cents) {
-  const bool negative = cents < 0;
-  const std::uint64_t magnitude =
-      negative ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
-  const std::uint64_t hundredths = magnitude % 100;
-  std::string text = negative ? "-" : "";
-  text += std::to_string(magnitude / 100);
-  text += '.';
-  text += static_cast<char>('0' + hundredths / 10);
-  text += static_cast<char>('0' + hundredths % 10);
-  return text;
 }
 
 void addOnce(std::vector<std::string>& lines, std::string line) {

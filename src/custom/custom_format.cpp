@@ -19,7 +19,62 @@ std::string key(std::string_view name, std::string_view suffix) {
 std::string numbered(std::string_view suffix, std::size_t position) {
   return std::string(suffix) + std::to_string(position);
 }
+
+constexpr std::string_view formatVersionSuffix = "FormatVersion";
+constexpr std::string_view lineFieldsVersion = "2";
+
+// Calls visit(key suffix, value) for every key of customLineKeys after the marker, in its order,
+// with the member of line that the key holds.
+template <class Format, class Visit>
+void forEachLineValue(Format& format, Visit visit) {
+  for (std::size_t i = 0; i < customFieldCount; ++i) {
+    visit(numbered("FieldText", i + 1), format.detailExtras.texts[i]);
+    visit(numbered("FieldFill", i + 1), format.detailExtras.fills[i]);
+    visit(numbered("FieldSide", i + 1), format.detailExtras.sides[i]);
+  }
+  for (auto [prefix, line] : {std::pair{std::string_view("Header"), &format.header},
+                              std::pair{std::string_view("Trailer"), &format.trailer}}) {
+    const std::string start(prefix);
+    for (std::size_t i = 0; i < customFieldCount; ++i) {
+      visit(numbered(start + "Field", i + 1), line->fields[i]);
+      visit(numbered(start + "Length", i + 1), line->lengths[i]);
+      visit(numbered(start + "Text", i + 1), line->texts[i]);
+      visit(numbered(start + "Fill", i + 1), line->fills[i]);
+      visit(numbered(start + "Side", i + 1), line->sides[i]);
+    }
+  }
+}
 }  // namespace
+
+bool CustomLine::empty() const {
+  for (std::size_t i = 0; i < customFieldCount; ++i) {
+    if (!fields[i].empty() || !lengths[i].empty() || !texts[i].empty() || !fills[i].empty() ||
+        !sides[i].empty()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+CustomLine CustomFormat::detail() const {
+  CustomLine line = detailExtras;
+  line.fields = fields;
+  line.lengths = lengths;
+  return line;
+}
+
+bool CustomFormat::usesLineFields() const {
+  if (!header.empty() || !detailExtras.empty() || !trailer.empty()) return true;
+  for (const std::string& field : fields) {
+    if (field == constantFieldName || field == blankFieldName) return true;
+  }
+  return false;
+}
+
+std::vector<std::string_view> lineFieldNames(CustomLineKind line) {
+  if (line == CustomLineKind::Detail) return {detailFieldNames.begin(), detailFieldNames.end()};
+  return {headerTrailerFieldNames.begin(), headerTrailerFieldNames.end()};
+}
 
 std::optional<CustomField> customFieldNamed(std::string_view name) {
   for (std::size_t i = 0; i < customFieldCount; ++i) {
@@ -47,7 +102,31 @@ CustomFormat loadCustomFormat(SettingsStore& store, std::string_view name,
     format.lengths[i] =
         getSetting(store, key(name, numbered("FieldLength", i + 1)), editor ? "" : "0").text;
   }
+  // Only a format saved with header, trailer or constants holds the keys that describe them.
+  format.lineFields = store.readSetting(key(name, formatVersionSuffix)).has_value();
+  if (format.lineFields) {
+    forEachLineValue(format, [&](const std::string& suffix, std::string& value) {
+      value = getSetting(store, key(name, suffix), "").text;
+    });
+  }
   return format;
+}
+
+std::vector<std::string> customLineKeys(std::string_view name) {
+  std::vector<std::string> keys{key(name, formatVersionSuffix)};
+  CustomFormat none;
+  forEachLineValue(none, [&](const std::string& suffix, const std::string&) {
+    keys.push_back(key(name, suffix));
+  });
+  return keys;
+}
+
+std::vector<std::string> customLineValues(const CustomFormat& format) {
+  std::vector<std::string> values{std::string(lineFieldsVersion)};
+  forEachLineValue(format, [&](const std::string&, const std::string& value) {
+    values.push_back(value);
+  });
+  return values;
 }
 
 std::vector<std::string> customFormatKeys(std::string_view name) {

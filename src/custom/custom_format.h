@@ -35,6 +35,47 @@ inline constexpr std::array<std::string_view, 15> customDatePatterns = {
 
 inline constexpr std::string_view defaultDatePattern = "MM/DD/YYYY";
 
+// The fields a detail line offers beside the eight check fields: a constant text of the layout
+// and a run of spaces (an empty value when comma-separated).
+inline constexpr std::string_view constantFieldName = "Constant";
+inline constexpr std::string_view blankFieldName = "Blank";
+inline constexpr std::array<std::string_view, customFieldCount + 2> detailFieldNames = {
+    "Date", "Check Number", "Payee",    "Amount", "Is Void",
+    "Type", "Memo",         "Account Number", "Constant", "Blank"};
+
+// The fields of a header or trailer line, in the order the editor lists them: constants, the
+// identifiers of the main window, the day the file is written, and the count and totals of the
+// check lines ("Issued" totals leave the voids out; a void adds the amount it had before it was
+// voided to the others).
+inline constexpr std::array<std::string_view, 14> headerTrailerFieldNames = {
+    "Constant",     "Blank",       "Account Number",       "Bank ID",
+    "Remote ID",    "Batch ID",    "Bank Code",            "File Date",
+    "Check Count",  "Total Cents", "Total Dollars",        "Issued Total Cents",
+    "Issued Total Dollars",        "Check Number Total"};
+
+// The three lines of a custom format: an optional header line, one detail line per check and an
+// optional trailer line.
+enum class CustomLineKind { Header, Detail, Trailer };
+
+// How a fixed-length field is filled up to its length. Empty texts stand for the field's own
+// default: zeros at the left of numbers (check number, amount, account number, identifiers that
+// are numbers, counts and totals), spaces at the right of texts.
+inline constexpr std::string_view zerosFill = "Zeros";
+inline constexpr std::string_view spacesFill = "Spaces";
+inline constexpr std::string_view leftSide = "Left";
+inline constexpr std::string_view rightSide = "Right";
+
+// One line's fields as the editor's rows show them. For a detail line only fills, sides and
+// texts are kept here; its names and lengths are CustomFormat::fields and ::lengths.
+struct CustomLine {
+  std::array<std::string, customFieldCount> fields;   // a field name, or ""
+  std::array<std::string, customFieldCount> lengths;  // a whole number, or ""
+  std::array<std::string, customFieldCount> texts;    // a Constant's text, a File Date's pattern
+  std::array<std::string, customFieldCount> fills;    // "", "Zeros" or "Spaces"
+  std::array<std::string, customFieldCount> sides;    // "", "Left" or "Right": where the value stands
+  bool empty() const;
+};
+
 // A custom format as the editor shows it: the texts of its boxes and its choice of output.
 struct CustomFormat {
   std::string name;                                   // the name box, as typed
@@ -43,7 +84,22 @@ struct CustomFormat {
   std::string voidValue;                              // the text an "Is Void" field carries
   std::string dateFormat;                             // a date pattern
   bool fixedLength = false;  // fixed-length fields; otherwise comma-separated values
+  // What the header and trailer lines and the detail line's constants, blanks, fills and sides
+  // add. A format stored without them is read exactly as one saved before they existed: its
+  // "Constant" or "Blank" field names are unknown texts, as they were then.
+  CustomLine header;
+  CustomLine detailExtras;  // texts, fills and sides of the detail fields
+  CustomLine trailer;
+  bool lineFields = false;  // stored with the keys above, so "Constant" and "Blank" are fields
+
+  // The detail line whole: names and lengths with their extras.
+  CustomLine detail() const;
+  // True when anything beyond today's eight fields is in use, so Save stores the new keys.
+  bool usesLineFields() const;
 };
+
+// The field names a line offers.
+std::vector<std::string_view> lineFieldNames(CustomLineKind line);
 
 // Which defaults fill in what the store does not hold: the editor proposes "Yes" as the void
 // value and leaves lengths empty, the writers read an absent void value as "" and an absent length
@@ -60,6 +116,13 @@ CustomFormat loadCustomFormat(SettingsStore& store, std::string_view name,
 // The 21 keys of the format named name, in the order Save writes them: the marker, fields 1 to 8,
 // the void value, the date pattern, the comma-separated and fixed-length options, lengths 1 to 8.
 std::vector<std::string> customFormatKeys(std::string_view name);
+
+// The keys beside those 21 that hold the header, the trailer and the detail fields' extras, in
+// the order Save writes them: the marker "FormatVersion", then per detail position its text, fill
+// and side, then per header and per trailer position its field, length, text, fill and side.
+std::vector<std::string> customLineKeys(std::string_view name);
+// The values of those keys for format, in the same order; the marker holds "2".
+std::vector<std::string> customLineValues(const CustomFormat& format);
 
 // The names of the stored custom formats, in the store's order: the value of every key that begins
 // exactly (case as written) with "Custom Format: ". The bank list shows each as that prefix

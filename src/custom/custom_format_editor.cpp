@@ -24,9 +24,20 @@ void validateField(CustomFormat& format, int position) {
   }
 }
 
+void validateLineField(CustomLine& line, int position, std::string_view dateFormat) {
+  if (position < 1 || position > static_cast<int>(customFieldCount)) return;
+  const auto index = static_cast<std::size_t>(position - 1);
+  if (line.fields[index] == "File Date") {
+    const std::string& pattern = line.texts[index];
+    line.lengths[index] = std::to_string(pattern.empty() ? dateFormat.size() : pattern.size());
+  }
+}
+
 void validateDateFormat(CustomFormat& format) {
   for (int position = 1; position <= static_cast<int>(customFieldCount); ++position) {
     validateField(format, position);
+    validateLineField(format.header, position, format.dateFormat);
+    validateLineField(format.trailer, position, format.dateFormat);
   }
 }
 
@@ -51,11 +62,25 @@ bool anyField(const CustomFormat& format) {
   return false;
 }
 
-// A fixed-length file needs a length for every field it has.
-bool everyFieldHasLength(const CustomFormat& format) {
+// A fixed-length file needs a length for every field it has; a constant is as long as its text
+// when it has none.
+bool everyFieldHasLength(const CustomLine& line) {
   for (std::size_t i = 0; i < customFieldCount; ++i) {
-    if (format.fields[i].empty()) continue;
-    if (format.lengths[i].empty() || !regional().isNumeric(format.lengths[i])) return false;
+    if (line.fields[i].empty()) continue;
+    if (line.fields[i] == constantFieldName && line.lengths[i].empty()) continue;
+    if (line.lengths[i].empty() || !regional().isNumeric(line.lengths[i])) return false;
+  }
+  return true;
+}
+
+bool everyFillAndSideOffered(const CustomLine& line) {
+  for (std::size_t i = 0; i < customFieldCount; ++i) {
+    if (!line.fills[i].empty() && line.fills[i] != zerosFill && line.fills[i] != spacesFill) {
+      return false;
+    }
+    if (!line.sides[i].empty() && line.sides[i] != leftSide && line.sides[i] != rightSide) {
+      return false;
+    }
   }
   return true;
 }
@@ -72,26 +97,32 @@ EditorMessage storeFailureMessage(std::string_view action, SettingsStore& store)
 }
 }  // namespace
 
-SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format) {
-  SaveResult result;
+std::optional<EditorMessage> refusedCustomFormat(CustomFormat& format) {
   validateDateFormat(format);
   // The bank list names a format by this prefix and the name: a name with the prefix in it would
   // read as another entry, and every key stored under it would be taken apart wrongly.
   const std::string_view trimmed = trimSpaces(format.name);
-  if (trimmed.empty()) {
-    result.message.text = noNameMessage;
-    return result;
-  }
+  if (trimmed.empty()) return EditorMessage{std::string(noNameMessage)};
   if (upperCase(trimmed.substr(0, 14)) == "CUSTOM FORMAT:") {
-    result.message.text = prefixedNameMessage;
-    return result;
+    return EditorMessage{std::string(prefixedNameMessage)};
   }
-  if (!anyField(format)) {
-    result.message.text = noFieldMessage;
-    return result;
+  if (!anyField(format)) return EditorMessage{std::string(noFieldMessage)};
+  const CustomLine detail = format.detail();
+  if (format.fixedLength && (!everyFieldHasLength(detail) || !everyFieldHasLength(format.header) ||
+                             !everyFieldHasLength(format.trailer))) {
+    return EditorMessage{std::string(missingLengthMessage)};
   }
-  if (format.fixedLength && !everyFieldHasLength(format)) {
-    result.message.text = missingLengthMessage;
+  if (!everyFillAndSideOffered(detail) || !everyFillAndSideOffered(format.header) ||
+      !everyFillAndSideOffered(format.trailer)) {
+    return EditorMessage{std::string(fillSideMessage)};
+  }
+  return std::nullopt;
+}
+
+SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format) {
+  SaveResult result;
+  if (std::optional<EditorMessage> refused = refusedCustomFormat(format)) {
+    result.message = *refused;
     return result;
   }
   const std::string name(trimSpaces(format.name));
@@ -105,12 +136,30 @@ SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format) {
   values.push_back(storedBoolean(format.fixedLength));
   for (const std::string& length : format.lengths) values.push_back(length);
 
-  const std::vector<std::string> keys = customFormatKeys(name);
-  for (std::size_t i = 0; i < keys.size(); ++i) {
+  std::vector<std::string> keys = customFormatKeys(name);
+  // The header, trailer and constants are stored only where a format has them, beside the keys
+  // every format has; a format without them loses any it had.
+  const bool lineFields = format.usesLineFields();
+  const std::vector<std::string> lineKeys = customLineKeys(name);
+  const std::vector<std::string> lineValues = customLineValues(format);
+  for (std::size_t i = 0; lineFields && i < lineKeys.size(); ++i) {
+    if (lineValues[i].empty()) continue;
+    keys.push_back(lineKeys[i]);
+    values.push_back(lineValues[i]);
+  }
+  auto failed = [&] {
     // A key that cannot be written does not stop the others; the first failure is reported.
-    if (!store.saveSetting(keys[i], values[i]) && result.outcome != SaveOutcome::StoreFailed) {
-      result.outcome = SaveOutcome::StoreFailed;
-      result.message = storeFailureMessage("save", store);
+    if (result.outcome == SaveOutcome::StoreFailed) return;
+    result.outcome = SaveOutcome::StoreFailed;
+    result.message = storeFailureMessage("save", store);
+  };
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (!store.saveSetting(keys[i], values[i])) failed();
+  }
+  for (std::size_t i = 0; i < lineKeys.size(); ++i) {
+    if ((!lineFields || lineValues[i].empty()) && store.readSetting(lineKeys[i]) &&
+        !store.deleteSetting(lineKeys[i])) {
+      failed();
     }
   }
   if (result.outcome == SaveOutcome::StoreFailed) return result;
@@ -124,6 +173,11 @@ std::optional<EditorMessage> deleteCustomFormat(SettingsStore& store,
   std::optional<EditorMessage> failure;
   for (const std::string& key : customFormatKeys(nameBoxText)) {
     if (!store.deleteSetting(key) && !failure) failure = storeFailureMessage("delete", store);
+  }
+  for (const std::string& key : customLineKeys(nameBoxText)) {
+    if (store.readSetting(key) && !store.deleteSetting(key) && !failure) {
+      failure = storeFailureMessage("delete", store);
+    }
   }
   return failure;
 }

@@ -29,6 +29,8 @@ inline constexpr std::string_view noFieldMessage =
 inline constexpr std::string_view missingLengthMessage =
     "To save a fixed length field custom format, specify the field length as a number for each "
     "field selected.";
+inline constexpr std::string_view fillSideMessage =
+    "A field's fill must be Zeros or Spaces and its side Left or Right.";
 
 // Every time the editor becomes the active window: the format of the name box when it holds a
 // name, otherwise the proposed name ("Default", "Default 2", ...) with what is stored under it.
@@ -37,6 +39,10 @@ CustomFormat activateCustomFormatEditor(SettingsStore& store, std::string_view n
 // Leaving field box `position` (1 to 8): a "Date" field's length becomes the number of characters
 // of the date pattern. Any other field leaves its length alone.
 void validateField(CustomFormat& format, int position);
+
+// Leaving field box `position` (1 to 8) of a header or trailer line: a "File Date" field's
+// length becomes the number of characters of its pattern (the field's own, else the format's).
+void validateLineField(CustomLine& line, int position, std::string_view dateFormat);
 
 // Leaving the date pattern box: every "Date" field's length follows the pattern.
 void validateDateFormat(CustomFormat& format);
@@ -60,12 +66,20 @@ struct SaveResult {
   bool saved() const { return outcome == SaveOutcome::Saved; }
 };
 
+// What Save would refuse format for, after running the date validator on it; nothing when it can
+// be saved (or exported).
+std::optional<EditorMessage> refusedCustomFormat(CustomFormat& format);
+
 // Save: runs the date validator on format (so the window shows the lengths it corrected), refuses
-// a format without a field, and a fixed-length one with a field whose length is empty or not a
-// number; otherwise writes the 21 keys under the trimmed name, overwriting a format of that name.
+// a format without a field, a fixed-length one with a field (of any line; a Constant excepted)
+// whose length is empty or not a number, and a fill or side that is none of the offered ones;
+// otherwise writes the 21 keys under the trimmed name, overwriting a format of that name. A format
+// with a header or trailer line, a Constant or Blank field, or a fill or side also gets the keys
+// of customLineKeys; one without them has those keys removed, so that it is read as it was saved.
 SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format);
 
-// Delete: removes the 21 keys of the name box text exactly as it stands (not trimmed); keys that
+// Delete: removes the 21 keys and those of customLineKeys of the name box text exactly as it
+// stands (not trimmed); keys that
 // do not exist are skipped. Then the main window's bank list text becomes empty and the editor
 // closes. Nothing to show unless the store refused a removal: then a message to show, and the
 // editor stays open.

@@ -114,7 +114,7 @@ bool BankFile::leftOut(const CheckRow& check) {
       !inputs_->leaveOut(check.checkNumber(), check.isVoid(), check.amountInCents())) {
     return false;
   }
-  ++result_.leftOut;
+  if (!previewing_) ++result_.leftOut;
   return true;
 }
 

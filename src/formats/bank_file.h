@@ -61,6 +61,16 @@ class BankFile {
     return count;
   }
 
+  // Walks the rows as forEachCheck does without recording any of them, for a header that carries
+  // the count or total of the records that follow it; visit must not write.
+  template <class Qualifies, class Visit>
+  int previewChecks(Qualifies&& qualifies, Visit&& visit) {
+    previewing_ = true;
+    const int count = forEachCheck(qualifies, visit);
+    previewing_ = false;
+    return count;
+  }
+
   // Closes the file and gives the result with count, the record of what was written and the
   // warnings of its rows.
   WriterResult finish(int count);
@@ -85,6 +95,7 @@ class BankFile {
   bool rowWritten_ = false;
   WrittenCheck row_;
   bool rowHasCents_ = false;
+  bool previewing_ = false;
 };
 
 // The warning line of a row, "Warning: check 1001: unreadable amount, written as 0".

@@ -48,16 +48,6 @@ WriterResult writeBankOfAmericaSms(const WriterInputs& inputs) {
   return file.finish(count);
 }
 
-namespace {
-// The check number as a whole number for the DRS check number total; a number too large for any
-// total counts as 0.
-std::int64_t checkNumberValue(const CheckRow& check) {
-  std::optional<double> number = regional().toNumber(check.checkNumber());
-  if (!number) return 0;
-  return roundHalfEven(*number).value_or(0);
-}
-}  // namespace
-
 WriterResult writeBankOfAmericaDrs(const WriterInputs& inputs) {
   BankFile file(inputs);
   file.write(FixedRecord()
@@ -72,7 +62,7 @@ WriterResult writeBankOfAmericaDrs(const WriterInputs& inputs) {
   RunningTotal checkNumberTotal;
   RunningTotal amountTotal;  // voids add the amount they had before they were voided
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    checkNumberTotal.add(checkNumberValue(check));
+    checkNumberTotal.add(check.checkNumberValue());
     amountTotal.add(check.amountInCents());
     file.write(FixedRecord()
                    .zeroFilled(check.number(), 10)

@@ -136,4 +136,10 @@ std::string_view CheckRow::payee() const {
   return payee_;
 }
 
+std::int64_t CheckRow::checkNumberValue() const {
+  const std::optional<double> number = regional().toNumber(checkNumber());
+  if (!number) return 0;
+  return roundHalfEven(*number).value_or(0);
+}
+
 }  // namespace ppexport

@@ -82,6 +82,9 @@ class CheckRow {
   CheckStatus status() const;
   // The payee name to print.
   std::string_view payee() const;
+  // The check number as a whole number, for a control total of check numbers; a number too
+  // large for any total counts as 0.
+  std::int64_t checkNumberValue() const;
 
  private:
   // The register amount, read when first asked for; nothing when unreadable.

@@ -129,6 +129,13 @@ FixedRecord& FixedRecord::zeroFilledRight(IdentifierText value, std::size_t widt
   return *this;
 }
 
+FixedRecord& FixedRecord::spaceFilledRight(IdentifierText value, std::size_t width) {
+  const std::size_t start = line_.size();
+  spaceFilledRight(value.text, width);
+  noteIdentifier(value, width, false, start);
+  return *this;
+}
+
 FixedRecord& FixedRecord::firstCharacters(IdentifierText value, std::size_t width) {
   const std::size_t start = line_.size();
   firstCharacters(value.text, width);

@@ -79,6 +79,7 @@ class FixedRecord {
   FixedRecord& zeroFilledRight(IdentifierText value, std::size_t width);
   // The value's last `width` characters after `width` spaces put in front.
   FixedRecord& spaceFilledRight(std::string_view value, std::size_t width);
+  FixedRecord& spaceFilledRight(IdentifierText value, std::size_t width);
   // The value's first or last `width` characters, unfilled: a shorter value makes the record
   // shorter, as the layouts that take a bank code or bank number as typed require.
   FixedRecord& firstCharacters(std::string_view value, std::size_t width);

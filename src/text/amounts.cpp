@@ -129,4 +129,17 @@ std::string formatGeneral(double value) {
   return out;
 }
 
+std::string dollarsFromCents(std::int64_t cents) {
+  const bool negative = cents < 0;
+  const std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+  const std::uint64_t hundredths = magnitude % 100;
+  std::string text = negative ? "-" : "";
+  text += std::to_string(magnitude / 100);
+  text += '.';
+  text += static_cast<char>('0' + hundredths / 10);
+  text += static_cast<char>('0' + hundredths % 10);
+  return text;
+}
+
 }  // namespace ppexport

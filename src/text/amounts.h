@@ -18,6 +18,10 @@ std::optional<std::int64_t> amountInCents(double amount, double factor);
 // away from zero; no group separators; "-" when negative; negative zero gives "0.00".
 std::string formatTwoDecimals(double value);
 
+// Cents as dollars with two decimals, "-" in front of a negative sum, no group separators: exact
+// for every sum of cents.
+std::string dollarsFromCents(std::int64_t cents);
+
 // The shortest general form: at most 15 significant digits, no trailing zeros, no trailing point,
 // no exponent for magnitudes from 1e-4 to below 1e15; negative zero gives "0".
 std::string formatGeneral(double value);

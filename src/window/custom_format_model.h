@@ -16,12 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "custom/custom_format.h"
 #include "window/controls.h"
 #include "window/window_services.h"
-
-namespace ppexport {
-struct CustomFormat;
-}
 
 namespace ppexport::window {
 
@@ -33,38 +30,69 @@ enum class CustomFormatControl {
   Label1,
   OptionCSV,
   OptionFixed,
+  headerLine,
+  detailLine,
+  trailerLine,
+  lineLabel,
+  textCaption,
+  fillCaption,
+  sideCaption,
   FieldLabel1,
   CustomField1,
   LengthLabel1,
   FieldLength1,
+  FieldText1,
+  FieldFill1,
+  FieldSide1,
   FieldLabel2,
   CustomField2,
   LengthLabel2,
   FieldLength2,
+  FieldText2,
+  FieldFill2,
+  FieldSide2,
   FieldLabel3,
   CustomField3,
   LengthLabel3,
   FieldLength3,
+  FieldText3,
+  FieldFill3,
+  FieldSide3,
   FieldLabel4,
   CustomField4,
   LengthLabel4,
   FieldLength4,
+  FieldText4,
+  FieldFill4,
+  FieldSide4,
   FieldLabel5,
   CustomField5,
   LengthLabel5,
   FieldLength5,
+  FieldText5,
+  FieldFill5,
+  FieldSide5,
   FieldLabel6,
   CustomField6,
   LengthLabel6,
   FieldLength6,
+  FieldText6,
+  FieldFill6,
+  FieldSide6,
   FieldLabel7,
   CustomField7,
   LengthLabel7,
   FieldLength7,
+  FieldText7,
+  FieldFill7,
+  FieldSide7,
   FieldLabel8,
   CustomField8,
   LengthLabel8,
   FieldLength8,
+  FieldText8,
+  FieldFill8,
+  FieldSide8,
   dateLabel,
   dateFormat,
   VoidLabel,
@@ -72,6 +100,8 @@ enum class CustomFormatControl {
   saveAsLabel,
   saveAsName,
   Line1,
+  exportFormat,
+  importFormat,
   deleteFormat,
   saveSettings,
   count
@@ -80,11 +110,15 @@ enum class CustomFormatControl {
 inline constexpr int controlIndex(CustomFormatControl control) {
   return static_cast<int>(control);
 }
-// The field list, the length box and their captions of row position (1 to 8).
+// The field list, the length box and their captions of row position (1 to 8), and its text box
+// (a Constant's text, a File Date's pattern) and fill and side lists.
 CustomFormatControl customField(int position);
 CustomFormatControl fieldLength(int position);
 CustomFormatControl fieldLabel(int position);
 CustomFormatControl lengthLabel(int position);
+CustomFormatControl fieldText(int position);
+CustomFormatControl fieldFill(int position);
+CustomFormatControl fieldSide(int position);
 
 class CustomFormatModel {
  public:
@@ -102,7 +136,8 @@ class CustomFormatModel {
   // ---- The form's events.
   void textChanged(CustomFormatControl id, std::string_view text);
   void entryChosen(CustomFormatControl id, int index);
-  // Option buttons, Save, Delete.
+  // Option buttons, the three line buttons (which line the field rows show), Export..., Import...,
+  // Save, Delete.
   void clicked(CustomFormatControl id);
   // The keyboard focus left a field, length or date box for another control of the editor: its
   // validator runs.
@@ -124,7 +159,12 @@ class CustomFormatModel {
   void maintainOptionalFields();
   void showFormat(const CustomFormat& format);
   void showLengths(const CustomFormat& format);
+  void showLine(CustomLineKind line);
+  void showRows(const CustomLine& line);
+  CustomLine rowsLine() const;
   CustomFormat formatFromControls() const;
+  void exportToFile();
+  void importFromFile();
   void showMessage(std::string text);
   void close();
 
@@ -132,6 +172,12 @@ class CustomFormatModel {
   ExportModel* mainWindow_;
   std::vector<Control> controls_;
   std::string caption_;
+  // The field rows show one line; the other two are kept here until they are shown or saved.
+  CustomLineKind shownLine_ = CustomLineKind::Detail;
+  CustomLine header_;
+  CustomLine detail_;
+  CustomLine trailer_;
+  bool lineFields_ = false;
   bool closed_ = false;
   // A message box of the editor closing gives the editor back its activation; that must not
   // reload the format over what the user entered.

@@ -174,7 +174,7 @@ void WindowBindingTest::theEditorWindowFollowsItsModel() {
   app::CustomFormatWindow* editor = window.customFormatEditor();
   QVERIFY(editor != nullptr);
   QCOMPARE(editor->windowTitle(), u"Custom Format"_s);
-  QCOMPARE(editor->size(), QSize(530, 491));
+  QCOMPARE(editor->size(), QSize(744, 539));
   expectShowsModel(editor, editor->model().controls());
 
   // Leaving a box runs its validator.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "create/format_dispatch.h"
+#include "custom/custom_format_editor.h"
+#include "custom/custom_format_file.h"
 #include "custom/custom_writers.h"
 #include "support/bank_format_shapes.h"
 #include "support/case_file.h"
@@ -34,6 +36,31 @@ void define(MemorySettingsStore& settings, const std::string& name, bool commaSe
   settings.saveSetting(name + "OptionCSV", commaSeparated ? "True" : "False");
 }
 
+// Saves the case's header, detail and trailer descriptions as the editor's Save does.
+void defineLines(MemorySettingsStore& settings, const testing::CaseFile::Case& c,
+                 bool commaSeparated) {
+  CustomFormat format = loadCustomFormat(settings, "Bank");
+  format.fixedLength = !commaSeparated;
+  format.fields = {};
+  format.lengths = {};
+  CustomLine detail;
+  for (auto [kind, key, line] : {std::tuple{CustomLineKind::Header, "header", &format.header},
+                                 std::tuple{CustomLineKind::Detail, "detail", &detail},
+                                 std::tuple{CustomLineKind::Trailer, "trailer", &format.trailer}}) {
+    const auto& descriptions = c.all(key);
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+      ASSERT_FALSE(setFieldFromDescription(*line, kind, i, descriptions[i].at(0)))
+          << descriptions[i].at(0);
+    }
+  }
+  format.fields = detail.fields;
+  format.lengths = detail.lengths;
+  detail.fields = {};
+  detail.lengths = {};
+  format.detailExtras = detail;
+  ASSERT_TRUE(saveCustomFormat(settings, format).saved());
+}
+
 const Check acme{.number = "1001", .date = "12/31/2025", .amount = "-1,234.50",
                  .name = "Acme, Inc."};
 
@@ -63,6 +90,7 @@ TEST_P(CustomWriter, writesTheLinesOfItsCase) {
   for (const auto& field : c.all("field")) fields.push_back({field.at(0), field.size() > 1 ? field[1] : ""});
   const bool commaSeparated = c.get("csv") == "yes";
   define(fixture.settings, "Bank", commaSeparated, fields, c.get("date", "MM/DD/YYYY"));
+  if (!c.all("detail").empty()) defineLines(fixture.settings, c, commaSeparated);
   fixture.inputs.accountId = "12-345";
   TempFolder folder;
   Written written = write(fixture, folder, commaSeparated);
