@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Pictures of the windows for the documentation, on the sample company under a virtual X display:
-#  - the Qt window (Linux): the main window with three bank formats and a custom format, and the
-#    custom format editor;
-#  - the Windows window under Wine: the main window with two bank formats, and the editor.
+#  - the Qt window (Linux): the main window with three bank formats and a custom format, the
+#    custom format editor and the History dialog;
+#  - the Windows window under Wine: the main window with two bank formats, the editor and the
+#    History dialog;
+# each at 96 dots per inch and again at 144 ("-144dpi" before ".png").
 #   scripts/window-screenshots.sh [native build folder] [Windows build folder]
 # (default build/default and build/windows; a build without its window is left out)
 set -euo pipefail
@@ -21,9 +23,12 @@ mkdir -p "$out"
 if [ -x "$gui" ]; then
 
 store() { PPEXPORT_SETTINGS="$work/$1.sqlite" "$cli" settings set "$2" "$3"; }
+# The picture's name at the scale of this run.
+scaled() { echo "${1%.png}$suffix.png"; }
 shoot() {  # settings name, picture of the main window, [picture of the editor]
-  PPEXPORT_SETTINGS="$work/$1.sqlite" xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$gui" --now 2026-03-15 --screenshot "$out/$2" ${3:+--editor-screenshot "$out/$3"}
+  PPEXPORT_SETTINGS="$work/$1.sqlite" xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$gui" --now 2026-03-15 --screenshot "$out/$(scaled "$2")" \
+    ${3:+--editor-screenshot "$out/$(scaled "$3")"}
 }
 
 store generic myAccount Checking
@@ -63,10 +68,14 @@ for field in "CustomField1=Check Number" "CustomField2=Date" "CustomField3=Payee
   store custom "Payroll Export${field%%=*}" "${field#*=}"
 done
 
-shoot generic main-window-generic-bank-format.png
-shoot td main-window-td-bank-canada.png
-shoot citibank main-window-citibank-standard.png
-shoot custom main-window-custom-format.png custom-format-editor.png
+for suffix in "" -144dpi; do
+  if [ -n "$suffix" ]; then export QT_SCALE_FACTOR=1.5; fi
+  shoot generic main-window-generic-bank-format.png
+  shoot td main-window-td-bank-canada.png
+  shoot citibank main-window-citibank-standard.png
+  shoot custom main-window-custom-format.png custom-format-editor.png
+done
+unset QT_SCALE_FACTOR
 
 # The History dialog, over the files that two Creates on the sample company recorded.
 history="$work/history"
@@ -78,12 +87,16 @@ for day in 2026-03-01 2026-03-15; do
     "$cli" --now "${day}T10:30" create --account Checking --output "$work/PositivePayExport.txt" \
     >/dev/null
 done
-PPEXPORT_SETTINGS="$work/history.sqlite" PPEXPORT_HISTORY="$history" \
-  xvfb-run -a -s "-screen 0 1024x768x24" "$gui" --now 2026-03-15 \
-  --screenshot "$work/main.png" --history-screenshot "$out/history-dialog.png"
+for suffix in "" -144dpi; do
+  if [ -n "$suffix" ]; then export QT_SCALE_FACTOR=1.5; fi
+  PPEXPORT_SETTINGS="$work/history.sqlite" PPEXPORT_HISTORY="$history" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$gui" --now 2026-03-15 \
+    --screenshot "$work/main.png" --history-screenshot "$out/$(scaled history-dialog.png)"
+done
+unset QT_SCALE_FACTOR
 fi
 
 if [ -f "$windowsBuild/src/win32/ppexport-gui.exe" ]; then
-  xvfb-run -a -s "-screen 0 1024x768x24" scripts/windows-screenshots.sh "$windowsBuild" "$out"
+  xvfb-run -a -s "-screen 0 1280x1024x24" scripts/windows-screenshots.sh "$windowsBuild" "$out"
 fi
 ls -1 "$out"

@@ -44,12 +44,54 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" ""
   !define MUI_FINISHPAGE_RUN "$INSTDIR\ppexport-gui.exe"
 !endif
 !insertmacro MUI_PAGE_FINISH
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "${DISPLAY_NAME} will be removed from the folder below. \
+    Your settings and the history of the files you sent stay on this computer."
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Files are replaced only while neither program runs, so that no mix of two versions is left. A
+; running program's file cannot be opened for writing: until both can be, the user is asked to
+; close them (Retry) or to stop (Cancel). A silent run stops at once with exit status 2.
+!macro DEFINE_WAIT_FOR_CLOSED_PROGRAMS PREFIX
+Function ${PREFIX}waitForClosedPrograms
+  retry:
+  StrCpy $R0 "$INSTDIR\ppexport-gui.exe"
+  Call ${PREFIX}isRunning
+  StrCmp $R1 "running" running
+  StrCpy $R0 "$INSTDIR\ppexport.exe"
+  Call ${PREFIX}isRunning
+  StrCmp $R1 "running" running
+  Return
+  running:
+  IfSilent stop
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${DISPLAY_NAME} is running. Close its window \
+      (ppexport-gui.exe) and any ppexport.exe command, then press Retry.$\r$\n$\r$\nCancel \
+      stops here and changes no file." IDRETRY retry
+  stop:
+  SetErrorLevel 2
+  Quit
+FunctionEnd
+
+; $R1 = "running" when the file $R0 exists and cannot be opened for writing.
+Function ${PREFIX}isRunning
+  StrCpy $R1 ""
+  IfFileExists "$R0" 0 done
+  ClearErrors
+  FileOpen $R2 "$R0" a
+  IfErrors 0 +3
+  StrCpy $R1 "running"
+  Goto done
+  FileClose $R2
+  done:
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_FOR_CLOSED_PROGRAMS ""
+!insertmacro DEFINE_WAIT_FOR_CLOSED_PROGRAMS "un."
+
 Section "Install"
   SetShellVarContext current
+  Call waitForClosedPrograms
   SetOutPath "$INSTDIR"
   File "/oname=ppexport.exe" "${CLI_EXE}"
   ; The Help button looks for the user guide beside the window.
@@ -82,6 +124,7 @@ SectionEnd
 ; it holds files of the user's.
 Section "Uninstall"
   SetShellVarContext current
+  Call un.waitForClosedPrograms
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\ppexport-gui.exe"
   Delete "$INSTDIR\ppexport.exe"

@@ -29,25 +29,47 @@ QMessageBox::Icon boxIcon(window::MessageBoxIcon icon) {
 }
 }  // namespace
 
-void DialogMessageBoxes::show(const window::MessageBoxRequest& message) {
-  QMessageBox box(boxIcon(message.icon), fromUtf8(message.title), fromUtf8(message.text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+window::MessageBoxAnswer DialogMessageBoxes::show(const window::MessageBoxRequest& message) {
+  using enum window::MessageBoxAnswer;
+  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+  if (message.buttons == window::MessageBoxButtons::YesNo) {
+    buttons = QMessageBox::Yes | QMessageBox::No;
+  }
+  if (message.buttons == window::MessageBoxButtons::RetryCancel) {
+    buttons = QMessageBox::Retry | QMessageBox::Cancel;
+  }
+  QMessageBox box(boxIcon(message.icon), fromUtf8(message.title), fromUtf8(message.text), buttons,
+                  QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   // A busy pointer left by the caller would hide that the box waits for an answer.
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  box.exec();
+  const int answer = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
+  switch (answer) {
+    case QMessageBox::Ok:
+      return Ok;
+    case QMessageBox::Yes:
+      return Yes;
+    case QMessageBox::Retry:
+      return Retry;
+    default:
+      return message.buttons == window::MessageBoxButtons::YesNo ? No : Cancel;
+  }
 }
 
 window::FileChoice DialogFileChooser::chooseFile(const window::FileDialogSettings& settings) {
   QFileDialog dialog(QApplication::activeWindow(), fromUtf8(settings.title),
-                     fromUtf8(settings.startFolder), fromUtf8(settings.filter));
+                     fromUtf8(settings.startFolder));
+  QStringList filters;
+  for (const std::string& filter : settings.filters) {
+    // A description without a pattern shows every file.
+    filters << fromUtf8(filter.find('(') == std::string::npos ? filter + " (*)" : filter);
+  }
+  dialog.setNameFilters(filters);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  // The file is only named here; Create writes it later, and replacing last run's bank file is
-  // the usual case, so the dialog does not ask about an existing file.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.askBeforeReplacing);
   if (!settings.initialFileName.empty()) dialog.selectFile(fromUtf8(settings.initialFileName));
   window::FileChoice choice;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
@@ -69,8 +91,8 @@ bool DesktopDocumentViewer::start() {
 #endif
 }
 
-void DesktopDocumentViewer::show(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool DesktopDocumentViewer::show(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 }  // namespace ppexport::app

@@ -10,7 +10,7 @@ namespace ppexport::app {
 // A QMessageBox over the active window, with the arrow pointer while it waits for an answer.
 class DialogMessageBoxes final : public window::MessageBoxes {
  public:
-  void show(const window::MessageBoxRequest& message) override;
+  window::MessageBoxAnswer show(const window::MessageBoxRequest& message) override;
 };
 
 // A save-style QFileDialog.
@@ -30,7 +30,7 @@ class WaitCursor final : public window::BusyPointer {
 class DesktopDocumentViewer final : public DocumentViewer {
  public:
   bool start() override;
-  void show(const std::string& path) override;
+  bool show(const std::string& path) override;
   void close() override {}
 };
 

@@ -6,8 +6,8 @@
 #include "window/history_model.h"
 
 class QLabel;
-class QListWidget;
 class QPushButton;
+class QTableWidget;
 
 namespace ppexport::app {
 
@@ -25,8 +25,8 @@ class HistoryDialog final : public QDialog {
 
  private:
   window::HistoryModel& model_;
-  QListWidget* entries_;
-  QListWidget* checks_;
+  QTableWidget* entries_;
+  QTableWidget* checks_;
   QLabel* notice_;
   QPushButton* saveCopy_;
 };

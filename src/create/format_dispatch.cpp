@@ -12,14 +12,19 @@ std::optional<std::string> customFormatName(std::string_view bankListText) {
   return std::string(trimSpaces(bankListText.substr(customFormatPrefix.size())));
 }
 
+bool writesCommaSeparated(std::string_view bankListText, SettingsStore* settings) {
+  if (std::optional<std::string> name = customFormatName(bankListText)) {
+    return settings == nullptr || getSetting(*settings, *name + "OptionCSV", "True").asBoolean();
+  }
+  return bankListText == "Chase - CSV Format" || bankListText == "JP Morgan - PWS Delimited/CSV" ||
+         bankListText == "Wells Fargo ARP - CSV";
+}
+
 WriterResult runFormatWriter(std::string_view bankListText, WriterInputs inputs) {
   if (std::optional<std::string> name = customFormatName(bankListText)) {
     inputs.customFormatName = *name;
-    bool commaSeparated = true;
-    if (inputs.settings != nullptr) {
-      commaSeparated = getSetting(*inputs.settings, *name + "OptionCSV", "True").asBoolean();
-    }
-    return commaSeparated ? writeCustomCsv(inputs) : writeCustomFixed(inputs);
+    return writesCommaSeparated(bankListText, inputs.settings) ? writeCustomCsv(inputs)
+                                                               : writeCustomFixed(inputs);
   }
   if (const BankFormat* format = findBankFormat(bankListText)) return format->writer(inputs);
   WriterResult nothing;

@@ -28,12 +28,11 @@ HelpOutcome openDocumentation(DocumentViewer& viewer, std::string_view programFo
   if (!viewer.start()) return HelpOutcome::viewerUnavailable;
   const std::string path = pathInFolder(std::string(programFolder), std::string(documentName));
   std::error_code error;
-  if (std::filesystem::is_regular_file(filePath(path), error)) {
-    viewer.show(path);
-    return HelpOutcome::opened;
+  if (!std::filesystem::is_regular_file(filePath(path), error)) {
+    viewer.close();
+    return HelpOutcome::documentMissing;
   }
-  viewer.close();
-  return HelpOutcome::documentMissing;
+  return viewer.show(path) ? HelpOutcome::opened : HelpOutcome::viewerUnavailable;
 }
 
 std::string helpMessage(HelpOutcome outcome, std::string_view programFolder,
@@ -42,8 +41,9 @@ std::string helpMessage(HelpOutcome outcome, std::string_view programFolder,
     case HelpOutcome::opened:
       return {};
     case HelpOutcome::viewerUnavailable:
-      return "Unable to launch MS Word. Please open the documentation file manually from " +
-             utf8ToWindows1252(programFolder) + ".";
+      return "No program could open the documentation file. Please open it with WordPad or "
+             "another word processor:\r\n\r\n" +
+             utf8ToWindows1252(pathInFolder(std::string(programFolder), std::string(documentName)));
     case HelpOutcome::documentMissing:
       return "Did not find the documentation file.\r\n\r\nPlease open the document file ''" +
              std::string(documentName) + "'' manually.";

@@ -1,6 +1,6 @@
 #pragma once
-// The Help button: the user instructions "Instructions.doc" beside the program, shown in Word on
-// Windows and in the desktop's default application elsewhere.
+// The Help button: the user instructions "Instructions.doc" beside the program, shown by the
+// program the system opens that kind of file with.
 
 #include <string>
 #include <string_view>
@@ -15,15 +15,16 @@ class DocumentViewer {
   virtual ~DocumentViewer() = default;
   // Starts the viewer; false when it cannot be started.
   virtual bool start() = 0;
-  // Opens the document (a UTF-8 file name) and brings it to the front; failures are ignored.
-  virtual void show(const std::string& path) = 0;
+  // Opens the document (a UTF-8 file name) and brings it to the front; false when no program
+  // could open it.
+  virtual bool show(const std::string& path) = 0;
   // Ends a viewer that was started but shows nothing, so that no invisible copy keeps running.
   virtual void close() = 0;
 };
 
 enum class HelpOutcome {
   opened,
-  viewerUnavailable,  // "Unable to launch MS Word. ..."
+  viewerUnavailable,  // "No program could open the documentation file. ..."
   documentMissing,    // "Did not find the documentation file. ..."
 };
 

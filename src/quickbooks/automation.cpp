@@ -4,6 +4,8 @@
 #include <oleauto.h>
 #include <objbase.h>
 
+#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "text/windows1252.h"
@@ -25,7 +27,12 @@ AutomationError automationError(HRESULT result) {
   AutomationError error;
   error.number = static_cast<long>(result);
   error.description = systemErrorDescription(static_cast<DWORD>(result));
-  if (error.description.empty()) error.description = "Automation error";
+  if (error.description.empty()) {
+    // The code as Windows documents it, for a search, where the system has no text for it.
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
+    error.description = std::string("The system has no description of error ") + code;
+  }
   return error;
 }
 

@@ -22,7 +22,10 @@ std::string useConnectionErrorText(std::int64_t number, std::string_view descrip
 // The export call itself failed, so no report file can be trusted.
 std::string exportingErrorText(std::int64_t number, std::string_view description);
 
-// The message the window shows when the chart of accounts could not be exported.
-std::string accountListErrorMessage(std::string_view exportResult);
+// The message shown when the chart of accounts could not be exported. It says in words when
+// QuickBooks is not installed or not running, and what to do ("..., then " + retry), before the
+// error line.
+std::string accountListErrorMessage(std::string_view exportResult,
+                                    std::string_view retry = "run the command again");
 
 }  // namespace ppexport

@@ -83,4 +83,9 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& p
   return bytes;
 }
 
+std::string_view fileNamePart(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace ppexport

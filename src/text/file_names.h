@@ -24,6 +24,9 @@ bool sameFile(std::string_view first, std::string_view second);
 // True when name lies inside folder or is folder itself, by the paths made absolute and normal.
 bool insideFolder(std::string_view name, std::string_view folder);
 
+// The last part of a path, after its last slash or backslash: the name of the file itself.
+std::string_view fileNamePart(std::string_view path);
+
 // std::fopen for a UTF-8 file name.
 std::FILE* openFile(std::string_view name, const char* mode);
 

@@ -34,25 +34,24 @@ struct Design {
   const wchar_t* text;
 };
 
-constexpr DWORD listStyle =
-    WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+constexpr DWORD listStyle = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
 
 // The controls as designed, in tab order: the lists fill the width, the buttons stand at the
-// bottom right.
+// bottom right. The captions' access keys move to their lists.
 constexpr Design designs[] = {
-    {HistoryControl::entriesLabel, WC_STATICW, SS_LEFT | SS_NOPREFIX, 0, 120, 120, 11160, 240,
-     L"Files sent for this account, newest first:"},
-    {HistoryControl::entries, WC_LISTBOXW, listStyle, WS_EX_CLIENTEDGE, 120, 390, 11160, 2535,
+    {HistoryControl::entriesLabel, WC_STATICW, SS_LEFT, 0, 120, 120, 11160, 240,
+     L"&Files sent for this account:"},
+    {HistoryControl::entries, WC_LISTVIEWW, listStyle, WS_EX_CLIENTEDGE, 120, 390, 11160, 2535,
      L""},
-    {HistoryControl::checksLabel, WC_STATICW, SS_LEFT | SS_NOPREFIX, 0, 120, 3045, 11160, 240,
-     L"Checks in the chosen file:"},
-    {HistoryControl::checks, WC_LISTBOXW, listStyle, WS_EX_CLIENTEDGE, 120, 3315, 11160, 2490,
-     L""},
+    {HistoryControl::checksLabel, WC_STATICW, SS_LEFT, 0, 120, 3045, 11160, 240,
+     L"C&hecks in the chosen file:"},
+    {HistoryControl::checks, WC_LISTVIEWW, listStyle | LVS_NOSORTHEADER, WS_EX_CLIENTEDGE, 120,
+     3315, 11160, 2490, L""},
     {HistoryControl::notice, WC_STATICW, SS_LEFT | SS_NOPREFIX, 0, 120, 5910, 11160, 600, L""},
     {HistoryControl::saveCopy, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0, 8535, 6660, 1500, 375,
-     L"Save a copy..."},
+     L"&Save a copy..."},
     {HistoryControl::close, WC_BUTTONW, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 10155, 6660, 1125, 375,
-     L"Close"},
+     L"&Close"},
 };
 
 int controlId(HistoryControl id) { return firstControlId + static_cast<int>(id); }
@@ -86,6 +85,8 @@ HWND HistoryWindow::control(HistoryControl id) const {
 }
 
 void HistoryWindow::run(HWND owner, const std::function<void(HistoryWindow&)>& shown) {
+  const INITCOMMONCONTROLSEX listViews{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&listViews);
   registerWindowClass(className, &HistoryWindow::procedure);
   // The program's other windows take no input while the dialog is up.
   ModalDialogScope scope;
@@ -106,6 +107,8 @@ void HistoryWindow::run(HWND owner, const std::function<void(HistoryWindow&)>& s
         design.extendedStyle, design.className, design.text, style, 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design.id))), instance, nullptr);
   }
+  addColumns(HistoryControl::entries, window::HistoryModel::entryColumns());
+  addColumns(HistoryControl::checks, window::HistoryModel::checkColumns());
   setDialogFont();
   place();
   update();
@@ -138,9 +141,30 @@ void HistoryWindow::setDialogFont() {
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
   }
   font_ = std::move(font);
-  // The lists scroll sideways as far as their longest line, measured in the new font.
-  shownEntries_.clear();
-  shownChecks_.clear();
+}
+
+void HistoryWindow::addColumns(HistoryControl list,
+                               const std::vector<window::ListColumn>& columns) {
+  HWND handle = control(list);
+  SendMessageW(handle, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+               LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+  for (std::size_t index = 0; index < columns.size(); ++index) {
+    std::wstring heading = widen(columns[index].heading);
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = columns[index].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.pszText = heading.data();
+    column.iSubItem = static_cast<int>(index);
+    SendMessageW(handle, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void HistoryWindow::sizeColumns(HistoryControl list,
+                                const std::vector<window::ListColumn>& columns) {
+  for (std::size_t index = 0; index < columns.size(); ++index) {
+    SendMessageW(control(list), LVM_SETCOLUMNWIDTH, index,
+                 MAKELPARAM(pixels(columns[index].width, dpi_), 0));
+  }
 }
 
 void HistoryWindow::place() {
@@ -151,34 +175,35 @@ void HistoryWindow::place() {
                  pixels(design.top + design.height, dpi_) - pixels(design.top, dpi_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  sizeColumns(HistoryControl::entries, window::HistoryModel::entryColumns());
+  sizeColumns(HistoryControl::checks, window::HistoryModel::checkColumns());
   const RECT rect = windowPlace(owner_, dpi_);
   SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void HistoryWindow::showLines(HistoryControl list, const std::vector<std::string>& lines,
-                              std::vector<std::string>& shown) {
-  if (shown == lines) return;
+void HistoryWindow::showRows(HistoryControl list,
+                             const std::vector<std::vector<std::string>>& rows,
+                             std::vector<std::vector<std::string>>& shown) {
+  if (shown == rows) return;
   HWND handle = control(list);
   SendMessageW(handle, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(handle, LB_RESETCONTENT, 0, 0);
-  HDC dc = GetDC(handle);
-  HGDIOBJ previous = SelectObject(dc, font_.get());
-  int widest = 0;
-  for (const std::string& line : lines) {
-    const std::wstring wide = widen(line);
-    SendMessageW(handle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    widest = std::max(widest, static_cast<int>(size.cx));
+  SendMessageW(handle, LVM_DELETEALLITEMS, 0, 0);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (std::size_t column = 0; column < rows[row].size(); ++column) {
+      std::wstring text = widen(rows[row][column]);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(row);
+      item.iSubItem = static_cast<int>(column);
+      item.pszText = text.data();
+      SendMessageW(handle, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW,
+                   column == 0 ? 0 : row, reinterpret_cast<LPARAM>(&item));
+    }
   }
-  SelectObject(dc, previous);
-  ReleaseDC(handle, dc);
-  SendMessageW(handle, LB_SETHORIZONTALEXTENT,
-               static_cast<WPARAM>(widest + pixels(120, dpi_)), 0);
   SendMessageW(handle, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(handle, nullptr, TRUE);
-  shown = lines;
+  shown = rows;
 }
 
 void HistoryWindow::update() {
@@ -192,12 +217,35 @@ void HistoryWindow::update() {
     return;
   }
   ++updating_;
-  showLines(HistoryControl::entries, model_.entries(), shownEntries_);
+  showRows(HistoryControl::entries, model_.entryRows(), shownEntries_);
   HWND entries = control(HistoryControl::entries);
-  if (SendMessageW(entries, LB_GETCURSEL, 0, 0) != model_.selected()) {
-    SendMessageW(entries, LB_SETCURSEL, static_cast<WPARAM>(model_.selected()), 0);
+  const int selected = model_.selected();
+  if (SendMessageW(entries, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) != selected) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    if (selected >= 0) {
+      SendMessageW(entries, LVM_SETITEMSTATE, static_cast<WPARAM>(selected),
+                   reinterpret_cast<LPARAM>(&state));
+      SendMessageW(entries, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
+    }
   }
-  showLines(HistoryControl::checks, model_.checks(), shownChecks_);
+  // The heading sorted by carries the arrow of its direction.
+  HWND headings = reinterpret_cast<HWND>(SendMessageW(entries, LVM_GETHEADER, 0, 0));
+  for (int column = 0; column < static_cast<int>(window::HistoryModel::entryColumns().size());
+       ++column) {
+    HDITEMW heading{};
+    heading.mask = HDI_FORMAT;
+    SendMessageW(headings, HDM_GETITEMW, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&heading));
+    heading.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (column == model_.sortColumn()) {
+      heading.fmt |= model_.sortDescending() ? HDF_SORTDOWN : HDF_SORTUP;
+    }
+    SendMessageW(headings, HDM_SETITEMW, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&heading));
+  }
+  showRows(HistoryControl::checks, model_.checkRows(), shownChecks_);
   HWND notice = control(HistoryControl::notice);
   const std::wstring noticeText = widen(model_.notice());
   if (windowText(notice) != noticeText) SetWindowTextW(notice, noticeText.c_str());
@@ -230,6 +278,9 @@ LRESULT HistoryWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
       command(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_NOTIFY:
+      notified(*reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
     case WM_CLOSE:
       model_.close();
       update();
@@ -258,13 +309,22 @@ void HistoryWindow::command(int id, int notification) {
     }
     return;
   }
-  if (id == controlId(HistoryControl::entries) && notification == LBN_SELCHANGE) {
-    const auto index =
-        static_cast<int>(SendMessageW(control(HistoryControl::entries), LB_GETCURSEL, 0, 0));
-    if (index >= 0) model_.choose(index);
-    update();
-  } else if (id == controlId(HistoryControl::saveCopy) && notification == BN_CLICKED) {
+  if (id == controlId(HistoryControl::saveCopy) && notification == BN_CLICKED) {
     model_.saveCopy();
+    update();
+  }
+}
+
+void HistoryWindow::notified(const NMHDR& header) {
+  if (updating_ != 0 || header.hwndFrom != control(HistoryControl::entries)) return;
+  if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if ((change.uNewState & LVIS_SELECTED) != 0 && (change.uOldState & LVIS_SELECTED) == 0) {
+      model_.choose(change.iItem);
+      update();
+    }
+  } else if (header.code == LVN_COLUMNCLICK) {
+    model_.sortBy(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
     update();
   }
 }

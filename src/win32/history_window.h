@@ -1,7 +1,8 @@
 #pragma once
 // The History dialog as a Windows window on its model: the files sent for the account in one
-// list, the checks of the chosen file in another, a notice under them, and the buttons
-// "Save a copy..." and Close. It is modal: run() returns once the model has closed.
+// report-style list view (sorted by a click on a heading), the checks of the chosen file in
+// another, a notice under them, and the buttons "Save a copy..." and Close. It is modal: run()
+// returns once the model has closed.
 
 #include <functional>
 #include <string>
@@ -44,12 +45,15 @@ class HistoryWindow {
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void command(int id, int notification);
+  void notified(const NMHDR& header);
   // Copies the model into the controls; destroys the window once the model has closed.
   void update();
   void place();
   void setDialogFont();
-  void showLines(HistoryControl list, const std::vector<std::string>& lines,
-                 std::vector<std::string>& shown);
+  void addColumns(HistoryControl list, const std::vector<window::ListColumn>& columns);
+  void sizeColumns(HistoryControl list, const std::vector<window::ListColumn>& columns);
+  void showRows(HistoryControl list, const std::vector<std::vector<std::string>>& rows,
+                std::vector<std::vector<std::string>>& shown);
 
   window::HistoryModel& model_;
   HWND window_ = nullptr;
@@ -57,8 +61,8 @@ class HistoryWindow {
   HWND controls_[static_cast<int>(HistoryControl::count)] = {};
   unsigned dpi_ = 96;
   FontOwner font_;
-  std::vector<std::string> shownEntries_;
-  std::vector<std::string> shownChecks_;
+  std::vector<std::vector<std::string>> shownEntries_;
+  std::vector<std::vector<std::string>> shownChecks_;
   int updating_ = 0;
 };
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "create/messages.h"
-#include "create/word_document_viewer.h"
 #include "quickbooks/automation.h"
 #include "text/windows1252.h"
 #include "text/wide_text.h"  // windows.h, which commctrl.h and shellapi.h need first
@@ -18,6 +17,7 @@
 #include "win32/main_window.h"
 #include "win32/message_boxes.h"
 #include "win32/save_file_dialog.h"
+#include "win32/shell_document_viewer.h"
 #include "window/program_services.h"
 
 namespace {
@@ -88,11 +88,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   const ppexport::window::ProgramServices program(options);
   if (!program.error().empty()) return refuseToStart(program.error());
 
-  // The Windows dialogs, the hourglass and Word for the help document.
+  // The Windows dialogs, the hourglass and the program Windows opens the help document with.
   Win32MessageBoxes messages;
   SaveFileDialog files;
   Win32BusyPointer busy;
-  ppexport::WordDocumentViewer documents;
+  ShellDocumentViewer documents;
   ppexport::window::WindowServices services = program.windowServices();
   services.messages = &messages;
   services.files = &files;

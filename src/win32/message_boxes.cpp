@@ -33,10 +33,25 @@ unsigned messageBoxIconStyle(window::MessageBoxIcon icon) {
   return 0;
 }
 
-void Win32MessageBoxes::show(const window::MessageBoxRequest& message) {
+window::MessageBoxAnswer Win32MessageBoxes::show(const window::MessageBoxRequest& message) {
+  using enum window::MessageBoxAnswer;
+  UINT buttons = MB_OK;
+  if (message.buttons == window::MessageBoxButtons::YesNo) buttons = MB_YESNO;
+  if (message.buttons == window::MessageBoxButtons::RetryCancel) buttons = MB_RETRYCANCEL;
   const ModalDialogScope modal;
-  MessageBoxW(modal.owner(), withWindowsLineBreaks(message.text).c_str(),
-              widen(message.title).c_str(), MB_OK | messageBoxIconStyle(message.icon));
+  const int answer =
+      MessageBoxW(modal.owner(), withWindowsLineBreaks(message.text).c_str(),
+                  widen(message.title).c_str(), buttons | messageBoxIconStyle(message.icon));
+  switch (answer) {
+    case IDOK:
+      return Ok;
+    case IDYES:
+      return Yes;
+    case IDRETRY:
+      return Retry;
+    default:
+      return message.buttons == window::MessageBoxButtons::YesNo ? No : Cancel;
+  }
 }
 
 }  // namespace ppexport::win32

@@ -8,7 +8,7 @@ namespace ppexport::win32 {
 
 class Win32MessageBoxes final : public window::MessageBoxes {
  public:
-  void show(const window::MessageBoxRequest& message) override;
+  window::MessageBoxAnswer show(const window::MessageBoxRequest& message) override;
 };
 
 // The MB_ICON... style of a model's icon; 0 for none.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "text/wide_text.h"
 #include "win32/dpi.h"
 #include "win32/program_picture.h"
@@ -25,7 +27,9 @@ NativeKind nativeKind(const Control& control) {
     case ControlKind::Picture:
       return {WC_STATICW, SS_OWNERDRAW, 0};
     case ControlKind::Label:
-      return {WC_STATICW, align | SS_NOPREFIX, 0};
+      // A caption that names its box shows its access key ("&Account"); other labels show
+      // their text as it is.
+      return {WC_STATICW, align | (control.labelFor >= 0 ? 0 : SS_NOPREFIX), 0};
     case ControlKind::TextBox:
       return {WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox:
@@ -34,7 +38,9 @@ NativeKind nativeKind(const Control& control) {
       // The model ticks and clears the box; the control only shows it.
       return {WC_BUTTONW, WS_TABSTOP | BS_CHECKBOX, 0};
     case ControlKind::OptionButton:
-      return {WC_BUTTONW, WS_TABSTOP | BS_RADIOBUTTON, 0};
+      // Only the chosen button of a group is a tab stop (update() moves it), so that the focus
+      // never lands on a button that is not chosen.
+      return {WC_BUTTONW, BS_RADIOBUTTON, 0};
     case ControlKind::Button:
       return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::Frame:
@@ -64,10 +70,22 @@ void setText(HWND handle, const std::string& text) {
 
 void fillList(HWND handle, const std::vector<std::string>& entries) {
   SendMessageW(handle, CB_RESETCONTENT, 0, 0);
+  // The open list is at least as wide as its longest entry, so that no entry is cut.
+  HDC dc = GetDC(handle);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(handle, WM_GETFONT, 0, 0)));
+  int widest = 0;
   for (const std::string& entry : entries) {
     const std::wstring wide = widen(entry);
     SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
   }
+  SelectObject(dc, previous);
+  ReleaseDC(handle, dc);
+  const int margins = 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) + 8;
+  SendMessageW(handle, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + margins), 0);
 }
 
 // Where the caret stands in the box of a drop-down list that the user is typing into. Copying the
@@ -180,6 +198,14 @@ void NativeForm::update(const std::vector<Control>& model) {
     if ((wanted.kind == ControlKind::CheckBox || wanted.kind == ControlKind::OptionButton) &&
         SendMessageW(handle, BM_GETCHECK, 0, 0) != wanted.checked) {
       SendMessageW(handle, BM_SETCHECK, static_cast<WPARAM>(wanted.checked), 0);
+    }
+    if (wanted.kind == ControlKind::OptionButton) {
+      const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
+      const DWORD tabStop = wanted.checked == 1 ? WS_TABSTOP : 0;
+      if ((style & WS_TABSTOP) != tabStop) {
+        SetWindowLongPtrW(handle, GWL_STYLE,
+                          static_cast<LONG_PTR>((style & ~WS_TABSTOP) | tabStop));
+      }
     }
     shown.checked = wanted.checked;
     if (shown.place != wanted.place || shown.container != wanted.container) {

@@ -17,17 +17,20 @@ namespace {
 constexpr std::size_t fileNameCapacity = 32768;
 }  // namespace
 
-std::wstring dialogFilter(const std::wstring& description) {
-  std::wstring pattern = L"*.*";
-  const std::size_t open = description.rfind(L'(');
-  const std::size_t close = description.rfind(L')');
-  if (open != std::wstring::npos && close != std::wstring::npos && close > open + 1) {
-    pattern = description.substr(open + 1, close - open - 1);
+std::wstring dialogFilter(const std::vector<std::wstring>& descriptions) {
+  std::wstring filter;
+  for (const std::wstring& description : descriptions) {
+    std::wstring pattern = L"*.*";
+    const std::size_t open = description.rfind(L'(');
+    const std::size_t close = description.rfind(L')');
+    if (open != std::wstring::npos && close != std::wstring::npos && close > open + 1) {
+      pattern = description.substr(open + 1, close - open - 1);
+    }
+    filter += description;
+    filter += L'\0';
+    filter += pattern;
+    filter += L'\0';
   }
-  std::wstring filter = description;
-  filter += L'\0';
-  filter += pattern;
-  filter += L'\0';
   return filter;  // the string's own terminator is the second null
 }
 
@@ -57,7 +60,11 @@ std::string commonDialogErrorDescription(unsigned long code) {
 
 window::FileChoice SaveFileDialog::chooseFile(const window::FileDialogSettings& settings) {
   const std::wstring title = widen(settings.title);
-  const std::wstring filter = dialogFilter(widen(settings.filter));
+  std::vector<std::wstring> descriptions;
+  for (const std::string& description : settings.filters) {
+    descriptions.push_back(widen(description));
+  }
+  const std::wstring filter = dialogFilter(descriptions);
   const std::wstring startFolder = widen(settings.startFolder);
   std::vector<wchar_t> file(fileNameCapacity, L'\0');
   const std::wstring initial = widen(settings.initialFileName);
@@ -73,10 +80,9 @@ window::FileChoice SaveFileDialog::chooseFile(const window::FileDialogSettings& 
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
-  // The file is only named here; Create writes it later, and replacing last run's bank file is
-  // the usual case, so the dialog does not ask about an existing file.
+  // No default extension: the model gives a name without one the extension of its file type.
   dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                 OFN_NOCHANGEDIR;
+                 OFN_NOCHANGEDIR | (settings.askBeforeReplacing ? OFN_OVERWRITEPROMPT : 0);
 
   window::FileChoice choice;
   if (GetSaveFileNameW(&dialog) != FALSE) {

@@ -65,13 +65,13 @@ std::vector<Control> designedControls() {
          "custom output file, choose the date format, name the Custom Format and then click Save.")
       .wordWrap = true;
   design(OptionCSV, OptionButton, "OptionCSV", {480, 840, 3480, 315},
-         "Comma Separated Values  (*.CSV)");
+         "&Comma Separated Values  (*.CSV)");
   design(OptionFixed, OptionButton, "OptionFixed", {4080, 840, 3480, 315},
-         "Fixed Length Fields (*.TXT)");
+         "Fi&xed Length Fields (*.TXT)");
   // Which line the field rows show: the button of the line shown is disabled.
-  design(headerLine, Button, "headerLine", {180, lineButtonsTop, 1800, 375}, "Header Line");
-  design(detailLine, Button, "detailLine", {2100, lineButtonsTop, 1800, 375}, "Check Lines");
-  design(trailerLine, Button, "trailerLine", {4020, lineButtonsTop, 1800, 375}, "Trailer Line");
+  design(headerLine, Button, "headerLine", {180, lineButtonsTop, 1800, 375}, "&Header Line");
+  design(detailLine, Button, "detailLine", {2100, lineButtonsTop, 1800, 375}, "Chec&k Lines");
+  design(trailerLine, Button, "trailerLine", {4020, lineButtonsTop, 1800, 375}, "&Trailer Line");
   design(lineLabel, Label, "lineLabel", {180, firstRowTop - 330, 4260, captionHeight});
   design(textCaption, Label, "textCaption", {5700, firstRowTop - 330, 2100, captionHeight},
          "Text or Date Pattern");
@@ -100,12 +100,12 @@ std::vector<Control> designedControls() {
     const int top = firstRowTop + (position - 1) * rowStep;
     const std::size_t row = static_cast<std::size_t>(position - 1);
     design(fieldLabel(position), Label, rowNames[row][0], {180, top + 45, 1200, captionHeight},
-           "Field " + std::to_string(position))
+           "Field &" + std::to_string(position))
         .labelFor = controlIndex(customField(position));
     Control& field = design(customField(position), ComboBox, rowNames[row][1], {1440, top, 2760, 315});
     field.entries.assign(detailFieldNames.begin(), detailFieldNames.end());
     design(lengthLabel(position), Label, rowNames[row][2], {4320, top + 45, 600, captionHeight},
-           "Length")
+           "Len&gth")
         .labelFor = controlIndex(fieldLength(position));
     design(fieldLength(position), TextBox, rowNames[row][3], {4920, top, 660, 315});
     design(fieldText(position), TextBox, rowNames[row][4], {5700, top, 2100, 315});
@@ -115,23 +115,23 @@ std::vector<Control> designedControls() {
         .entries.assign({"", std::string(leftSide), std::string(rightSide)});
   }
   const int belowRows = firstRowTop + rowCount * rowStep + 120;
-  design(dateLabel, Label, "dateLabel", {180, belowRows + 45, 1200, captionHeight}, "Date Format")
+  design(dateLabel, Label, "dateLabel", {180, belowRows + 45, 1200, captionHeight}, "&Date Format")
       .labelFor = controlIndex(dateFormat);
   design(dateFormat, ComboBox, "dateFormat", {1440, belowRows, 3000, 315})
       .entries.assign(customDatePatterns.begin(), customDatePatterns.end());
   design(VoidLabel, Label, "VoidLabel", {180, belowRows + rowStep + 45, 1200, captionHeight},
-         "Is Void Value")
+         "Is &Void Value")
       .labelFor = controlIndex(isVoidValue);
   design(isVoidValue, TextBox, "isVoidValue", {1440, belowRows + rowStep, 3000, 315});
   design(saveAsLabel, Label, "saveAsLabel",
-         {180, belowRows + 2 * rowStep + 45, 1200, captionHeight}, "Custom Format")
+         {180, belowRows + 2 * rowStep + 45, 1200, captionHeight}, "Custom &Format")
       .labelFor = controlIndex(saveAsName);
   design(saveAsName, TextBox, "saveAsName", {1440, belowRows + 2 * rowStep, 3000, 315});
   design(Line1, Line, "Line1", {15, 7140, clientWidth - 45, 15});
-  design(exportFormat, Button, "exportFormat", {180, 7380, 1215, 375}, "Export...");
-  design(importFormat, Button, "importFormat", {1560, 7380, 1215, 375}, "Import...");
-  design(deleteFormat, Button, "deleteFormat", {8130, 7380, 1215, 375}, "Delete");
-  design(saveSettings, Button, "saveSettings", {9570, 7380, 1215, 375}, "Save");
+  design(exportFormat, Button, "exportFormat", {180, 7380, 1215, 375}, "&Export...");
+  design(importFormat, Button, "importFormat", {1560, 7380, 1215, 375}, "&Import...");
+  design(deleteFormat, Button, "deleteFormat", {8130, 7380, 1215, 375}, "De&lete");
+  design(saveSettings, Button, "saveSettings", {9570, 7380, 1215, 375}, "&Save");
   return controls;
 }
 }  // namespace
@@ -212,15 +212,24 @@ void CustomFormatModel::clicked(CustomFormatControl id) {
       close();
       break;
     }
-    case deleteFormat:
+    case deleteFormat: {
+      const std::string name = toCore(control(saveAsName).text);
+      // A format never saved has nothing to delete: the editor closes and the main window keeps
+      // its bank.
+      if (!customFormatExists(*services_.settings, name)) {
+        close();
+        return;
+      }
+      if (ask("Delete the custom format '" + name + "'?") != MessageBoxAnswer::Yes) return;
       if (const std::optional<EditorMessage> refused =
-              deleteCustomFormat(*services_.settings, toCore(control(saveAsName).text))) {
+              deleteCustomFormat(*services_.settings, name)) {
         showMessage(refused->text);
         return;
       }
       mainWindow_->showBankFormat("");
       close();
       break;
+    }
     default:
       break;
   }
@@ -391,7 +400,8 @@ void CustomFormatModel::exportToFile() {
   if (services_.files == nullptr) return;
   FileDialogSettings dialog;
   dialog.title = "Export Custom Format";
-  dialog.filter = "Custom Format Files (*.json)";
+  dialog.filters = {"Custom Format Files (*.json)", "All Files"};
+  dialog.askBeforeReplacing = true;
   dialog.initialFileName = fromCore(std::string(trimSpaces(format.name))) + ".json";
   const FileChoice choice = services_.files->chooseFile(dialog);
   if (choice.outcome != FileChoice::Outcome::Chosen) return;
@@ -407,7 +417,7 @@ void CustomFormatModel::importFromFile() {
   if (services_.files == nullptr) return;
   FileDialogSettings dialog;
   dialog.title = "Import Custom Format";
-  dialog.filter = "Custom Format Files (*.json)";
+  dialog.filters = {"Custom Format Files (*.json)", "All Files"};
   const FileChoice choice = services_.files->chooseFile(dialog);
   if (choice.outcome != FileChoice::Outcome::Chosen) return;
   const CustomFormatFileRead read = readCustomFormatFileAt(choice.path);
@@ -420,11 +430,21 @@ void CustomFormatModel::importFromFile() {
 }
 
 void CustomFormatModel::showMessage(std::string text) {
-  if (services_.messages == nullptr) return;
+  inMessageBox({MessageBoxIcon::Stop, fromCore(applicationTitle), messageText(text)});
+}
+
+MessageBoxAnswer CustomFormatModel::ask(const std::string& question) {
+  return inMessageBox({MessageBoxIcon::Warning, fromCore(applicationTitle), fromCore(question),
+                       MessageBoxButtons::YesNo});
+}
+
+MessageBoxAnswer CustomFormatModel::inMessageBox(const MessageBoxRequest& message) {
+  if (services_.messages == nullptr) return MessageBoxAnswer::No;
   inMessage_ = true;
-  services_.messages->show({MessageBoxIcon::Stop, fromCore(applicationTitle), messageText(text)});
+  const MessageBoxAnswer answer = services_.messages->show(message);
   inMessage_ = false;
   returningFromMessage_ = true;
+  return answer;
 }
 
 void CustomFormatModel::close() {

@@ -166,6 +166,9 @@ class CustomFormatModel {
   void exportToFile();
   void importFromFile();
   void showMessage(std::string text);
+  // A Yes/No question; No when there is no one to ask.
+  MessageBoxAnswer ask(const std::string& question);
+  MessageBoxAnswer inMessageBox(const MessageBoxRequest& message);
   void close();
 
   WindowServices services_;

@@ -51,20 +51,20 @@ std::vector<Control> designedControls() {
   const Design designs[] = {
       {Image1, Picture, "Image1", {60, 60, 2100, 825}},
       {Label5, Label, "Label5", {2460, 180, 4755, 855}},
-      {Label6, Label, "Label6", {360, 1260, 810, captionHeight}, "Account"},
+      {Label6, Label, "Label6", {360, 1260, 810, captionHeight}, "&Account"},
       {myAccount, ComboBox, "myAccount", {1200, 1200, 5730, 315}, "myAccount"},
       {Frame1, Frame, "Frame1", {360, 1800, 6555, 1395}, "Date Range"},
       {autoDateRange, CheckBox, "autoDateRange", {360, 300, 3075, 435},
-       "Set date range for checks to the last"},
+       "Set date range for checks to the &last"},
       {autoDateRangeDays, TextBox, "autoDateRangeDays", {3465, 360, 435, 310}, "90"},
-      {Label15, Label, "Label15", {4005, 420, 900, 315}, "days"},
-      {Label14, Label, "Label14", {120, 900, 690, captionHeight}, "From"},
+      {Label15, Label, "Label15", {4005, 420, 900, 315}, "da&ys"},
+      {Label14, Label, "Label14", {120, 900, 690, captionHeight}, "&From"},
       {fromDate, TextBox, "fromDate", {840, 840, 1095, 320}},
-      {Label13, Label, "Label13", {2040, 900, 390, captionHeight}, "To"},
+      {Label13, Label, "Label13", {2040, 900, 390, captionHeight}, "&To"},
       {toDate, TextBox, "toDate", {2460, 840, 1095, 320}},
-      {Label7, Label, "Label7", {360, 3540, 810, captionHeight}, "Bank"},
+      {Label7, Label, "Label7", {360, 3540, 810, captionHeight}, "&Bank"},
       {bankList, ComboBox, "bankList", {1200, 3480, 5355, 315}, noBankForAccount},
-      {editFormat, Button, "editFormat", {6600, 3420, 585, 375}, "Edit"},
+      {editFormat, Button, "editFormat", {6600, 3420, 585, 375}, editCaption},
       {remoteIDLabel, Label, "remoteIDLabel", {}, "Remote ID"},
       {remoteID, TextBox, "remoteID", {}},
       {remoteIDLabel2, Label, "remoteIDLabel2", {}, "*"},
@@ -81,19 +81,19 @@ std::vector<Control> designedControls() {
        "* Values provided by your bank"},
       {bankCodeLabel, Label, "bankCodeLabel", {}, "Bank Code"},
       {bankCode, ComboBox, "bankCode", {}, "<pick a bank number>"},
-      {Label4, Label, "Label4", {120, 5700, 990, captionHeight}, "Output File"},
+      {Label4, Label, "Label4", {120, 5700, 990, captionHeight}, "&Output File"},
       {fileName, TextBox, "fileName", {1140, 5640, 4995, 320}},
-      {Select, Button, "Select", {6180, 5580, 975, 375}, "Browse"},
+      {Select, Button, "Select", {6180, 5580, 975, 375}, "Bro&wse"},
       {createReviewFile, CheckBox, "createReviewFile", {1140, 6120, 6015, 315},
-       "Also create a companion 'Positive Pay Review.csv' file for your review."},
+       "Also create a companion 'Positive Pay &Review.csv' file for your review."},
       {newOnly, CheckBox, "newOnly", {1140, 6480, 6015, 315},
-       "Leave out checks already sent in an earlier file"},
+       "Lea&ve out checks already sent in an earlier file"},
       {Line1, Line, "Line1", {10, 7020, 7380, 15}},
-      {history, Button, "history", {720, 7140, 885, 375}, "History"},
-      {openDoc, Button, "openDoc", {1980, 7140, 885, 375}, "Help"},
-      {saveSettings, Button, "saveSettings", {3240, 7140, 885, 375}, "Save"},
-      {Command1, Button, "Command1", {4200, 7140, 885, 375}, "Close"},
-      {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create Positive Pay File"},
+      {history, Button, "history", {720, 7140, 885, 375}, "H&istory"},
+      {openDoc, Button, "openDoc", {1980, 7140, 885, 375}, "&Help"},
+      {saveSettings, Button, "saveSettings", {3240, 7140, 885, 375}, "&Save"},
+      {Command1, Button, "Command1", {4200, 7140, 885, 375}, "&Close"},
+      {myCreate, Button, "myCreate", {5220, 7140, 1995, 375}, "Create &Positive Pay File"},
       {statusLine, StatusLine, "statusLine", {60, clientHeight, clientWidth - 120,
                                               statusLineHeight}},
   };
@@ -201,9 +201,10 @@ void ExportModel::focus(ExportControl id, bool caretAtEnd) {
   if (observer_ != nullptr) observer_->focus(id, caretAtEnd);
 }
 
-void ExportModel::showMessage(MessageBoxIcon icon, std::string text) {
-  if (services_.messages == nullptr) return;
-  services_.messages->show({icon, fromCore(applicationTitle), std::move(text)});
+MessageBoxAnswer ExportModel::showMessage(MessageBoxIcon icon, std::string text,
+                                          MessageBoxButtons buttons) {
+  if (services_.messages == nullptr) return MessageBoxAnswer::Cancel;
+  return services_.messages->show({icon, fromCore(applicationTitle), std::move(text), buttons});
 }
 
 Date ExportModel::today() const { return services_.clock->now().date; }
@@ -212,8 +213,6 @@ Date ExportModel::today() const { return services_.clock->now().date; }
 
 void ExportModel::startUp() {
   caption_ = windowCaption(services_.version);
-  dlgOpenFile_.title = "Enter a file name";
-  dlgOpenFile_.filter = "TXT Files (*.txt)";
   getAccountList();
   setText(Label5, "Fill out the fields below to create a positive pay file.");
   manageBankList();
@@ -319,10 +318,10 @@ void ExportModel::autoDateRangeDays_Change() {
 void ExportModel::editFormat_Click() {
   std::string name;
   const std::string& caption = control(editFormat).text;
-  if (caption == "Edit") {
+  if (caption == editCaption) {
     const std::optional<std::string> format = customFormatName(toCore(control(bankList).text));
     if (format) name = fromCore(*format);
-  } else if (caption != "Add") {
+  } else if (caption != addCaption) {
     return;
   }
   if (editor() == nullptr) editor_ = std::make_unique<CustomFormatModel>(services_, *this);
@@ -340,19 +339,35 @@ void ExportModel::history_Click() {
   if (observer_ != nullptr) observer_->historyOpened();
 }
 
-void ExportModel::Select_Click() {
-  if (services_.files == nullptr) return;
-  // Without a saved file to start on, the dialog opens in the folder of the output file box.
-  FileDialogSettings dialog = dlgOpenFile_;
+FileDialogSettings ExportModel::fileDialogSettings() const {
+  // The bank's own file type first; the dialog opens on the output file box's name, in its
+  // folder when that folder exists.
+  FileDialogSettings dialog;
+  dialog.title = "Enter a file name";
+  dialog.filters = {std::string(outputFileType()), "All Files"};
+  const std::string& shown = control(fileName).text;
+  const std::string_view name = fileNamePart(shown);
+  dialog.initialFileName = std::string(trimSpaces(name));
   std::error_code error;
-  const std::filesystem::path shown = filePath(control(fileName).text);
-  if (shown.has_filename()) {
-    const std::filesystem::path folder = std::filesystem::absolute(shown, error).parent_path();
+  if (name.size() < shown.size()) {
+    const std::filesystem::path file = filePath(shown);
+    const std::filesystem::path folder = std::filesystem::absolute(file, error).parent_path();
     if (!error && std::filesystem::is_directory(folder, error)) {
       dialog.startFolder = ppexport::fileName(folder);
     }
   }
-  const FileChoice choice = services_.files->chooseFile(dialog);
+  return dialog;
+}
+
+std::string_view ExportModel::outputFileType() const {
+  return writesCommaSeparated(toCore(control(bankList).text), services_.settings)
+             ? "CSV Files (*.csv)"
+             : "TXT Files (*.txt)";
+}
+
+void ExportModel::Select_Click() {
+  if (services_.files == nullptr) return;
+  const FileChoice choice = services_.files->chooseFile(fileDialogSettings());
   switch (choice.outcome) {
     case FileChoice::Outcome::Cancelled:
       return;
@@ -363,14 +378,13 @@ void ExportModel::Select_Click() {
     case FileChoice::Outcome::Chosen:
       break;
   }
-  // The bank file is a text file: a name chosen without ".txt" gets it.
-  const std::string& path = choice.path;
-  const std::string_view lastFour =
-      std::string_view(path).substr(path.size() < 4 ? 0 : path.size() - 4);
-  if (asciiUpperCase(trimSpaces(lastFour)) == ".TXT") {
+  // A name chosen without an extension gets the one of the bank's file type; any other is kept.
+  const std::string path(trimSpaces(choice.path));
+  if (fileNamePart(path).find('.', 1) != std::string_view::npos) {
     setText(fileName, path);
   } else {
-    setText(fileName, std::string(trimSpaces(path)) + ".txt");
+    const std::string_view type = outputFileType();
+    setText(fileName, path + std::string(type.substr(type.size() - 5, 4)));
   }
 }
 
@@ -386,7 +400,7 @@ void ExportModel::openDoc_Click() {
           helpMessage(outcome, services_.programFolder, helpDocumentName);
       if (!message.empty()) {
         showMessage(outcome == HelpOutcome::documentMissing ? MessageBoxIcon::Stop
-                                                            : MessageBoxIcon::None,
+                                                            : MessageBoxIcon::Information,
                     messageText(message));
       }
     }

@@ -86,6 +86,10 @@ enum class ExportControl {
 
 inline constexpr int controlIndex(ExportControl control) { return static_cast<int>(control); }
 
+// The edit button's captions: "Edit" while a custom format is chosen, "Add" otherwise.
+inline constexpr std::string_view editCaption = "&Edit";
+inline constexpr std::string_view addCaption = "A&dd";
+
 // The design caption, " - ", the major version, "." and the revision as two digits: "1.0.5"
 // gives "Positive Pay Export - 1.05".
 std::string windowCaption(std::string_view version);
@@ -106,8 +110,8 @@ class ExportModel {
   const std::string& caption() const { return caption_; }
   // The client area in twips: the design's, with room for the status line when it shows.
   Size clientSize() const;
-  // The file dialog as Browse shows it next (title, filter, the file it starts on).
-  const FileDialogSettings& fileDialogSettings() const { return dlgOpenFile_; }
+  // The file dialog as Browse shows it next (title, file types, the file it starts on).
+  FileDialogSettings fileDialogSettings() const;
   // The custom format editor while it is open; nullptr when it is closed.
   CustomFormatModel* editor();
   // The History dialog while it is open; nullptr when it is closed.
@@ -141,7 +145,8 @@ class ExportModel {
   void setVisible(ExportControl id, bool visible);
   void place(ExportControl id, Rect place);
   void focus(ExportControl id, bool caretAtEnd);
-  void showMessage(MessageBoxIcon icon, std::string text);
+  MessageBoxAnswer showMessage(MessageBoxIcon icon, std::string text,
+                               MessageBoxButtons buttons = MessageBoxButtons::Ok);
   Date today() const;
 
   void getAccountList();
@@ -153,6 +158,8 @@ class ExportModel {
   void setAutoDateRange();
   void placeIdentifierInputs(InputLayout layout);
   void switchOutputExtension(bool commaSeparated);
+  // "CSV Files (*.csv)" for a comma-separated bank format, else "TXT Files (*.txt)".
+  std::string_view outputFileType() const;
 
   void myAccount_Change();
   void autoDateRange_Click();
@@ -172,10 +179,10 @@ class ExportModel {
   WindowObserver* observer_ = nullptr;
   std::vector<Control> controls_;
   std::string caption_;
-  FileDialogSettings dlgOpenFile_;
   std::unique_ptr<CustomFormatModel> editor_;
   std::unique_ptr<HistoryModel> history_;
   bool closed_ = false;
+  bool accountListMissing_ = false;  // QuickBooks gave no account list and the user cancelled
 };
 
 }  // namespace ppexport::window

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "quickbooks/account_list.h"
+#include "quickbooks/export_errors.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "window/export_model.h"
@@ -22,11 +23,18 @@ void restoreCheckBox(Control& box, const std::string& stored) {
 }  // namespace
 
 void ExportModel::getAccountList() {
-  const AccountList list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
-  if (!list.errorMessage.empty()) {
-    showMessage(MessageBoxIcon::Critical, messageText(list.errorMessage));
-    return;
+  AccountList list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
+  // Retry reads the accounts again, once QuickBooks is started, without leaving the window.
+  while (!list.errorMessage.empty()) {
+    if (showMessage(MessageBoxIcon::Critical,
+                    messageText(accountListErrorMessage(list.exportResult, "press Retry")),
+                    MessageBoxButtons::RetryCancel) != MessageBoxAnswer::Retry) {
+      accountListMissing_ = true;
+      return;
+    }
+    list = ppexport::getAccountList(*services_.quickBooks, services_.reportFolder);
   }
+  accountListMissing_ = false;
   Control& accounts = at(myAccount);
   for (const std::string& account : list.accounts) accounts.entries.push_back(fromCore(account));
   setListText(myAccount, accounts.text);
@@ -34,7 +42,9 @@ void ExportModel::getAccountList() {
 
 void ExportModel::getUserSettings() {
   SettingsStore& store = *services_.settings;
-  setListText(myAccount, fromCore(lastChosenAccount(store)));
+  // Without the account list the last account is not offered: nothing could be created for it.
+  setListText(myAccount, fromCore(accountListMissing_ ? std::string(noAccountChosen)
+                                                      : lastChosenAccount(store)));
   const AccountSettings saved =
       getAccountSettings(store, toCore(control(myAccount).text), today());
 
@@ -52,11 +62,6 @@ void ExportModel::getUserSettings() {
 
   // An account without a saved output file gets the default one, ready to be edited.
   if (saved.fileName == defaultOutputFile()) focus(fileName, true);
-  // The file dialog starts on the saved output file only while that file exists.
-  std::error_code error;
-  if (std::filesystem::is_regular_file(filePath(control(fileName).text), error)) {
-    dlgOpenFile_.initialFileName = control(fileName).text;
-  }
 
   if (control(bankList).selected != -1) bankList_Change();
   setListText(bankCode, fromCore(saved.bankCode));
@@ -89,6 +94,8 @@ AccountSettings ExportModel::accountSettingsFromControls() const {
 }
 
 void ExportModel::saveUserSettings() {
+  // The window shows no account of the user's then, so it has nothing of theirs to keep.
+  if (accountListMissing_) return;
   ppexport::saveUserSettings(*services_.settings, accountSettingsFromControls());
 }
 

@@ -26,6 +26,31 @@ constexpr IdentifierInput remoteInput{remoteIDLabel, remoteID, remoteIDLabel2};
 constexpr IdentifierInput bankInput{bankIDLabel, bankID, bankIDLabel2};
 constexpr IdentifierInput batchInput{batchIDLabel, batchID, batchIDLabel2};
 constexpr IdentifierInput accountInput{accountIDLabel, accountID, accountIDLabel2};
+
+// The access keys (Alt+letter) of the window's fixed captions and buttons; the identifier
+// captions, which change with the bank format, take letters not among them.
+constexpr std::string_view fixedAccessKeys = "albyftedowrvihscp";
+
+// The caption with "&" before its first letter not taken yet (a literal "&" doubled), that
+// letter then taken; without a free letter, the caption has no access key.
+std::string withAccessKey(std::string_view caption, std::string& taken) {
+  std::string marked;
+  bool keyed = false;
+  for (char character : caption) {
+    const char lower = static_cast<char>(character >= 'A' && character <= 'Z' ? character + 32
+                                                                               : character);
+    if (character == '&') {
+      marked += '&';
+    } else if (!keyed && lower >= 'a' && lower <= 'z' &&
+               taken.find(lower) == std::string::npos) {
+      marked += '&';
+      taken += lower;
+      keyed = true;
+    }
+    marked += character;
+  }
+  return marked;
+}
 }  // namespace
 
 void ExportModel::manageBankList() {
@@ -49,12 +74,13 @@ void ExportModel::bankList_Change() {
     setVisible(input.box, false);
     setVisible(input.star, false);
   };
-  auto show = [this, &hide](const IdentifierInput& input, const InputCaption& caption) {
+  std::string taken(fixedAccessKeys);
+  auto show = [this, &hide, &taken](const IdentifierInput& input, const InputCaption& caption) {
     if (!caption.shown) {
       hide(input);
       return;
     }
-    setText(input.caption, fromCore(caption.caption));
+    setText(input.caption, withAccessKey(fromCore(caption.caption), taken));
     setVisible(input.caption, true);
     setVisible(input.box, true);
     setVisible(input.star, caption.star);
@@ -66,30 +92,28 @@ void ExportModel::bankList_Change() {
 
   if (const std::optional<std::string> customFormat = customFormatName(bankFormat)) {
     // A custom format writes the account number only.
-    setText(editFormat, "Edit");
+    setText(editFormat, std::string(editCaption));
     setVisible(editFormat, true);
     hide(remoteInput);
     hide(bankInput);
     hide(batchInput);
-    setText(bankIDLabel, "Bank ID");
+    setText(bankIDLabel, withAccessKey("Bank ID", taken));
     setVisible(providedByLabel, false);
     setVisible(bankCodeLabel, false);
     setVisible(bankCode, false);
-    setText(accountIDLabel, "Account Number");
+    setText(accountIDLabel, withAccessKey("Account Number", taken));
     setVisible(accountIDLabel, true);
     setVisible(accountID, true);
-    const bool commaSeparated =
-        getSetting(*services_.settings, *customFormat + "OptionCSV", "True").asBoolean();
-    switchOutputExtension(commaSeparated);
+    switchOutputExtension(writesCommaSeparated(bankFormat, services_.settings));
   } else {
-    setText(editFormat, "Add");
+    setText(editFormat, std::string(addCaption));
   }
 
   if (control(bankList).selected == -1 || text == noBankForAccount) {
     hide(remoteInput);
     hide(bankInput);
     hide(batchInput);
-    setText(bankIDLabel, "Bank ID");
+    setText(bankIDLabel, withAccessKey("Bank ID", taken));
     setVisible(providedByLabel, false);
     if (!control(bankCode).entries.empty()) {
       setVisible(accountIDLabel, false);
@@ -105,7 +129,7 @@ void ExportModel::bankList_Change() {
   show(accountInput, inputs->accountId);
   if (inputs->bankCodeList) {
     fillBankCodeList();
-    setText(bankCodeLabel, fromCore(inputs->bankCodeCaption));
+    setText(bankCodeLabel, withAccessKey(fromCore(inputs->bankCodeCaption), taken));
   }
   setVisible(bankCodeLabel, inputs->bankCodeList);
   setVisible(bankCode, inputs->bankCodeList);

@@ -40,7 +40,12 @@ WindowServices ProgramServices::windowServices() const {
   const HistoryLocation history = historyLocation("");
   services.historyFolder = history.folder;
   if (!history.error.empty()) services.notices.push_back(fromCore(history.error));
-  if (quickBooks_->sampleCompany) services.notices.push_back(fromCore(sampleCompanyNotice()));
+  // On Windows a company file plays QuickBooks only when named; the window says so all the same.
+  bool standIn = quickBooks_->sampleCompany;
+#ifdef _WIN32
+  standIn = standIn || !quickBooks_->companyFile.empty();
+#endif
+  if (standIn) services.notices.push_back(fromCore(sampleCompanyNotice()));
   if (!store_.error.empty()) {
     services.notices.push_back("Settings are not kept: " + fromCore(store_.error));
   }

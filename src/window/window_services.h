@@ -22,27 +22,36 @@ namespace ppexport::window {
 // The icon of a message box. Stop and Critical look the same on most systems.
 enum class MessageBoxIcon { None, Information, Warning, Critical, Stop };
 
+// The buttons of a message box, and the one the user pressed. A box closed without a button
+// (Escape, the close box) answers No or Cancel.
+enum class MessageBoxButtons { Ok, YesNo, RetryCancel };
+enum class MessageBoxAnswer { Ok, Yes, No, Retry, Cancel };
+
 struct MessageBoxRequest {
   MessageBoxIcon icon = MessageBoxIcon::Information;
   std::string title;  // UTF-8
   std::string text;   // UTF-8, lines separated by LF
+  MessageBoxButtons buttons = MessageBoxButtons::Ok;
   friend bool operator==(const MessageBoxRequest&, const MessageBoxRequest&) = default;
 };
 
-// A modal message box with one OK button.
+// A modal message box.
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // Returns once the user answered.
-  virtual void show(const MessageBoxRequest& message) = 0;
+  virtual MessageBoxAnswer show(const MessageBoxRequest& message) = 0;
 };
 
 // How the file dialog is set up. Texts UTF-8; file names as the core takes them.
 struct FileDialogSettings {
   std::string title;
-  std::string filter;           // a description only, without a pattern part
+  // The file types offered, the first one shown: a description with its pattern in parentheses,
+  // "CSV Files (*.csv)"; one without a pattern ("All Files") shows every file.
+  std::vector<std::string> filters;
   std::string initialFileName;  // "" starts without a file chosen
-  std::string startFolder;      // the folder shown without an initial file; "" the dialog's own
+  std::string startFolder;      // the folder shown; "" the dialog's own
+  bool askBeforeReplacing = false;  // an existing file is chosen only after the user agreed
   friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 
@@ -54,8 +63,8 @@ struct FileChoice {
   std::string errorDescription;  // Failed, UTF-8
 };
 
-// A save-style file dialog: it accepts the name of a file that does not exist yet and does not
-// ask about replacing one (Create replaces last run's bank file as a matter of course).
+// A save-style file dialog: it accepts the name of a file that does not exist yet, and asks about
+// replacing one only when told to (Create replaces last run's bank file as a matter of course).
 class FileChooser {
  public:
   virtual ~FileChooser() = default;
@@ -94,7 +103,7 @@ struct WindowServices {
   std::string reportFolder;  // where the temporary report files go (TEMP)
   MessageBoxes* messages = nullptr;
   FileChooser* files = nullptr;
-  DocumentViewer* documents = nullptr;  // shows "Instructions.doc" (Word on Windows)
+  DocumentViewer* documents = nullptr;  // shows "Instructions.doc"
   BusyPointer* busy = nullptr;
   std::string programFolder;  // UTF-8: where "Instructions.doc" lies
   std::string historyFolder;  // UTF-8: the sent-file history; "" when none is kept

@@ -197,7 +197,7 @@ void WindowBindingTest::theEditorWindowFollowsItsModel() {
   editor->findChild<QPushButton*>(u"saveSettings"_s)->click();
   QTRY_VERIFY(window.customFormatEditor() == nullptr);
   QCOMPARE(fixture.widget<QComboBox>("bankList")->currentText(), u"Custom Format: Default"_s);
-  QCOMPARE(fixture.widget<QPushButton>("editFormat")->text(), u"Edit"_s);
+  QCOMPARE(fixture.widget<QPushButton>("editFormat")->text(), u"&Edit"_s);
 }
 
 QTEST_MAIN(WindowBindingTest)

@@ -153,6 +153,14 @@ TEST(ExportErrorTexts, nameTheStepAndCarryNumberAndDescription) {
             "Error: 5 : Access is denied\r\n");
   EXPECT_EQ(accountListErrorMessage("E"),
             "An error occurred when trying to get the account list from QuickBooks:\r\n\r\nE");
+  // QuickBooks missing or not running is said in words, with what to do, before the error line.
+  EXPECT_EQ(accountListErrorMessage(createInterfaceErrorText(-2147221005, "Invalid class string")),
+            "QuickBooks is not installed on this computer: install QuickBooks, then run the "
+            "command again.\r\n\r\nError: -2147221005 : Invalid class string\r\n");
+  EXPECT_EQ(accountListErrorMessage(findRunningCopyErrorText(-2147221021, "Operation unavailable"),
+                                    "press Retry"),
+            "QuickBooks is not running: start QuickBooks, open the company file, then press "
+            "Retry.\r\n\r\nError: -2147221021 : Operation unavailable\r\n");
 }
 
 }  // namespace

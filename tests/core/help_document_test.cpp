@@ -9,10 +9,6 @@
 #include "support/temp_folder.h"
 #include "text/file_names.h"
 
-#ifdef _WIN32
-#include "create/word_document_viewer.h"
-#include "support/fake_automation.h"
-#endif
 
 namespace ppexport {
 namespace {
@@ -27,7 +23,11 @@ struct RecordingViewer final : DocumentViewer {
     steps.push_back("start");
     return starts;
   }
-  void show(const std::string& path) override { steps.push_back("show " + path); }
+  bool shows = true;
+  bool show(const std::string& path) override {
+    steps.push_back("show " + path);
+    return shows;
+  }
   void close() override { steps.push_back("close"); }
 };
 
@@ -66,6 +66,13 @@ TEST(HelpDocument, eachFailureHasItsMessageAndLeavesNoViewerRunning) {
   EXPECT_EQ(openDocumentation(viewer, programFolder, helpDocumentName),
             HelpOutcome::documentMissing);
   EXPECT_EQ(viewer.steps, (std::vector<std::string>{"start", "close"}));
+
+  // No program takes the document: the message names it for the user to open.
+  testing::writeBytes(folder.file("Instructions.doc"), "doc");
+  RecordingViewer refusing;
+  refusing.shows = false;
+  EXPECT_EQ(openDocumentation(refusing, programFolder, helpDocumentName),
+            HelpOutcome::viewerUnavailable);
 }
 
 // The messages themselves are the window model's test; the folder comes as UTF-8 and goes into
@@ -73,96 +80,11 @@ TEST(HelpDocument, eachFailureHasItsMessageAndLeavesNoViewerRunning) {
 TEST(HelpDocument, theFolderInAMessageIsWindows1252) {
   EXPECT_EQ(helpMessage(HelpOutcome::viewerUnavailable, "C:\\Programme\\Zahlungsl\xC3\xA4ufe",
                         "Instructions.doc"),
-            "Unable to launch MS Word. Please open the documentation file manually from "
-            "C:\\Programme\\Zahlungsl\xE4ufe.");
+            "No program could open the documentation file. Please open it with WordPad or another "
+            "word processor:\r\n\r\n" +
+                pathInFolder("C:\\Programme\\Zahlungsl\xE4ufe", "Instructions.doc"));
 }
 
-#ifdef _WIN32
-
-using testing::FakeAutomationObject;
-using testing::FakeAutomationRegistration;
-using testing::textArgument;
-
-constexpr wchar_t wordId[] = L"PpexportTest.WordApplication";
-// {2C7F4A91-6E0B-4D38-A5C2-19E8B3D04F67}
-constexpr CLSID wordClass = {0x2c7f4a91, 0x6e0b, 0x4d38,
-                             {0xa5, 0xc2, 0x19, 0xe8, 0xb3, 0xd0, 0x4f, 0x67}};
-
-// Word played by the test: the calls reaching it, in order.
-class PlayedWord : public ::testing::Test {
- protected:
-  ComApartment apartment;
-  std::vector<std::string> releases;
-  FakeAutomationObject word{"word", releases};
-  FakeAutomationObject documents{"documents", releases};
-  FakeAutomationObject window{"window", releases};
-  std::vector<std::wstring> steps;
-
-  void SetUp() override {
-    word.on(L"Documents", [this](const auto&, VARIANT* result, EXCEPINFO*) {
-      documents.returnAsResult(result);
-      return S_OK;
-    });
-    word.on(L"ActiveWindow", [this](const auto&, VARIANT* result, EXCEPINFO*) {
-      window.returnAsResult(result);
-      return S_OK;
-    });
-    word.on(L"Activate", [this](const auto&, VARIANT*, EXCEPINFO*) {
-      steps.push_back(L"Activate");
-      return S_OK;
-    });
-    word.on(L"Quit", [this](const auto&, VARIANT*, EXCEPINFO*) {
-      steps.push_back(L"Quit");
-      return S_OK;
-    });
-    documents.on(L"Open", [this](const auto& arguments, VARIANT*, EXCEPINFO*) {
-      steps.push_back(L"Open " + (arguments.size() == 1 ? textArgument(arguments[0]) : L"?"));
-      return S_OK;
-    });
-    window.on(L"Visible", [this](const auto& arguments, VARIANT*, EXCEPINFO*) {
-      const bool visible = arguments.size() == 1 && V_VT(arguments[0]) == VT_BOOL &&
-                           V_BOOL(arguments[0]) == VARIANT_TRUE;
-      steps.push_back(visible ? L"Visible True" : L"Visible ?");
-      return S_OK;
-    });
-  }
-};
-
-TEST_F(PlayedWord, opensTheDocumentMakesItVisibleAndActivatesWord) {
-  FakeAutomationRegistration registration(wordId, wordClass, word);
-  ASSERT_TRUE(registration.registered());
-  TempFolder folder;
-  testing::writeBytes(folder.file("Instructions.doc"), "doc");
-  WordDocumentViewer viewer(wordId);
-  EXPECT_EQ(openDocumentation(viewer, fileName(folder.path()), helpDocumentName),
-            HelpOutcome::opened);
-  const std::wstring path = folder.path().wstring() + L"\\Instructions.doc";
-  EXPECT_EQ(steps, (std::vector<std::wstring>{L"Open " + path, L"Visible True", L"Activate"}));
-  ASSERT_FALSE(window.calls().empty());
-  EXPECT_EQ(window.calls().back().second, DISPATCH_PROPERTYPUT);
-}
-
-TEST_F(PlayedWord, aMissingDocumentQuitsTheWordItStarted) {
-  FakeAutomationRegistration registration(wordId, wordClass, word);
-  ASSERT_TRUE(registration.registered());
-  TempFolder folder;
-  {
-    WordDocumentViewer viewer(wordId);
-    EXPECT_EQ(openDocumentation(viewer, fileName(folder.path()), helpDocumentName),
-              HelpOutcome::documentMissing);
-  }
-  EXPECT_EQ(steps, std::vector<std::wstring>{L"Quit"});
-  EXPECT_EQ(word.references(), 1u);
-}
-
-TEST(WordDocumentViewer, withoutWordTheViewerIsUnavailable) {
-  TempFolder folder;
-  WordDocumentViewer viewer(L"PpexportTest.NoWordHere");
-  EXPECT_EQ(openDocumentation(viewer, fileName(folder.path()), helpDocumentName),
-            HelpOutcome::viewerUnavailable);
-}
-
-#endif
 
 }  // namespace
 }  // namespace ppexport

@@ -29,6 +29,20 @@ TEST_F(WindowTest, EditorSavesACustomFormatThatTheBankListOffers) {
   EXPECT_EQ(text(control(ExportControl::bankList)), "Custom Format: Weekly Checks");
   EXPECT_EQ(settings_.readSetting("Weekly ChecksCustomField2"), "Date");
   EXPECT_EQ(differencesFromModel(window().model().controls(), mainControls(), main()), none);
+
+  // Delete asks first: No keeps the format and the editor; Yes deletes it.
+  click(control(ExportControl::editFormat));
+  ASSERT_TRUE(editor().isOpen());
+  click(editorControl(deleteFormat));
+  ASSERT_EQ(messages_.shown.size(), 1U);
+  EXPECT_EQ(messages_.shown[0].text, "Delete the custom format 'Weekly Checks'?");
+  EXPECT_EQ(messages_.shown[0].buttons, window::MessageBoxButtons::YesNo);
+  EXPECT_TRUE(editor().isOpen());
+  EXPECT_TRUE(settings_.readSetting("Custom Format: Weekly Checks").has_value());
+  messages_.answers.push_back(window::MessageBoxAnswer::Yes);
+  click(editorControl(deleteFormat));
+  EXPECT_FALSE(editor().isOpen());
+  EXPECT_FALSE(settings_.readSetting("Custom Format: Weekly Checks").has_value());
 }
 
 TEST_F(WindowTest, EditorOptionsFocusAndKeysReachTheModel) {

@@ -12,13 +12,14 @@ namespace {
 
 TEST(SaveFileDialog, FilterTakesItsPatternFromTheDescription) {
   using namespace std::string_literals;
-  const std::pair<std::wstring, std::wstring> cases[] = {
-      {L"TXT Files (*.txt)", L"TXT Files (*.txt)\0*.txt\0"s},
-      {L"Bank files (*.txt;*.csv)", L"Bank files (*.txt;*.csv)\0*.txt;*.csv\0"s},
-      {L"All files", L"All files\0*.*\0"s},
-      {L"Odd ()", L"Odd ()\0*.*\0"s}};
-  for (const auto& [description, filter] : cases)
-    EXPECT_EQ(win32::dialogFilter(description), filter);
+  const std::pair<std::vector<std::wstring>, std::wstring> cases[] = {
+      {{L"TXT Files (*.txt)"}, L"TXT Files (*.txt)\0*.txt\0"s},
+      {{L"Bank files (*.txt;*.csv)"}, L"Bank files (*.txt;*.csv)\0*.txt;*.csv\0"s},
+      {{L"All files"}, L"All files\0*.*\0"s},
+      {{L"Odd ()"}, L"Odd ()\0*.*\0"s},
+      {{L"CSV Files (*.csv)", L"All Files"}, L"CSV Files (*.csv)\0*.csv\0All Files\0*.*\0"s}};
+  for (const auto& [descriptions, filter] : cases)
+    EXPECT_EQ(win32::dialogFilter(descriptions), filter);
 }
 
 TEST(BusyPointer, HourglassFromTheFirstShowToTheLastRestore) {

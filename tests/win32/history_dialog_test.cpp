@@ -4,6 +4,7 @@
 #include "text/windows_api.h"  // windows.h, which commctrl.h needs first
 #include <commctrl.h>
 
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,18 +31,57 @@ std::string bytesOf(const std::string& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::string> lines(HWND list) {
-  std::vector<std::string> result;
-  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT index = 0; index < count; ++index) {
-    const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(line.data()));
-    line.resize(static_cast<std::size_t>(length));
-    result.push_back(narrow(line));
+// A cell of a list view, as UTF-8.
+std::string cell(HWND list, int row, int column) {
+  std::wstring text(1024, L'\0');
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text.data();
+  item.cchTextMax = static_cast<int>(text.size());
+  const auto length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                   reinterpret_cast<LPARAM>(&item));
+  text.resize(static_cast<std::size_t>(length));
+  return narrow(text);
+}
+
+// The rows of a list view, each a list of its cells.
+std::vector<std::vector<std::string>> rows(HWND list, int columns) {
+  std::vector<std::vector<std::string>> result;
+  const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    result.emplace_back();
+    for (int column = 0; column < columns; ++column) result.back().push_back(cell(list, row, column));
   }
   return result;
+}
+
+// The headings of a list view's columns, "|" between them, with "(right)" after the
+// right-aligned ones.
+std::string headings(HWND list) {
+  std::string result;
+  for (int index = 0;; ++index) {
+    std::wstring text(256, L'\0');
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_FMT;
+    column.pszText = text.data();
+    column.cchTextMax = static_cast<int>(text.size());
+    if (SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&column)) == FALSE) {
+      break;
+    }
+    text.resize(std::wcslen(text.c_str()));
+    result += (result.empty() ? "" : "|") + narrow(text) +
+              ((column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT ? " (right)" : "");
+  }
+  return result;
+}
+
+// Chooses a row as a click would: the list view tells its window of the new selection.
+void chooseRow(HWND list, int row) {
+  LVITEMW state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
 class HistoryDialogTest : public WindowTest {
@@ -93,28 +133,35 @@ TEST_F(HistoryDialogTest, ListsTheSentFilesAndSavesACopyOfTheChosenOne) {
       EXPECT_EQ(text(dialog.handle()), "History - Checking");
       EXPECT_FALSE(IsWindowEnabled(main()));
       HWND entries = dialog.control(HistoryControl::entries);
-      const std::vector<std::string> files = lines(entries);
+      EXPECT_EQ(headings(entries),
+                "Sent|Bank format|File|Checks (right)|Issued (right)|Issued total (right)|"
+                "Voided (right)|Voided total (right)");
+      EXPECT_EQ(headings(dialog.control(HistoryControl::checks)),
+                "Check|Date|Amount (right)|Status|Payee");
+      const auto files = rows(entries, 8);
       ASSERT_EQ(files.size(), 2U);
+      EXPECT_EQ(files, model.entryRows());
       // Newest first.
-      EXPECT_NE(files[0].find(second), std::string::npos) << files[0];
-      EXPECT_NE(files[1].find(first), std::string::npos) << files[1];
-      EXPECT_TRUE(lines(dialog.control(HistoryControl::checks)).empty());
+      EXPECT_EQ(files[0][2], second);
+      EXPECT_EQ(files[1][2], first);
+      EXPECT_TRUE(rows(dialog.control(HistoryControl::checks), 5).empty());
       EXPECT_FALSE(IsWindowEnabled(dialog.control(HistoryControl::saveCopy)));
       EXPECT_FALSE(visible(dialog.control(HistoryControl::notice)));
 
-      SendMessageW(entries, LB_SETCURSEL, 1, 0);
-      SendMessageW(dialog.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(entries), LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(entries));
-      const std::vector<std::string> checks = lines(dialog.control(HistoryControl::checks));
+      chooseRow(entries, 1);
+      const auto checks = rows(dialog.control(HistoryControl::checks), 5);
       EXPECT_FALSE(checks.empty());
-      EXPECT_EQ(checks, model.checks());
+      EXPECT_EQ(checks, model.checkRows());
       EXPECT_TRUE(IsWindowEnabled(dialog.control(HistoryControl::saveCopy)));
 
       files_.next = {window::FileChoice::Outcome::Chosen, copy};
       messages_.shown.clear();
       click(dialog.control(HistoryControl::saveCopy));
       ASSERT_EQ(files_.asked.size(), 1U);
-      EXPECT_EQ(files_.asked[0].initialFileName, "first.txt");
+      // A new name in the Documents folder, asked about before it replaces a file.
+      const std::string& proposed = files_.asked[0].initialFileName;
+      EXPECT_TRUE(proposed.starts_with("first (sent ") && proposed.ends_with(").txt")) << proposed;
+      EXPECT_TRUE(files_.asked[0].askBeforeReplacing);
       EXPECT_EQ(bytesOf(copy), firstBytes);
       ASSERT_EQ(messages_.shown.size(), 1U);
       EXPECT_EQ(messages_.shown[0].icon, window::MessageBoxIcon::Information);

@@ -176,5 +176,42 @@ TEST_F(WindowTest, EscapeClosesWithoutSaving) {
   EXPECT_FALSE(settings_.readSetting("CheckingremoteID").has_value());
 }
 
+// Without QuickBooks the window says so and offers Retry, which reads the accounts again once
+// QuickBooks runs; Cancel leaves an empty account list with no saved account over it.
+class WithoutQuickBooksTest : public WindowTest {
+ protected:
+  bool quickBooksStartsLater() const override { return true; }
+  void SetUp() override {
+    settings_.saveSetting("myAccount", "Checking");
+    WindowTest::SetUp();
+  }
+};
+
+// The user starts QuickBooks while the message is up, then presses Retry.
+class StartingQuickBooksTest : public WithoutQuickBooksTest {
+ protected:
+  void SetUp() override {
+    messages_.answers.push_back(window::MessageBoxAnswer::Retry);
+    messages_.whileShown = [this] { laterQuickBooks_->started = true; };
+    WithoutQuickBooksTest::SetUp();
+  }
+};
+
+TEST_F(StartingQuickBooksTest, RetryReadsTheAccountsOnceQuickBooksRuns) {
+  ASSERT_EQ(messages_.shown.size(), 1U);
+  EXPECT_EQ(messages_.shown[0].buttons, window::MessageBoxButtons::RetryCancel);
+  EXPECT_TRUE(messages_.shown[0].text.starts_with(
+      "QuickBooks is not running: start QuickBooks, open the company file, then press Retry."))
+      << messages_.shown[0].text;
+  EXPECT_FALSE(entries(control(myAccount)).empty());
+  EXPECT_EQ(text(control(myAccount)), "Checking");
+}
+
+TEST_F(WithoutQuickBooksTest, CancelLeavesNoSavedAccountOverTheEmptyList) {
+  ASSERT_EQ(messages_.shown.size(), 1U);
+  EXPECT_TRUE(entries(control(myAccount)).empty());
+  EXPECT_EQ(text(control(myAccount)), "<choose an account>");
+}
+
 }  // namespace
 }  // namespace ppexport::testing

@@ -3,6 +3,7 @@
 #include "text/windows_api.h"  // windows.h, which commctrl.h needs first
 #include <commctrl.h>
 
+#include "quickbooks/export_errors.h"
 #include "quickbooks/report_export.h"
 #include "settings/environment.h"
 #include "text/wide_text.h"
@@ -27,6 +28,10 @@ void WindowTest::SetUp() {
   window::WindowServices services;
   services.settings = &settings_;
   services.quickBooks = quickBooks_.connection.get();
+  if (quickBooksStartsLater()) {
+    laterQuickBooks_ = std::make_unique<LaterQuickBooks>(*quickBooks_.connection);
+    services.quickBooks = laterQuickBooks_.get();
+  }
   services.clock = clock_.get();
   services.reportFolder = reportFolder();
   services.messages = &messages_;
@@ -42,6 +47,11 @@ void WindowTest::SetUp() {
 }
 
 void WindowTest::TearDown() { window_.reset(); }
+
+std::string LaterQuickBooks::exportReport(const ExportRequest& request) {
+  if (started) return running_.exportReport(request);
+  return findRunningCopyErrorText(-2147221021, "Operation unavailable");
+}
 
 std::string text(HWND control) { return narrow(win32::windowText(control)); }
 

@@ -31,6 +31,18 @@ class AnsweringFileChooser final : public window::FileChooser {
   std::vector<window::FileDialogSettings> asked;
 };
 
+// QuickBooks that is not running until a test starts it: the account list fails as it does on
+// Windows without QuickBooks.
+class LaterQuickBooks final : public QuickBooksConnection {
+ public:
+  explicit LaterQuickBooks(QuickBooksConnection& running) : running_(running) {}
+  std::string exportReport(const ExportRequest& request) override;
+  bool started = false;
+
+ private:
+  QuickBooksConnection& running_;
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -39,6 +51,8 @@ class WindowTest : public ::testing::Test {
   virtual std::vector<std::string> notices() const { return {}; }
   // The folder of the sent-file history; none is kept by default.
   virtual std::string historyFolder() const { return {}; }
+  // QuickBooks runs from the start, unless a test starts it later (laterQuickBooks_).
+  virtual bool quickBooksStartsLater() const { return false; }
 
   HWND main() const { return window_->handle(); }
   HWND control(window::ExportControl id) const { return window_->control(id); }
@@ -73,6 +87,7 @@ class WindowTest : public ::testing::Test {
   win32::Win32BusyPointer busy_;
   std::unique_ptr<Clock> clock_;
   QuickBooksChoice quickBooks_;
+  std::unique_ptr<LaterQuickBooks> laterQuickBooks_;
   std::unique_ptr<win32::MainWindow> window_;
 };
 

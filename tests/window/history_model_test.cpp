@@ -40,20 +40,31 @@ TEST(HistoryModel, listsTheAccountsFilesShowsTheirChecksAndSavesACopy) {
   window::HistoryModel* dialog = fixture.model->historyDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->caption(), "History - Checking");
-  const std::string line = "  Regions Bank  /books/pp.txt  2 check records  Issued 1, total "
-                           "1234.50  Voided 1, total 50.00";
-  EXPECT_EQ(dialog->entries(),
-            (std::vector<std::string>{"3/12/2026 09:05" + line, "3/10/2026 09:05" + line}));
+  using Row = std::vector<std::string>;
+  const Row line = {"Regions Bank", "/books/pp.txt", "2", "1", "1234.50", "1", "50.00"};
+  auto row = [&line](const std::string& sent) {
+    Row whole{sent};
+    whole.insert(whole.end(), line.begin(), line.end());
+    return whole;
+  };
+  EXPECT_EQ(dialog->entryRows(), (std::vector<Row>{row("3/12/2026 09:05"), row("3/10/2026 09:05")}));
   EXPECT_TRUE(dialog->notice().empty());
   EXPECT_FALSE(dialog->canSaveCopy());
 
   dialog->choose(1);
-  EXPECT_EQ(dialog->checks(), (std::vector<std::string>{"1001  3/1/2026  1234.50  Issued  Caf\xC3\xA9 Nord",
-                                                        "1002    50.00  Void  ACME"}));
+  EXPECT_EQ(dialog->checkRows(), (std::vector<Row>{{"1001", "3/1/2026", "1234.50", "Issued",
+                                                    "Caf\xC3\xA9 Nord"},
+                                                   {"1002", "", "50.00", "Void", "ACME"}}));
+  // A click on the Sent heading turns the newest-first order round; the chosen file stays chosen.
+  dialog->sortBy(0);
+  EXPECT_EQ(dialog->entryRows().front(), row("3/10/2026 09:05"));
+  EXPECT_EQ(dialog->selected(), 0);
+  EXPECT_FALSE(dialog->sortDescending());
   const std::string copy = fixture.folder.file("copy.txt");
   fixture.files.setNextFileName(copy);
   dialog->saveCopy();
-  EXPECT_EQ(fixture.files.asked.back().initialFileName, "pp.txt");
+  EXPECT_EQ(fixture.files.asked.back().initialFileName, "pp (sent 2026-03-10 09-05).txt");
+  EXPECT_TRUE(fixture.files.asked.back().askBeforeReplacing);
   EXPECT_EQ(readBytes(copy), "first\r\n");
   EXPECT_EQ(fixture.lastMessage(),
             (window::MessageBoxRequest{MessageBoxIcon::Information, messageTitle,
@@ -71,7 +82,7 @@ TEST(HistoryModel, listsTheAccountsFilesShowsTheirChecksAndSavesACopy) {
 
   fixture.choose(myAccount, "Savings");
   fixture.click(history);
-  EXPECT_EQ(fixture.model->historyDialog()->entries().size(), 1u);
+  EXPECT_EQ(fixture.model->historyDialog()->entryRows().size(), 1u);
 }
 
 TEST(HistoryModel, saysWhenNothingWasSentOrAFolderWasLeftOut) {

@@ -16,13 +16,21 @@
 
 namespace ppexport::testing {
 
+// Answers a question with the next answer a test gave, else No or Cancel; a message with OK.
 class RecordingMessageBoxes final : public window::MessageBoxes {
  public:
-  void show(const window::MessageBoxRequest& message) override {
+  window::MessageBoxAnswer show(const window::MessageBoxRequest& message) override {
+    using enum window::MessageBoxAnswer;
     shown.push_back(message);
     if (whileShown) whileShown();
+    if (message.buttons == window::MessageBoxButtons::Ok) return Ok;
+    if (answers.empty()) return message.buttons == window::MessageBoxButtons::YesNo ? No : Cancel;
+    const window::MessageBoxAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
   }
   std::vector<window::MessageBoxRequest> shown;
+  std::deque<window::MessageBoxAnswer> answers;
   std::function<void()> whileShown;  // what a test wants to see while a message is up
 };
 
@@ -55,9 +63,13 @@ class RecordingViewer final : public DocumentViewer {
     if (whileStarting) whileStarting();
     return canStart;
   }
-  void show(const std::string& path) override { shown.push_back(path); }
+  bool show(const std::string& path) override {
+    shown.push_back(path);
+    return canShow;
+  }
   void close() override { ++closed; }
   bool canStart = true;
+  bool canShow = true;
   std::vector<std::string> shown;
   int closed = 0;
   std::function<void()> whileStarting;

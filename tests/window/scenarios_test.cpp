@@ -5,6 +5,8 @@
 //   type C = TEXT, choose C = ENTRY, click C, leave C, closeBox [editor], activate / deactivate
 //                               the user's events; C is a main window control or editor.C
 //   reactivateWhileMessageShown  a message box takes the editor's activation while it is up
+//   answer = Yes|No|Retry|Cancel  the next question's answer (unanswered: No or Cancel)
+//   startQuickBooksWhileMessageShown  QuickBooks answers from the next message box on
 //   report NAME = CELL|CELL ; CELL|CELL  what the fake QuickBooks answers for that report
 //   watch C                     notes C's state whenever a message, the viewer or a repaint comes
 //   viewer = starts|fails       whether the document viewer starts
@@ -20,6 +22,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "model_fixture.h"
 #include "formats/bank_formats.h"
@@ -55,11 +58,22 @@ const Input identifiers[] = {{remoteIDLabel, remoteID, remoteIDLabel2},
                              {batchIDLabel, batchID, batchIDLabel2},
                              {accountIDLabel, accountID, accountIDLabel2},
                              {bankCodeLabel, bankCode, std::nullopt}};
+// A caption as it reads, without the "&" that marks its access key ("&&" reads "&").
+std::string withoutAccessKey(const std::string& caption) {
+  std::string text;
+  for (std::size_t at = 0; at < caption.size(); ++at) {
+    if (caption[at] == '&' && ++at == caption.size()) break;
+    text += caption[at];
+  }
+  return text;
+}
+
 // An input as the window shows it: "" when hidden, else its caption with " *" when its star shows.
 std::string shown(const ModelFixture& fixture, const Input& input) {
   if (!fixture.visible(input.box)) return "";
   const bool starred = input.star && fixture.visible(*input.star);
-  return (fixture.visible(input.caption) ? fixture.text(input.caption) : "<no caption>") +
+  return (fixture.visible(input.caption) ? withoutAccessKey(fixture.text(input.caption))
+                                         : "<no caption>") +
          (starred ? " *" : "");
 }
 
@@ -68,7 +82,7 @@ std::string inputs(const ModelFixture& fixture) {
   std::string all;
   for (const Input& input : identifiers) all += shown(fixture, input) + "|";
   all += fixture.visible(providedByLabel) ? fixture.text(providedByLabel) : "";
-  return all + "|" + fixture.text(editFormat);
+  return all + "|" + withoutAccessKey(fixture.text(editFormat));
 }
 
 struct Runner : ModelFixture {
@@ -144,6 +158,13 @@ struct Runner : ModelFixture {
       editor().activated();
     } else if (verb == "deactivate") {
       editor().deactivated();
+    } else if (verb == "answer") {
+      static const std::map<std::string, window::MessageBoxAnswer> answers{
+          {"Yes", window::MessageBoxAnswer::Yes}, {"No", window::MessageBoxAnswer::No},
+          {"Retry", window::MessageBoxAnswer::Retry}, {"Cancel", window::MessageBoxAnswer::Cancel}};
+      messages.answers.push_back(answers.at(value));
+    } else if (verb == "startQuickBooksWhileMessageShown") {
+      messages.whileShown = [this] { quickBooks.failure.clear(); };
     } else if (verb == "reactivateWhileMessageShown") {
       messages.whileShown = [this] {
         editor().deactivated();
@@ -193,8 +214,10 @@ struct Runner : ModelFixture {
     if (property == "message") {
       if (messages.shown.empty()) return "<none>";
       const window::MessageBoxRequest& last = lastMessage();
+      static const char* const buttons[] = {"", " [Yes/No]", " [Retry/Cancel]"};
       return std::string(icons[static_cast<int>(last.icon)]) +
-             (last.title == messageTitle ? "" : " " + last.title) + ": " + last.text;
+             (last.title == messageTitle ? "" : " " + last.title) +
+             buttons[static_cast<int>(last.buttons)] + ": " + last.text;
     }
     if (property == "editor") return model->editor() ? "open" : "closed";
     if (property == "closed") return model->closed() ? "yes" : "no";
@@ -211,8 +234,8 @@ struct Runner : ModelFixture {
     }
     if (property == "dialog") {  // the settings of the file dialog the model would show now
       const window::FileDialogSettings s = model->fileDialogSettings();
-      return s.title + " | " + s.filter + " | initial '" + s.initialFileName + "' | folder '" +
-             s.startFolder + "'";
+      return s.title + " | " + joined(s.filters, ", ") + " | initial '" + s.initialFileName +
+             "' | folder '" + s.startFolder + "'";
     }
     if (property == "asked") {  // the titles and start folders the file dialog was shown with
       std::vector<std::string> asked;

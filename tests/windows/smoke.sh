@@ -121,7 +121,7 @@ run_windows --now 2024-03-06 create --account Checking --bank "Generic Bank Form
 status=$?
 message="$(cat "$work/windows/quickbooks.out" "$work/windows/quickbooks.err")"
 if [ "$status" = 1 ] &&
-   [[ "$message" == *"An error occurred while attempting to create an interface to QuickBooks."*"Error: -"[0-9]*" : "?* ]] &&
+   [[ "$message" == *"QuickBooks is not installed on this computer"*"Error: -"[0-9]*" : "?* ]] &&
    [ ! -e "$work/windows/quickbooks.txt" ]; then
   pass
   echo "Without QuickBooks: $(grep -h '^Error: ' "$work/windows/quickbooks.out" "$work/windows/quickbooks.err")"
