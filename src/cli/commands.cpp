@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 
 #include "cli/command_words.h"
@@ -14,7 +15,8 @@ void Console::print(std::ostream& stream, const std::string& message) const {
   stream << withPlainLineBreaks(windows1252ToUtf8(message)) << '\n';
 }
 
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+namespace {
+int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   CLI::App app{"Writes the issued-check files that banks match presented checks against.",
                "ppexport"};
   app.require_subcommand(1);
@@ -55,8 +57,24 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   }
   return console.status;
 }
+}  // namespace
+
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const int status = runCommand(arguments, out, err);
+  // A script must not take a result that never reached it (a full disk, a closed pipe) for one.
+  out.flush();
+  if (!out) {
+    err << "ppexport: the output could not be written\n";
+    return status == done ? failed : status;
+  }
+  return status;
+}
 
 int run(int argc, char** argv) {
+#ifdef SIGPIPE
+  // A closed pipe is a failed write, answered by the exit status, not an end without one.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   std::vector<std::string> arguments(argv + 1, argv + argc);
   return run(arguments, std::cout, std::cerr);
 }

@@ -13,6 +13,7 @@
 #include "create/bank_inputs.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
+#include "formats/check_row.h"
 #include "history/sending.h"
 #include "formats/bank_list.h"
 #include "quickbooks/check_fields.h"
@@ -63,10 +64,21 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
     printUnknownName(console, "bank format", bank, bankList(session.settings()));
     return badUsage;
   }
+  std::string bankCode = utf8ToWindows1252(options.identifiers.bankCode);
+  if (!takeBankCode(console, bank, bankCode)) return badUsage;
   for (const std::string* path : {&options.checks, &options.vendors}) {
     std::string problem;
     if (!readable(*path, problem)) {
       console.err << "ppexport: the report file " << *path << " " << problem << ".\n";
+      return badUsage;
+    }
+  }
+  // Written over, a report would be lost before the bank file is complete.
+  for (const auto& [path, what] : {std::pair{&options.checks, "the check report"},
+                                   std::pair{&options.vendors, "the vendor list"}}) {
+    if (sameFile(options.output, *path)) {
+      console.err << "ppexport: the output file " << options.output << " is " << what
+                  << "; choose another output file.\n";
       return badUsage;
     }
   }
@@ -77,6 +89,21 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   readReportFile(options.checks, fieldSeparator, checks);
   readReportFile(options.vendors, fieldSeparator, vendors);
   VendorIndex vendorIndex(vendors);
+  // As in a Create: without the vendor list the payees are the report's names.
+  std::vector<std::string> earlierWarnings;
+  if (vendors.empty()) earlierWarnings.push_back(std::string(vendorListWarning));
+  for (std::string& warning : unwritableCharacterWarnings(options.identifiers)) {
+    earlierWarnings.push_back(std::move(warning));
+  }
+  const std::string fileName = utf8ToWindows1252(options.output);
+  // A report without the headings the writers read is no check report: the earlier file stays.
+  if (const std::string problem = missingHeadingsProblem(checks); !problem.empty()) {
+    FileSummary failure;
+    failure.fileName = fileName;
+    failure.message = couldNotCreateMessage(fileName, problem);
+    printFileResult(console, options.json, false, failure, options.output);
+    return failed;
+  }
 
   WriterInputs inputs;
   inputs.checks = &checks;
@@ -86,7 +113,7 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   inputs.accountId = utf8ToWindows1252(options.identifiers.accountId);
   inputs.remoteId = utf8ToWindows1252(options.identifiers.remoteId);
   inputs.batchId = utf8ToWindows1252(options.identifiers.batchId);
-  inputs.bankCode = utf8ToWindows1252(options.identifiers.bankCode);
+  inputs.bankCode = bankCode;
   inputs.now = clock->now();
   inputs.settings = session.settings();
   const HistoryLocation history = session.history();
@@ -96,13 +123,12 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
   sending.attachTo(inputs);
   WriterResult result = runFormatWriter(bank, inputs);
 
-  const std::string fileName = utf8ToWindows1252(options.output);
-  if (!result.written) {
+  if (!result.written && !result.allSentBefore) {
     FileSummary failure;
     failure.fileName = fileName;
     failure.count = result.count;
     failure.message = couldNotCreateMessage(fileName, result.failure);
-    printFileResult(console, options.json, false, failure);
+    printFileResult(console, options.json, false, failure, options.output);
     return failed;
   }
   const std::vector<std::string> historyWarnings = sending.recordWrittenFile(inputs, result);
@@ -116,8 +142,10 @@ int convert(const ConvertOptions& options, Session& session, Console& console) {
                                          visible.accountId ? inputs.accountId : "",
                                          visible.remoteId ? inputs.remoteId : "",
                                          visible.batchId ? inputs.batchId : ""};
-  printFileResult(console, options.json, true,
-                  summarizeWrittenFile(bank, fileName, inputs, result, review, {}, historyWarnings));
+  printFileResult(console, options.json, result.written,
+                  summarizeWrittenFile(bank, fileName, inputs, result, review,
+                                       std::move(earlierWarnings), historyWarnings),
+                  options.output);
   return done;
 }
 }  // namespace
@@ -141,7 +169,7 @@ void addConvertCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--all", options->all, "Write every check, also those sent before (the default)")
       ->excludes(newOnly);
   command->add_flag("--no-history", options->noHistory, "Do not record the file in the history");
-  command->footer(std::string(createAndConvertHelp));
+  command->footer(createAndConvertHelp(false));
   command->callback([options, &session, &console] {
     console.status = convert(*options, session, console);
   });

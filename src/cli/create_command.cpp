@@ -92,6 +92,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   saved.bankID = givenOr(options.identifiers.bankId, stored.bankID);
   saved.accountID = givenOr(options.identifiers.accountId, stored.accountID);
   saved.bankCode = givenOr(options.identifiers.bankCode, stored.bankCode);
+  if (!takeBankCode(console, saved.bankList, saved.bankCode)) return badUsage;
   if (options.review) saved.createReviewFile = "1";
   if (options.noReview) saved.createReviewFile = "0";
   if (options.newOnly) saved.newOnly = "1";
@@ -138,6 +139,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
   request.createReviewFile = checkBoxState(saved.createReviewFile) == 1;
   request.newOnly = checkBoxState(saved.newOnly) == 1;
   request.accountSettings = saved;
+  request.inputWarnings = unwritableCharacterWarnings(options.identifiers);
   const HistoryLocation history = session.history();
   // A file that could not be sent is not written first.
   if (options.send && !getBankConnection(*settings, account)) {
@@ -150,8 +152,10 @@ int create(const CreateOptions& options, Session& session, Console& console) {
                                          !options.noHistory, history.error});
   switch (outcome.stage) {
     case CreateStage::Done: {
-      printFileResult(console, options.json, true, outcome.summary);
-      if (!options.send) return done;
+      printFileResult(console, options.json, !outcome.summary.allSentBefore, outcome.summary,
+                      request.fileName);
+      // A run that wrote nothing new has nothing to send.
+      if (!options.send || outcome.summary.allSentBefore) return done;
       if (outcome.historyEntry.empty()) {
         console.print(console.err, "The file was not sent to the bank: it was not recorded in "
                                    "the history, which holds what is sent.");
@@ -169,7 +173,7 @@ int create(const CreateOptions& options, Session& session, Console& console) {
       failure.fileName = request.fileName;
       failure.count = outcome.count;
       failure.message = outcome.message.text;
-      printFileResult(console, options.json, false, failure);
+      printFileResult(console, options.json, false, failure, request.fileName);
       return failed;
     }
     case CreateStage::ExportFailed:
@@ -212,7 +216,7 @@ void addCreateCommand(CLI::App& app, Session& session, Console& console) {
   command->add_flag("--send", options->send,
                     "Send the file to the bank over the account's bank connection")
       ->excludes(noHistory);
-  command->footer(std::string(createAndConvertHelp));
+  command->footer(createAndConvertHelp(true));
   command->callback([options, &session, &console] {
     console.status = create(*options, session, console);
   });

@@ -9,6 +9,7 @@
 #include "cli/session.h"
 #include "history/history_folder.h"
 #include "history/recorded_file.h"
+#include "text/file_names.h"
 #include "text/windows1252.h"
 #include "transfer/bank_upload.h"
 
@@ -191,6 +192,13 @@ void show(const HistoryOptions& options, Session& session, Console& console) {
 void exportFile(const HistoryOptions& options, Session& session, Console& console) {
   const std::optional<std::string> folder = historyFolder(session, console);
   if (!folder) return;
+  // A file inside the history would be taken for an entry's, or replace one.
+  if (insideFolder(options.output, *folder)) {
+    console.print(console.err, "ppexport: " + utf8ToWindows1252(options.output) +
+                                   " is inside the history folder; choose a file outside it.");
+    console.status = badUsage;
+    return;
+  }
   const std::optional<HistoryEntry> entry = entryNamed(*folder, options.id, console);
   if (!entry) return;
   const std::string failure = exportRecordedFile(*folder, *entry, options.output);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "create/bank_codes.h"
 #include "create/format_dispatch.h"
 #include "custom/custom_format.h"
 #include "formats/bank_formats.h"
@@ -41,6 +42,18 @@ std::vector<std::string> nearestNames(std::string_view name,
     }
     if (nearest.size() < 3) nearest.push_back(candidate);
   }
+  // A name typed short ("Regions" for "Regions Bank") is offered when it begins only one name.
+  const std::string* begun = nullptr;
+  for (const std::string& candidate : names) {
+    if (!wanted.empty() && upperCase(candidate).starts_with(wanted)) {
+      if (begun != nullptr) return nearest;
+      begun = &candidate;
+    }
+  }
+  if (begun != nullptr && std::find(nearest.begin(), nearest.end(), *begun) == nearest.end()) {
+    nearest.insert(nearest.begin(), *begun);
+    if (nearest.size() > 3) nearest.pop_back();
+  }
   return nearest;
 }
 
@@ -56,6 +69,23 @@ void printUnknownName(const Console& console, std::string_view what, std::string
     line += nearest[i];
   }
   console.print(console.err, line + "?");
+}
+
+bool takeBankCode(const Console& console, std::string_view bank, std::string& code) {
+  const std::span<const std::string_view> codes = bankCodeList(bank);
+  if (codes.empty()) return true;
+  if (const std::optional<std::string_view> entry = bankCodeEntry(bank, code)) {
+    code = *entry;
+    return true;
+  }
+  console.print(console.err, code.empty() || code == noBankCodeChosen
+                                 ? "ppexport: " + std::string(bank) + " takes a bank code, one of:"
+                                 : "ppexport: no bank code '" + code + "' for " +
+                                       std::string(bank) + "; one of:");
+  for (std::string_view entry : codes.subspan(1)) {
+    console.print(console.err, "  " + std::string(entry));
+  }
+  return false;
 }
 
 bool namesBankFormat(std::string_view bank, SettingsStore* settings) {

@@ -3,15 +3,16 @@
 #include <ostream>
 
 #include "create/messages.h"
+#include "create/review_file.h"
 #include "text/windows1252.h"
 
 namespace ppexport::cli {
 
 namespace {
-// A JSON string of Windows-1252 text.
-std::string jsonString(std::string_view text) {
+// A JSON string of UTF-8 text.
+std::string jsonUtf8String(std::string_view text) {
   std::string json = "\"";
-  for (char c : windows1252ToUtf8(text)) {
+  for (char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       json += '\\';
@@ -30,6 +31,9 @@ std::string jsonString(std::string_view text) {
   return json + "\"";
 }
 
+// A JSON string of Windows-1252 text.
+std::string jsonString(std::string_view text) { return jsonUtf8String(windows1252ToUtf8(text)); }
+
 std::string jsonTotal(const CheckTotal& total) {
   return "{\"count\":" + std::to_string(total.count) + ",\"cents\":" + std::to_string(total.cents) +
          "}";
@@ -37,11 +41,13 @@ std::string jsonTotal(const CheckTotal& total) {
 
 }  // namespace
 
-std::string resultJson(bool written, const FileSummary& summary) {
-  std::string json = "{\"file\":" + jsonString(summary.fileName);
+std::string resultJson(bool written, const FileSummary& summary, std::string_view path) {
+  // The paths as the file system names them, not as the message shows them.
+  std::string json = "{\"file\":" + jsonUtf8String(path);
   json += ",\"written\":";
   json += written ? "true" : "false";
-  json += ",\"count\":" + std::to_string(summary.count);
+  json += ",\"count\":" + std::to_string(written ? summary.count : 0);
+  json += ",\"leftOut\":" + std::to_string(summary.leftOut);
   json += ",\"issued\":" + jsonTotal(summary.totals.issued);
   json += ",\"voided\":" + jsonTotal(summary.totals.voided);
   json += ",\"warnings\":[";
@@ -50,16 +56,17 @@ std::string resultJson(bool written, const FileSummary& summary) {
     json += jsonString(summary.warnings[i]);
   }
   json += "],\"reviewFile\":";
-  json += summary.reviewFile.empty() ? "null" : jsonString(summary.reviewFile);
+  json += summary.reviewFile.empty() ? "null" : jsonUtf8String(reviewFilePath(path));
   json += ",\"message\":" + jsonString(withPlainLineBreaks(summary.message)) + "}";
   return json;
 }
 
-void printFileResult(const Console& console, bool json, bool written, const FileSummary& summary) {
+void printFileResult(const Console& console, bool json, bool written, const FileSummary& summary,
+                     std::string_view path) {
   if (json) {
-    console.out << resultJson(written, summary) << '\n';
+    console.out << resultJson(written, summary, path) << '\n';
   } else {
-    console.print(written ? console.out : console.err, summary.message);
+    console.print(written || summary.allSentBefore ? console.out : console.err, summary.message);
   }
 }
 

@@ -10,6 +10,18 @@
 
 namespace ppexport::cli {
 
+HistoryLocation Session::history() const {
+  HistoryLocation location = historyLocation(globals_->history);
+  std::error_code error;
+  const std::filesystem::file_status status =
+      std::filesystem::status(filePath(location.folder), error);
+  if (!location.folder.empty() && std::filesystem::exists(status) &&
+      !std::filesystem::is_directory(status)) {
+    return {{}, "the history folder " + location.folder + " is a file, not a folder"};
+  }
+  return location;
+}
+
 SettingsStore* Session::settings() {
   if (!store_) {
     store_ = openSettingsStore(globals_->settingsFile);

@@ -6,11 +6,11 @@
 #include <optional>
 
 #include "cli/commands.h"
-#include "create/clock.h"
 #include "history/history_folder.h"
 #include "quickbooks/connection_choice.h"
 #include "quickbooks/register_connection.h"
 #include "settings/open_settings_store.h"
+#include "text/clock.h"
 
 namespace ppexport::cli {
 
@@ -40,8 +40,9 @@ class Session {
   // Prints why an operation of the settings store failed, unless it is the reason the store gave
   // on opening, which was printed then.
   void reportSettingsFailure(const SettingsStore& store);
-  // The folder of the sent-file history: --history, PPEXPORT_HISTORY or the user's own.
-  HistoryLocation history() const { return historyLocation(globals_->history); }
+  // The folder of the sent-file history: --history, PPEXPORT_HISTORY or the user's own; none,
+  // with the reason, when that names a file that is not a folder.
+  HistoryLocation history() const;
 
  private:
   const GlobalOptions* globals_;

@@ -62,4 +62,14 @@ std::span<const std::string_view> bankCodeList(std::string_view bankFormatName) 
   return {};
 }
 
+std::optional<std::string_view> bankCodeEntry(std::string_view bankFormatName,
+                                              std::string_view text) {
+  const std::span<const std::string_view> codes = bankCodeList(bankFormatName);
+  if (text.empty() || codes.empty()) return std::nullopt;
+  for (std::string_view entry : codes.subspan(1)) {
+    if (entry == text || entry.substr(0, entry.find(' ')) == text) return entry;
+  }
+  return std::nullopt;
+}
+
 }  // namespace ppexport

@@ -1,7 +1,9 @@
 #include "create/create_operation.h"
 
+#include "create/bank_codes.h"
 #include "create/format_dispatch.h"
 #include "create/messages.h"
+#include "formats/check_row.h"
 #include "history/sending.h"
 #include "create/review_file.h"
 #include "quickbooks/check_fields.h"
@@ -32,6 +34,10 @@ std::optional<Message> checkChoices(const CreateRequest& request) {
   if (!regional().isDate(request.fromDate) || !regional().isDate(request.toDate)) {
     return refusal(validDatesMessage);
   }
+  // A bank code the list does not hold would be cut or padded into the wrong places of the file.
+  if (!bankCodeList(bank).empty() && !bankCodeEntry(bank, request.bankCode)) {
+    return refusal(pickBankCodeMessage);
+  }
   return std::nullopt;
 }
 
@@ -46,7 +52,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   }
 
   // The account's settings are saved before anything is fetched, so they survive a failed export.
-  std::vector<std::string> notes;
+  std::vector<std::string> notes = request.inputWarnings;
   if (!saveUserSettings(*services.settings, request.accountSettings)) {
     notes.push_back("Warning: the settings of this account could not be saved: " +
                     services.settings->lastError());
@@ -72,6 +78,13 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   }
   ReportTable checks;
   readReportFile(checkReport, fieldSeparator, checks);
+  // A report without the headings the writers read is no check report: the earlier file stays.
+  if (const std::string problem = missingHeadingsProblem(checks); !problem.empty()) {
+    outcome.stage = CreateStage::ExportFailed;
+    outcome.message = Message{std::string(exportFailedMessage) + std::string(lineBreak) + problem,
+                              MessageIcon::Critical};
+    return outcome;
+  }
   // The vendor list only improves payee names: without it the report's names are used, which a
   // bank that verifies payees would reject, so the result says so.
   const bool vendorsExported =
@@ -105,7 +118,7 @@ CreateOutcome createFile(const CreateRequest& request, const CreateServices& ser
   sending.attachTo(inputs);
   WriterResult written = runFormatWriter(request.bankListText, inputs);
   outcome.count = written.count;
-  if (!written.written) {
+  if (!written.written && !written.allSentBefore) {
     outcome.stage = CreateStage::NotWritten;
     outcome.message = Message{couldNotCreateMessage(request.fileName, written.failure),
                               MessageIcon::Critical};

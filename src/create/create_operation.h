@@ -3,12 +3,13 @@
 // that reports it. The window and the command line both run it.
 
 #include <string>
+#include <vector>
 
-#include "create/clock.h"
 #include "create/result_summary.h"
 #include "quickbooks/connection.h"
 #include "settings/account_settings.h"
 #include "settings/settings_store.h"
+#include "text/clock.h"
 
 namespace ppexport {
 
@@ -45,6 +46,8 @@ struct CreateRequest {
   bool newOnly = false;
   // Everything the window saves for the account before anything is fetched.
   AccountSettings accountSettings;
+  // Warnings about the values as they were given (characters the bank file cannot hold).
+  std::vector<std::string> inputWarnings;
 };
 
 // The outside world of the operation.
@@ -89,6 +92,8 @@ inline constexpr std::string_view enterFileNameMessage =
 inline constexpr std::string_view validDatesMessage =
     "Please pick a valid bank account, enter valid from/to dates, and enter a valid export "
     "filename. Then try again.";
+inline constexpr std::string_view pickBankCodeMessage =
+    "Please pick a bank code from the list. Then try again.";
 inline constexpr std::string_view exportFailedMessage =
     "An error occurred when creating the export file:";
 

@@ -16,7 +16,6 @@ namespace {
 struct IdentifierInput {
   Identifier identifier;
   std::string_view caption;
-  bool star = false;
 };
 
 // The four identifier inputs in the order their warnings come, with the window's captions for the
@@ -33,7 +32,6 @@ std::array<IdentifierInput, 4> identifierInputs(std::string_view bankListText) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       if (!captions[i]->shown) continue;
       inputs[i].caption = captions[i]->caption;
-      inputs[i].star = captions[i]->star;
     }
   }
   return inputs;
@@ -68,10 +66,12 @@ std::vector<std::string> identifierWarnings(std::string_view bankListText,
     const std::string& value = typedText(inputs, input.identifier);
     bool writtenAtAll = false;
     bool zeroFilled = false;
+    std::string carried;  // what the first zero-filled field of it carries
     std::vector<std::string> longer;
     for (const WrittenIdentifier& field : written.identifiers) {
       if (field.identifier != input.identifier) continue;
       writtenAtAll = true;
+      if (field.zeroFilled && !zeroFilled) carried = field.written;
       zeroFilled = zeroFilled || field.zeroFilled;
       if (field.cut()) {
         addOnce(longer, "Warning: " + caption + " is longer than its field of " +
@@ -80,8 +80,10 @@ std::vector<std::string> identifierWarnings(std::string_view bankListText,
       }
     }
     if (!writtenAtAll) continue;
+    // An empty value is written all the same: as zeros the bank would read a number.
     if (value.empty()) {
-      if (input.star) warnings.push_back("Warning: " + caption + " is empty.");
+      warnings.push_back("Warning: " + caption + " is empty" +
+                         (zeroFilled ? "; the file carries " + carried + "." : "."));
       continue;
     }
     warnings.insert(warnings.end(), longer.begin(), longer.end());
@@ -95,6 +97,11 @@ std::vector<std::string> identifierWarnings(std::string_view bankListText,
     warnings.push_back("Warning: no bank code was picked from the list.");
   }
   return warnings;
+}
+
+std::string leftOutLine(int leftOut) {
+  return "Left out " + std::to_string(leftOut) + (leftOut == 1 ? " check" : " checks") +
+         " sent in earlier files.";
 }
 
 std::string controlTotalLines(const ControlTotals& totals) {
@@ -122,16 +129,22 @@ FileSummary summarizeWrittenFile(std::string_view bankListText, std::string_view
   summary.fileName = shownName;
   summary.count = written.count;
   summary.totals = controlTotals(written.checks);
-  std::string text = createdMessage(shownName, written.count);
+  summary.leftOut = written.leftOut;
+  summary.allSentBefore = written.allSentBefore;
+  std::string text = written.allSentBefore
+                         ? "No new checks: every check was sent in an earlier file, so " +
+                               std::string(shownName) + " was left as it was."
+                         : createdMessage(shownName, written.count);
   if (written.count > 0) {
     text += lineBreak;
     text += lineBreak;
     text += controlTotalLines(summary.totals);
   }
-  if (written.checks.empty() && written.leftOut > 0) {
+  // Below the control totals, or after an empty line below the message without them.
+  if (written.leftOut > 0) {
     text += lineBreak;
-    text += lineBreak;
-    text += noNewChecksMessage;
+    if (written.count == 0) text += lineBreak;
+    text += leftOutLine(written.leftOut);
   }
   std::vector<std::string>& warnings = summary.warnings;
   warnings = std::move(earlierWarnings);

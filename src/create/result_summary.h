@@ -19,6 +19,8 @@ struct FileSummary {
   ControlTotals totals;
   std::vector<std::string> warnings;  // the "Warning: ..." lines, in the message's order
   std::string reviewFile;             // its path; "" when none was written
+  int leftOut = 0;                    // checks left out as sent in earlier files
+  bool allSentBefore = false;         // so many that no file was written
   std::string message;                // lines separated by CR LF
 };
 
@@ -31,7 +33,7 @@ struct ReviewRequest {
 };
 
 // The warnings for the identifiers the format wrote, named by the captions the window shows for
-// bankListText: a starred one left empty, one longer than its field, one that is not a number in
+// bankListText: one left empty, one longer than its field, one that is not a number in
 // a zero-filled field, and a bank code that is not an entry of the format's list.
 std::vector<std::string> identifierWarnings(std::string_view bankListText,
                                             const WriterInputs& inputs,
@@ -46,14 +48,16 @@ bool namedLikeReviewFile(std::string_view bankFilePath);
 // After the writer has written the bank file: writes the review file when it is asked for and
 // there are records, and puts the message together, naming the file as shownName (Windows-1252).
 // earlierWarnings (the settings save, the vendor list) come first, historyWarnings last. When
-// every row was left out as sent before, the message says so after the created line.
+// every row was left out as sent before, no file was written and the message says so, naming
+// the file left as it was; every message with rows left out says how many.
 FileSummary summarizeWrittenFile(std::string_view bankListText, std::string_view shownName,
                                  const WriterInputs& inputs, const WriterResult& written,
                                  const ReviewRequest& review,
                                  std::vector<std::string> earlierWarnings,
                                  const std::vector<std::string>& historyWarnings = {});
 
-inline constexpr std::string_view noNewChecksMessage = "No checks that were not sent before.";
+// "Left out 10 checks sent in earlier files."
+std::string leftOutLine(int leftOut);
 
 inline constexpr std::string_view vendorListWarning =
     "Warning: the vendor list could not be read; payees are the names from the check report.";

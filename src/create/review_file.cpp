@@ -69,6 +69,8 @@ ReviewResult writeReviewFile(const ReportTable& checks, const VendorIndex& vendo
       CheckRow check(checks, *columns, vendors, row);
       // Here a void row is listed on its own, whatever its check number says.
       if (!check.qualifies(Selection::UnclearedOnly) && !check.isVoid()) continue;
+      // A negative amount in cents is left out of the bank file, so the review leaves it out too.
+      if (check.amountInCents() < 0) continue;
       if (leaveOut && leaveOut(check.checkNumber(), check.isVoid(), check.amountInCents())) continue;
       ++result.count;
       file.writeLine(DelimitedLine()

@@ -99,6 +99,13 @@ EditorMessage storeFailureMessage(std::string_view action, SettingsStore& store)
 
 std::optional<EditorMessage> refusedCustomFormat(CustomFormat& format) {
   validateDateFormat(format);
+  // The bank list names a format by this prefix and the name: a name with the prefix in it would
+  // read as another entry, and every key stored under it would be taken apart wrongly.
+  const std::string_view trimmed = trimSpaces(format.name);
+  if (trimmed.empty()) return EditorMessage{std::string(noNameMessage)};
+  if (upperCase(trimmed.substr(0, 14)) == "CUSTOM FORMAT:") {
+    return EditorMessage{std::string(prefixedNameMessage)};
+  }
   if (!anyField(format)) return EditorMessage{std::string(noFieldMessage)};
   const CustomLine detail = format.detail();
   if (format.fixedLength && (!everyFieldHasLength(detail) || !everyFieldHasLength(format.header) ||

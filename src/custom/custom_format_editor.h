@@ -21,6 +21,9 @@ struct EditorMessage {
   Icon icon = Icon::Stop;
 };
 
+inline constexpr std::string_view noNameMessage = "To save a custom format, give it a name.";
+inline constexpr std::string_view prefixedNameMessage =
+    "A custom format's name cannot begin with \"Custom Format:\". Please choose another name.";
 inline constexpr std::string_view noFieldMessage =
     "To save a custom format, specify at least one field.";
 inline constexpr std::string_view missingLengthMessage =

@@ -149,6 +149,9 @@ class LineWriter {
         case LineField::Date:
           line.date(check->checkDate(), datePattern_);
           break;
+        case LineField::CheckNumber:
+          line.field(check->number());
+          break;
         case LineField::Payee:
           line.field(without(check->payee(), ','));
           break;

@@ -4,6 +4,8 @@
 #include <exception>
 #include <thread>
 
+#include "text/amounts.h"
+
 namespace ppexport {
 
 std::string checkWarning(std::string_view checkNumber, std::string_view problem) {
@@ -70,7 +72,10 @@ void BankFile::write(const FixedRecord& record) {
 void BankFile::write(const DelimitedLine& line) {
   file_.writeLine(line.line());
   noteIdentifiers(line.identifiers(), line.line());
-  if (inRow_) noteRowWritten(line.amountTooLong(), line.writtenCents());
+  if (inRow_) {
+    row_.numberCleaned = row_.numberCleaned || line.numberCleaned();
+    noteRowWritten(line.amountTooLong(), line.writtenCents());
+  }
 }
 
 void BankFile::write(std::string_view line) {
@@ -88,6 +93,18 @@ bool BankFile::startWalk() {
   if (result_.checks.capacity() == 0) {
     result_.checks.reserve(static_cast<std::size_t>(std::max(0, inputs_->checks->rows() - 1)));
   }
+  return true;
+}
+
+// A negative amount in cents (a positive register amount) is no issued check the bank can match:
+// left out, a presented check of that number comes to the user as an exception.
+bool BankFile::negativeAmount(const CheckRow& check) {
+  const std::int64_t cents = check.amountInCents();
+  if (cents >= 0) return false;
+  negativeWarnings_.push_back("Warning: check " + std::string(check.checkNumber()) +
+                              " has a negative amount, " +
+                              formatTwoDecimals(static_cast<double>(cents) / 100) +
+                              ", and was left out");
   return true;
 }
 
@@ -134,6 +151,11 @@ WriterResult BankFile::finish(int count) {
       if (inputs.afterCommit) inputs.afterCommit();
     }
   } afterCommit{*inputs_};
+  // A file without a check in place of the earlier one would leave the bank fewer checks to match.
+  if (result_.leftOut > 0 && result_.checks.empty()) {
+    result_.allSentBefore = true;
+    file_.abandon(allSentBeforeReason);
+  }
   if (inputs_->beforeCommit && file_.failure().empty()) inputs_->beforeCommit(*inputs_, result_);
   // A large file's warnings are worked out on a second thread while the file goes to disk, which
   // mostly waits for the disk. Both only read what the walk recorded.
@@ -155,6 +177,8 @@ WriterResult BankFile::finish(int count) {
     if (failure) std::rethrow_exception(failure);
   }
   result_.failure = file_.failure();
+  result_.warnings.insert(result_.warnings.begin(), negativeWarnings_.begin(),
+                          negativeWarnings_.end());
   return std::move(result_);
 }
 

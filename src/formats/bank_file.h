@@ -52,7 +52,7 @@ class BankFile {
     int count = 0;
     for (int row = 2; row <= checks.rows(); ++row) {
       const CheckRow check(checks, *columns_, *vendors_, row);
-      if (!qualifies(check) || leftOut(check)) continue;
+      if (!qualifies(check) || negativeAmount(check) || leftOut(check)) continue;
       ++count;
       startRow();
       visit(check);
@@ -79,6 +79,7 @@ class BankFile {
   // The walk over the rows: whether there are rows to walk, whether a qualifying row is left out
   // as sent before, and the record of each row around its visit.
   bool startWalk();
+  bool negativeAmount(const CheckRow& check);
   bool leftOut(const CheckRow& check);
   void startRow();
   void finishRow(const CheckRow& check);
@@ -89,6 +90,7 @@ class BankFile {
   std::optional<CheckColumns> columns_;
   OutputFile file_;
   WriterResult result_;
+  std::vector<std::string> negativeWarnings_;  // the rows left out for a negative amount
   bool inRow_ = false;
   bool rowWritten_ = false;
   WrittenCheck row_;
@@ -104,6 +106,7 @@ inline constexpr std::string_view unreadableDateWarning = "unreadable date, writ
 inline constexpr std::string_view amountTooLongWarning = "amount too long for its field";
 inline constexpr std::string_view voidLeftOutWarning =
     "void left out: the layout has no void field; tell the bank another way";
+inline constexpr const char* allSentBeforeReason = "Every check was sent in an earlier file.";
 inline constexpr const char* reportChangedReason =
     "A report file changed on disk while the bank file was written from it.";
 

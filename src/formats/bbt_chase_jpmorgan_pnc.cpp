@@ -16,7 +16,7 @@ WriterResult writeBranchBankingAndTrust(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOnly, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .field(file.accountId(), 13)
-                   .field(check.checkNumber(), 13)
+                   .field(check.number(), 13)
                    .amount(formatTwoDecimals(-check.registerAmount()), 14)
                    .date(check.checkDate(), "MMDDYY"));
   });
@@ -29,7 +29,7 @@ WriterResult writeChaseCsv(const WriterInputs& inputs) {
     file.write(DelimitedLine()
                    .field(check.isVoid() ? "C" : "I")
                    .field(file.accountId(), 17)
-                   .field(check.checkNumber(), 10)
+                   .field(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
                    .field(upperCase(without(check.payee(), ',')), 40)
@@ -44,7 +44,7 @@ WriterResult writeJpMorganCsv(const WriterInputs& inputs) {
     file.write(DelimitedLine()
                    .field("")
                    .field(file.accountId(), 17)
-                   .field(check.checkNumber(), 10)
+                   .field(check.number(), 10)
                    .date(check.checkDate(), "MMDDYY")
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
                    .field(check.isVoid() ? "V" : "I")
@@ -60,7 +60,7 @@ WriterResult writePncBankOfIllinois(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .field(file.accountId(), 10)
-                   .field(check.checkNumber(), 10)
+                   .field(check.number(), 10)
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
                    .date(check.checkDate(), "MM/DD/YYYY")
                    .field("")

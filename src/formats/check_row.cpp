@@ -1,5 +1,7 @@
 #include "formats/check_row.h"
 
+#include <vector>
+
 #include "text/amounts.h"
 #include "text/windows1252.h"
 
@@ -32,6 +34,21 @@ std::optional<CheckColumns> CheckColumns::find(const ReportTable& checks) {
     if (column == 0) return std::nullopt;
   }
   return columns;
+}
+
+std::string missingHeadingsProblem(const ReportTable& checks) {
+  std::vector<std::string_view> missing;
+  for (std::string_view heading : {"Document Number", "Name", "Date", "Bill 1", "Name Type",
+                                   "Amount", "Cleared", "Description"}) {
+    if (findColumn(heading, checks) == 0) missing.push_back(heading);
+  }
+  if (missing.empty()) return "";
+  std::string problem = "The check report has no ";
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    if (i > 0) problem += i + 1 == missing.size() ? " or " : ", ";
+    problem += "'" + std::string(missing[i]) + "'";
+  }
+  return problem + (missing.size() == 1 ? " column." : " columns.");
 }
 
 CheckRow::CheckRow(const ReportTable& checks, const CheckColumns& columns,

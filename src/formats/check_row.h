@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "formats/records.h"
@@ -26,6 +27,12 @@ struct CheckColumns {
   // Nothing when a heading is missing.
   static std::optional<CheckColumns> find(const ReportTable& checks);
 };
+
+// Why a check report cannot give a bank file: "The check report has no 'Amount' column.", naming
+// each heading of the eight it lacks; "" when it has them all. A file of another kind (other
+// separators, another encoding, no text at all) lacks them, and writing it would give the bank a
+// file without a check in place of the earlier one.
+std::string missingHeadingsProblem(const ReportTable& checks);
 
 // Which rows a writer reports.
 enum class Selection {

@@ -48,7 +48,7 @@ WriterResult writeCitiDirectSdr(const WriterInputs& inputs) {
     emptyFields(line, 2);                                          // 5-6
     line.date(check.checkDate(), "YYYYMMDD")                       // 7
         .amount(formatGeneral(check.amountInDollars()), amountWidth)  // 8
-        .lastCharacters(check.checkNumber(), 10)                   // 9
+        .lastCharacters(check.number(), 10)                   // 9
         .lastCharacters(file.batchId(), 10)                        // 10
         .field("")                                                 // 11
         .field(issued ? payeeText(check) : "", 60);      // 12
@@ -77,7 +77,7 @@ WriterResult writeCitiDirectNa(const WriterInputs& inputs) {
     emptyFields(line, 2);                                          // 5-6
     line.date(check.checkDate(), "YYYYMMDD")                       // 7
         .amount(formatGeneral(check.amountInDollars()), amountWidth)  // 8
-        .lastCharacters(check.checkNumber(), 12);                  // 9
+        .lastCharacters(check.number(), 12);                  // 9
     // Only an issued check carries the plan number.
     if (issued) {
       line.lastCharacters(file.batchId(), 10);                     // 10

@@ -14,7 +14,7 @@ WriterResult writeCitizensBank(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .field(check.isVoid() ? "V" : "I")
-                   .field(check.checkNumber(), 10)
+                   .field(check.number(), 10)
                    .field("072400528")
                    .field(file.accountId(), 10)
                    .amount(formatTwoDecimals(check.amountInDollars()), 14)
@@ -32,7 +32,7 @@ WriterResult writeAmericanBank(const WriterInputs& inputs) {
     file.write(DelimitedLine()
                    .field(file.accountId(), 19)
                    .date(check.checkDate(), "MMDDYYYY")
-                   .field(check.checkNumber(), 9)
+                   .field(check.number(), 9)
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
                    .field(lettersDigitsSpacesOnly(check.payee()), 40)
                    .field("")
@@ -47,7 +47,7 @@ WriterResult writeEasternBank(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .field(file.accountId(), 11)
-                   .field(check.checkNumber(), 11)
+                   .field(check.number(), 11)
                    .amount(formatTwoDecimals(check.amountInDollars()), 10)
                    .date(check.checkDate(), "MM/DD/YYYY")
                    .field(check.isVoid() ? "V" : "I")
@@ -61,7 +61,7 @@ WriterResult writeJonahBank(const WriterInputs& inputs) {
   int count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
     file.write(DelimitedLine()
                    .date(check.checkDate(), "MM/DD/YYYY")
-                   .field(check.checkNumber(), 10)
+                   .field(check.number(), 10)
                    .amount(formatTwoDecimals(check.amountInDollars()), 14)
                    .field(upperLettersSpacesOnly(check.payee()), 42)
                    .field(check.isVoid() ? "V" : "I"));

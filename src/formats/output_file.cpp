@@ -1,6 +1,7 @@
 #include "formats/output_file.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "text/file_names.h"
+#include "text/leftovers.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -94,8 +96,17 @@ OutputFile::OutputFile(std::string target)
   // In memory the whole file gathers in the buffer until commit() files it away.
   if (memory_ != nullptr) return;
   std::error_code error;
-  if (std::filesystem::is_directory(filePath(target_), error)) {
+  const std::filesystem::file_status existing = std::filesystem::status(filePath(target_), error);
+  if (std::filesystem::is_directory(existing)) {
     fail("It is a folder.");
+    return;
+  }
+  // The move into place would replace a file its owner marked read-only: that is kept instead.
+  using std::filesystem::perms;
+  if (std::filesystem::is_regular_file(existing) &&
+      (existing.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) ==
+          perms::none) {
+    fail("It is read-only.");
     return;
   }
   openTemporary();
@@ -227,8 +238,28 @@ void OutputFile::removeTemporary() {
 
 #else
 
+namespace {
+// A temporary bank file is named "<target>.ppexport-<process>-XXXXXX", so that what a crash
+// leaves is known for what it is (see leftovers.h).
+
+// The temporary name's pattern: the target's name cut so that the mark and the unique part fit
+// in the longest name the folder takes.
+std::string temporaryPattern(const std::string& target) {
+  const std::string suffix = "." + temporaryNameEnd();
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  const std::size_t room = longest > 0 ? static_cast<std::size_t>(longest) : 255;
+  const std::size_t kept = room > suffix.size() ? std::min(name.size(), room - suffix.size()) : 0;
+  return target.substr(0, target.size() - name.size()) + name.substr(0, kept) + suffix;
+}
+}  // namespace
+
 void OutputFile::openTemporary() {
-  std::string pattern = target_ + ".XXXXXX";
+  const std::filesystem::path folder = filePath(target_).parent_path();
+  removeLeftovers(folder.empty() ? std::filesystem::path(".") : folder);
+  std::string pattern = temporaryPattern(target_);
   int descriptor = ::mkstemp(pattern.data());
   if (descriptor < 0) {
     fail(systemReason(errno));

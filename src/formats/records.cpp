@@ -225,10 +225,20 @@ void DelimitedLine::noteIdentifier(IdentifierText value, std::size_t width, std:
                                     line_.size() - start});
 }
 
+std::string_view DelimitedLine::cleanNumber(IdentifierText value) {
+  if (value.identifier != Identifier::CheckNumber ||
+      value.text.find_first_of(std::string{separator_, '"'}) == std::string_view::npos) {
+    return value.text;
+  }
+  cleanedNumber_ = without(without(value.text, separator_), '"');
+  numberCleaned_ = true;
+  return cleanedNumber_;
+}
+
 DelimitedLine& DelimitedLine::field(IdentifierText value, std::size_t maxWidth) {
   separate();
   const std::size_t start = line_.size();
-  appendClean(line_, value.text.substr(0, maxWidth));
+  appendClean(line_, cleanNumber(value).substr(0, maxWidth));
   noteIdentifier(value, maxWidth, start);
   return *this;
 }
@@ -236,7 +246,7 @@ DelimitedLine& DelimitedLine::field(IdentifierText value, std::size_t maxWidth) 
 DelimitedLine& DelimitedLine::lastCharacters(IdentifierText value, std::size_t count) {
   separate();
   const std::size_t start = line_.size();
-  const std::string_view text = value.text;
+  const std::string_view text = cleanNumber(value);
   appendClean(line_, text.size() > count ? text.substr(text.size() - count) : text);
   noteIdentifier(value, count, start);
   return *this;

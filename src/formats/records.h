@@ -130,9 +130,13 @@ class DelimitedLine {
   // The amount in cents of the line's amount field; nothing when it has none.
   const std::optional<std::int64_t>& writtenCents() const { return writtenCents_; }
   const IdentifierFields& identifiers() const { return identifiers_; }
+  // The check number held the separator or a quote, which would split or quote the record: they
+  // were taken out.
+  bool numberCleaned() const { return numberCleaned_; }
 
  private:
   void separate();
+  std::string_view cleanNumber(IdentifierText value);
   void noteIdentifier(IdentifierText value, std::size_t width, std::size_t start);
   std::string line_;
   char separator_;
@@ -140,6 +144,8 @@ class DelimitedLine {
   bool amountTooLong_ = false;
   std::optional<std::int64_t> writtenCents_;
   IdentifierFields identifiers_;
+  bool numberCleaned_ = false;
+  std::string cleanedNumber_;
 };
 
 // The text with every occurrence of character removed ("Smith, John" without "," is "Smith John").

@@ -28,7 +28,7 @@ WriterResult writeWellsFargoArpCsv(const WriterInputs& inputs) {
     file.write(DelimitedLine(',')
                    .field(file.bankId(), 13)
                    .field(file.accountId(), 34)
-                   .field(check.checkNumber(), 10)
+                   .field(check.number(), 10)
                    .date(check.checkDate(), "MM-DD-YYYY")
                    .amount(formatTwoDecimals(check.amountInDollars()), 11)
                    .field(transactionCode(check.status()))

@@ -60,6 +60,8 @@ struct WriterResult {
   std::vector<WrittenIdentifier> identifiers;  // the fields that took an identifier
   std::vector<std::string> formatWarnings;     // about the format's own definition
   int leftOut = 0;  // qualifying rows left out by WriterInputs::leaveOut
+  // Every qualifying row was left out as sent before: no file was written, the earlier one stays.
+  bool allSentBefore = false;
 };
 
 using FormatWriter = WriterResult (*)(const WriterInputs&);

@@ -29,6 +29,9 @@ bool allDigits(std::string_view text) {
 }
 
 namespace {
+constexpr std::string_view numberCleanedWarning =
+    "the file's delimiter or a quote was removed from the number";
+
 // The rows of each check number, found through an open-addressing table: a file of a million rows
 // costs no allocation per row. Every row gets the index of the first row with its number; the
 // first row of a number gets how many rows carry it.
@@ -51,6 +54,14 @@ std::uint64_t numberHash(std::string_view number) {
   return hash;
 }
 
+// The check number as the bank reads it: in a zero-filled field, 1001 and 01001 are one number.
+std::string_view numberAsWritten(const WrittenCheck& check) {
+  std::string_view number = check.number;
+  if (!check.numberZeroFilled || !allDigits(number)) return number;
+  while (number.size() > 1 && number.front() == '0') number.remove_prefix(1);
+  return number;
+}
+
 NumberOccurrences numberOccurrences(std::span<const WrittenCheck> checks) {
   // A slot holds a row (plus one; zero is a free slot) and 32 bits of its number's hash, so that
   // a probe compares the numbers themselves only when their hashes agree.
@@ -65,7 +76,7 @@ NumberOccurrences numberOccurrences(std::span<const WrittenCheck> checks) {
   std::uint64_t hashes[ahead] = {};
   const std::size_t count = checks.size();
   auto lookAhead = [&](std::size_t row) {
-    const std::uint64_t hash = numberHash(checks[row].number);
+    const std::uint64_t hash = numberHash(numberAsWritten(checks[row]));
     hashes[row % ahead] = hash;
 #if defined(__GNUC__) || defined(__clang__)
     __builtin_prefetch(&slots[static_cast<std::size_t>(hash >> (64 - bits))]);
@@ -75,7 +86,7 @@ NumberOccurrences numberOccurrences(std::span<const WrittenCheck> checks) {
   for (std::uint32_t row = 0; row < count; ++row) {
     const std::uint64_t hash = hashes[row % ahead];
     if (row + ahead < count) lookAhead(row + ahead);
-    const std::string_view number = checks[row].number;
+    const std::string_view number = numberAsWritten(checks[row]);
     const std::uint64_t tag = hash << 32;
     std::size_t slot = static_cast<std::size_t>(hash >> (64 - bits));
     for (;; slot = (slot + 1) & mask) {
@@ -86,7 +97,8 @@ NumberOccurrences numberOccurrences(std::span<const WrittenCheck> checks) {
         break;
       }
       const auto heldRow = static_cast<std::uint32_t>(held - 1);
-      if ((held & ~std::uint64_t{0xFFFF'FFFF}) == tag && checks[heldRow].number == number) {
+      if ((held & ~std::uint64_t{0xFFFF'FFFF}) == tag &&
+          numberAsWritten(checks[heldRow]) == number) {
         occurrences.first[row] = heldRow;
         break;
       }
@@ -108,8 +120,11 @@ std::vector<std::string> checkWarnings(
       warnings.push_back(checkWarning(check.number, unreadableAmountWarning));
     if (check.dateUnreadable) warnings.push_back(checkWarning(check.number, unreadableDateWarning));
     if (check.amountTooLong) warnings.push_back(checkWarning(check.number, amountTooLongWarning));
-    if (check.numberZeroFilled && !check.number.empty() && !allDigits(check.number)) {
+    if (!check.number.empty() && !allDigits(check.number)) {
       warnings.push_back(checkWarning(check.number, "check number is not all digits"));
+    }
+    if (check.numberCleaned) {
+      warnings.push_back(checkWarning(check.number, numberCleanedWarning));
     }
     // At a number's second row, which is the first one that is not its first.
     const std::uint32_t first = occurrences.first[row];

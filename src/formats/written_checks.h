@@ -29,6 +29,7 @@ struct WrittenCheck {
   bool dateUnreadable = false;
   bool amountTooLong = false;
   bool numberZeroFilled = false;  // the check number stands in a zero-filled field
+  bool numberCleaned = false;     // the delimiter or a quote was taken out of the check number
 };
 
 // One field that took an identifier the bank supplied; each distinct field once.

@@ -9,6 +9,7 @@
 
 #include "settings/environment.h"
 #include "text/file_names.h"
+#include "text/leftovers.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -23,14 +24,6 @@ namespace ppexport {
 namespace fs = std::filesystem;
 
 namespace {
-
-int processId() {
-#ifdef _WIN32
-  return _getpid();
-#else
-  return static_cast<int>(::getpid());
-#endif
-}
 
 std::string systemReason(int error) {
   std::string reason = std::strerror(error);
@@ -79,8 +72,11 @@ EntryWriter::EntryWriter(std::string folder, const DateTime& created, std::strin
   const fs::path root = filePath(folder_);
   if (!fs::is_directory(root, error)) {
     // A history made here is the user's alone, as the bank files in it are.
-    if (!fs::create_directories(root, error) && !fs::is_directory(root, error)) {
-      fail("the folder " + folder_ + " cannot be made: " + error.message());
+    std::error_code kindError;
+    if (!fs::create_directories(root, error) && !fs::is_directory(root, kindError)) {
+      fail(fs::exists(root, kindError) ? "the folder " + folder_ + " is a file, not a folder"
+                                       : "the folder " + folder_ + " cannot be made: " +
+                                             error.message());
       return;
     }
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::replace, error);

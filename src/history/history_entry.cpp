@@ -4,8 +4,8 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 
-#include "create/clock.h"
 #include "history/entry_layout.h"
+#include "text/clock.h"
 #include "text/windows1252.h"
 
 namespace ppexport {

@@ -13,6 +13,7 @@
 #include "quickbooks/report_bytes.h"
 #include "settings/environment.h"
 #include "text/file_names.h"
+#include "text/leftovers.h"
 
 namespace ppexport {
 
@@ -127,8 +128,12 @@ HistoryReading readHistory(const std::string& folder) {
   }
   std::sort(names.begin(), names.end(), std::greater<>());
   for (const std::string& name : names) {
+    // An entry being written by a running copy is no one's concern; one a crash left is removed.
     if (name.rfind(temporaryEntryPrefix, 0) == 0) {
-      reading.warnings.push_back(leftOutWarning(name, "it is an unfinished entry"));
+      const fs::path path = filePath(pathInFolder(folder, name));
+      const std::optional<int> pid = processOfTemporaryName(name);
+      std::error_code removeError;
+      if (pid && leftByEndedRun(path, *pid)) fs::remove_all(path, removeError);
       continue;
     }
     if (!isEntryId(name)) {

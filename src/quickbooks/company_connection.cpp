@@ -198,7 +198,12 @@ CompanyFileConnection::CompanyFileConnection(std::string companyFile, const Cloc
 
 std::string CompanyFileConnection::exportReport(const ExportRequest& request) try {
   const CompanyFileLoad load = loadCompanyFile(companyFile_, clock_.now().date);
-  if (!load.loaded()) return findRunningCopyErrorText(load.errorNumber, load.errorDescription);
+  if (!load.loaded()) {
+    // Without a company file QuickBooks is as good as closed; a file of another kind is named.
+    return load.errorNumber == standInError::companyFileMissing
+               ? findRunningCopyErrorText(load.errorNumber, load.errorDescription)
+               : companyFileErrorText(load.errorNumber, load.errorDescription);
+  }
   return exportCompanyReport(load.company, request);
 } catch (...) {
   return exportingErrorText(standInError::reportNotWritten, "The report could not be made");

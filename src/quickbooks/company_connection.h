@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "create/clock.h"
 #include "quickbooks/company_file.h"
 #include "quickbooks/connection.h"
+#include "text/clock.h"
 
 namespace ppexport {
 

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
-#include "create/clock.h"
+#include "text/clock.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
 

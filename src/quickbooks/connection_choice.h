@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "create/clock.h"
 #include "quickbooks/connection.h"
+#include "text/clock.h"
 
 namespace ppexport {
 

@@ -54,6 +54,11 @@ std::string findRunningCopyErrorText(std::int64_t number, std::string_view descr
          std::string(lineEnd) + errorLine(number, description);
 }
 
+std::string companyFileErrorText(std::int64_t number, std::string_view description) {
+  return "An error occurred while reading the company file that plays QuickBooks." +
+         std::string(lineEnd) + std::string(lineEnd) + errorLine(number, description);
+}
+
 std::string useConnectionErrorText(std::int64_t number, std::string_view description) {
   return "An error occurred while attempting to use the connection to QuickBooks." +
          std::string(lineEnd) + std::string(lineEnd) + errorLine(number, description);

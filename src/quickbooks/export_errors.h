@@ -15,6 +15,9 @@ std::string createInterfaceErrorText(std::int64_t number, std::string_view descr
 // No running QuickBooks was found (or, for the stand-in, its company file cannot be read).
 std::string findRunningCopyErrorText(std::int64_t number, std::string_view description);
 // QuickBooks was found but its text export module could not be obtained.
+// A company file that is there but is no company file (not JSON, empty, another kind): starting
+// QuickBooks would not help, so the text says what is wrong instead.
+std::string companyFileErrorText(std::int64_t number, std::string_view description);
 std::string useConnectionErrorText(std::int64_t number, std::string_view description);
 // The export call itself failed, so no report file can be trusted.
 std::string exportingErrorText(std::int64_t number, std::string_view description);

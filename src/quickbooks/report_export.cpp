@@ -7,6 +7,11 @@
 #include "quickbooks/report_table.h"
 #include "settings/environment.h"
 #include "text/file_names.h"
+#include "text/leftovers.h"
+
+#ifndef _WIN32
+#include <stdlib.h>
+#endif
 
 namespace ppexport {
 
@@ -27,15 +32,41 @@ ExportRequest listRequest(const std::string& outputPath, const char* reportName)
 
 }  // namespace
 
+#ifndef _WIN32
+// A folder of this run alone (mode 0700), inside a temporary folder that other users share: the
+// reports are the company's checks, and another user's files of the same names are none of this
+// run's. It goes when the program ends; what a crash leaves, a later run removes.
+class PrivateReportFolder {
+ public:
+  explicit PrivateReportFolder(const std::string& shared) {
+    removeLeftovers(filePath(shared));
+    path_ = pathInFolder(shared, temporaryNameEnd());
+    // Without a folder of its own the exports fail, naming the folder they could not write in.
+    if (::mkdtemp(path_.data()) != nullptr) made_ = true;
+  }
+  ~PrivateReportFolder() {
+    std::error_code error;
+    if (made_) std::filesystem::remove_all(filePath(path_), error);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  bool made_ = false;
+};
+#endif
+
 std::string reportFolder() {
   std::string folder = environmentValue("TEMP");
 #ifdef _WIN32
   if (folder.empty()) folder = environmentValue("TMP");
+  return folder;
 #else
   if (folder.empty()) folder = environmentValue("TMPDIR");
   if (folder.empty()) folder = "/tmp";
+  static const PrivateReportFolder made(folder);
+  return made.path();
 #endif
-  return folder;
 }
 
 ExportRequest chartOfAccountsRequest(const std::string& outputPath) {

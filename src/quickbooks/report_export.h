@@ -11,7 +11,8 @@ namespace ppexport {
 inline constexpr std::string_view checkReportFileName = "checks.txt";
 inline constexpr std::string_view vendorReportFileName = "vendors.txt";
 
-// The folder of the temporary report files: TEMP (then TMP on Windows, TMPDIR and /tmp elsewhere).
+// The folder of the temporary report files: TEMP (then TMP) on Windows; elsewhere a folder of this
+// run alone, made fresh inside TEMP (then TMPDIR, then /tmp).
 std::string reportFolder();
 
 // The chart of accounts ("qbCOA") and the vendor list ("qbVendorNames"): no date range (both

@@ -19,6 +19,33 @@ std::string fileName(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
+namespace {
+std::filesystem::path normalPath(std::string_view name) {
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::weakly_canonical(filePath(name), error);
+  if (error) path = std::filesystem::absolute(filePath(name), error).lexically_normal();
+  return path;
+}
+}  // namespace
+
+bool sameFile(std::string_view first, std::string_view second) {
+  std::error_code error;
+  if (std::filesystem::equivalent(filePath(first), filePath(second), error)) return true;
+  return normalPath(first) == normalPath(second);
+}
+
+bool insideFolder(std::string_view name, std::string_view folder) {
+  const std::filesystem::path path = normalPath(name);
+  const std::filesystem::path within = normalPath(folder);
+  auto part = path.begin();
+  for (auto step = within.begin(); step != within.end(); ++step, ++part) {
+    // A trailing separator gives an empty last part, which any name continues.
+    if (step->empty() && std::next(step) == within.end()) return true;
+    if (part == path.end() || *part != *step) return false;
+  }
+  return true;
+}
+
 std::FILE* openFile(std::string_view name, const char* mode) {
 #ifdef _WIN32
   return _wfopen(widen(name).c_str(), widen(mode).c_str());

@@ -17,6 +17,13 @@ std::filesystem::path filePath(std::string_view name);
 // A path object's name as UTF-8 text.
 std::string fileName(const std::filesystem::path& path);
 
+// True when the two names reach one file: the same file where both exist (also through links or
+// another spelling), else the same path once made absolute and normal.
+bool sameFile(std::string_view first, std::string_view second);
+
+// True when name lies inside folder or is folder itself, by the paths made absolute and normal.
+bool insideFolder(std::string_view name, std::string_view folder);
+
 // The last part of a path, after its last slash or backslash: the name of the file itself.
 std::string_view fileNamePart(std::string_view path);
 

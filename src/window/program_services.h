@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "create/clock.h"
 #include "quickbooks/connection_choice.h"
 #include "settings/open_settings_store.h"
+#include "text/clock.h"
 #include "transfer/programs.h"
 #include "window/window_services.h"
 

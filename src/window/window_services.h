@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "create/clock.h"
 #include "create/help_document.h"
 #include "quickbooks/connection.h"
 #include "settings/settings_store.h"
+#include "text/clock.h"
 
 namespace ppexport {
 class Programs;

@@ -153,7 +153,8 @@ void WindowBindingTest::createShowsTheBusyPointerAndTheDisabledButtonFirst() {
   fixture.settings.saveSetting("CheckingbankList", "Regions Bank");
   fixture.settings.saveSetting("CheckingfileName", fixture.folder.file("march.txt"));
   fixture.quickBooks.reports["qbTransactionListGeneral"] =
-      reportText({{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Amount"}});
+      reportText({{"Trans ID", "Document Number", "Cleared", "Date", "Name", "Name Type", "Bill 1",
+                   "Description", "Amount"}});
   fixture.quickBooks.reports["qbVendorNames"] =
       reportText({{"Full Name", "Print on Checks"}, {"Acme", "Acme Supply Co."}});
   WatchedQuickBooks quickBooks(fixture.quickBooks);

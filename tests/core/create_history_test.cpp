@@ -98,6 +98,7 @@ TEST(CreateHistory, leavesOutWhatWasSentAndWarnsOfWhatChangedSince) {
   EXPECT_EQ(second.message.text,
             created(fixture, 3) +
                 "\r\n\r\nIssued checks: 2, total 55.00\r\nVoided checks: 1, total 40.00"
+                "\r\nLeft out 1 check sent in earlier files."
                 "\r\n\r\nAlso created the file 'Positive Pay Review.csv' for your review."
                 "\r\n\r\nWarning: check 1002 was sent on 12/5/2026 with amount 20.00 to Bolt; it "
                 "is now 25.00 to Bolt");
@@ -106,14 +107,15 @@ TEST(CreateHistory, leavesOutWhatWasSentAndWarnsOfWhatChangedSince) {
   EXPECT_EQ(review.find(",1001,"), std::string::npos);
   EXPECT_NE(review.find(",1003,"), std::string::npos);
 
-  // Everything sent: the file is still written, and says why it is empty.
-  fixture.request.createReviewFile = false;
+  // Everything sent: no file replaces the one with checks, no review file, nothing recorded.
   const CreateOutcome third = fixture.create(true);
   EXPECT_EQ(third.stage, CreateStage::Done);
   EXPECT_EQ(third.message.text,
-            created(fixture, 0) + "\r\n\r\nNo checks that were not sent before.");
-  EXPECT_TRUE(std::filesystem::exists(fixture.request.fileName));
-  EXPECT_TRUE(fixture.writtenNumbers().empty());
+            "No new checks: every check was sent in an earlier file, so " +
+                fixture.request.fileName + " was left as it was.\r\n\r\nLeft out 4 checks sent in "
+                "earlier files.");
+  EXPECT_EQ(fixture.writtenNumbers().size(), 3u);
+  fixture.request.createReviewFile = false;
 
   // Without the box every check is written again; their last sendings match, so no warning.
   const CreateOutcome all = fixture.create(false);
@@ -123,21 +125,21 @@ TEST(CreateHistory, leavesOutWhatWasSentAndWarnsOfWhatChangedSince) {
   // Each written file was recorded with its exact bytes, newest first.
   const HistoryReading history = readHistory(fixture.services.historyFolder);
   EXPECT_TRUE(history.warnings.empty());
-  ASSERT_EQ(history.entries.size(), 4u);
+  ASSERT_EQ(history.entries.size(), 3u);
   const HistoryEntry& newest = history.entries[0];
-  EXPECT_EQ(newest.id, "20261205-190500-0004");
+  EXPECT_EQ(newest.id, "20261205-190500-0003");
   EXPECT_EQ(newest.account, "Checking");
   EXPECT_EQ(newest.bankFormat, "Regions Bank");
   EXPECT_EQ(newest.output, fixture.request.fileName);
   EXPECT_EQ(newest.identifiers.accountId, "987654");
   EXPECT_EQ(newest.sha256, sha256Hex(testing::readBytes(fixture.request.fileName)));
   EXPECT_EQ(newest.checks.size(), 4u);
-  EXPECT_EQ(history.entries[1].checks.size(), 0u);
-  const SentCheck& voided = history.entries[2].checks.back();
+  EXPECT_EQ(history.entries[1].checks.size(), 3u);
+  const SentCheck& voided = history.entries[1].checks.back();
   EXPECT_EQ(voided.number, "1004");
   EXPECT_TRUE(voided.isVoid);
   EXPECT_EQ(voided.cents, 4000);
-  EXPECT_EQ(history.entries[2].checks[0].payee, "Bolt");
+  EXPECT_EQ(history.entries[1].checks[0].payee, "Bolt");
 }
 
 // The same checks under another account or bank format were never sent for this one.

@@ -183,6 +183,21 @@ TEST(CreateOperation, anExportErrorIsShownAndNoStaleReportIsRead) {
       << "the settings are saved before the export";
 }
 
+TEST(CreateOperation, aReportWithoutTheCheckHeadingsIsAnExportErrorAndKeepsTheEarlierFile) {
+  CreateFixture fixture;
+  testing::writeBytes(fixture.request.fileName, "earlier");
+  fixture.quickBooks.reports["qbTransactionListGeneral"] =
+      testing::reportText({{"Document Number", "Name", "Date", "Bill 1", "Name Type", "Cleared",
+                            "Description"},
+                           {"1001", "Acme", "12/01/2026", "", "Vendor", "Uncleared", ""}});
+  CreateOutcome outcome = createFile(fixture.request, fixture.services);
+  EXPECT_EQ(outcome.stage, CreateStage::ExportFailed);
+  EXPECT_EQ(outcome.message.text, "An error occurred when creating the export file:\r\n"
+                                  "The check report has no 'Amount' column.");
+  EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
+  EXPECT_EQ(testing::readBytes(fixture.request.fileName), "earlier");
+}
+
 TEST(CreateOperation, aBankFileThatCannotBeWrittenIsNotReportedAsCreated) {
   CreateFixture fixture;
   fixture.request.fileName = fixture.folder.file("no/such/folder/out.txt");

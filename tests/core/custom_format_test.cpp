@@ -70,18 +70,23 @@ TEST(CustomFormatEditor, saveWritesTheTwentyOneKeysUnderTheTrimmedName) {
   EXPECT_EQ(customFormatKeys("Payroll").size(), 21u);
 }
 
-TEST(CustomFormatEditor, savedFormatsOnlyNeedTheirFieldsInCsvAndMayHaveNoName) {
+// A name is needed, and one that reads as a bank list entry of its own is refused: its keys would
+// break the format list apart.
+TEST(CustomFormatEditor, savedFormatsOnlyNeedTheirFieldsInCsvAndAName) {
   MemorySettingsStore store;
   CustomFormat onlyEighth = withFields({});
   onlyEighth.fields[7] = "Memo";
   EXPECT_TRUE(saveCustomFormat(store, onlyEighth).saved());
-  CustomFormat unnamed = withFields({{"Amount", ""}});
-  unnamed.name = " ";
-  SaveResult result = saveCustomFormat(store, unnamed);
-  EXPECT_EQ(result.bankListText, "Custom Format: ");
-  EXPECT_EQ(store.readSetting("CustomField1"), "Amount");
-  EXPECT_EQ(store.readSetting("OptionCSV"), "True");
-  EXPECT_EQ(customFormatNames(store), (std::vector<std::string>{"Payroll", ""}));
+  for (const char* name : {" ", "", "Custom Format: Payroll", "custom format:x"}) {
+    CustomFormat refused = withFields({{"Amount", ""}});
+    refused.name = name;
+    SaveResult result = saveCustomFormat(store, refused);
+    EXPECT_EQ(result.outcome, SaveOutcome::Refused) << name;
+    EXPECT_EQ(result.message.text, std::string(name).find(':') == std::string::npos
+                                       ? noNameMessage
+                                       : prefixedNameMessage);
+  }
+  EXPECT_EQ(customFormatNames(store), (std::vector<std::string>{"Payroll"}));
 }
 
 TEST(CustomFormatEditor, deleteTakesTheNameAsItStands) {

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "formats/output_file.h"
+#include "quickbooks/report_export.h"
 #include "settings/environment.h"
 #include "support/temp_folder.h"
 #include "text/file_names.h"
+#include "text/leftovers.h"
 
 #ifdef _WIN32
 #include "text/wide_text.h"
@@ -91,6 +94,74 @@ TEST(OutputFile, refusesAFolderAndAMissingFolder) {
   }
   EXPECT_TRUE(namesIn(folder).empty());
 }
+
+// A file its owner marked read-only is kept as it is, and nothing is left beside it.
+TEST(OutputFile, keepsAReadOnlyFile) {
+  TempFolder folder;
+  const std::string target = folder.file("out.txt");
+  writeBytes(target, "earlier\r\n");
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read);
+  OutputFile file(target);
+  file.writeLine("new");
+  EXPECT_FALSE(file.commit());
+  EXPECT_EQ(file.failure(), "It is read-only.");
+  EXPECT_EQ(readBytes(target), "earlier\r\n");
+  EXPECT_EQ(namesIn(folder), std::vector<std::string>{"out.txt"});
+  std::filesystem::permissions(target, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
+
+TEST(FileNames, sameFileAndInsideFolderSeeThroughSpellings) {
+  TempFolder folder;
+  writeBytes(folder.file("checks.txt"), "");
+  EXPECT_TRUE(sameFile(folder.file("checks.txt"), folder.file("./checks.txt")));
+  EXPECT_TRUE(sameFile(folder.file("new.txt"), folder.file("./new.txt")));
+  EXPECT_FALSE(sameFile(folder.file("checks.txt"), folder.file("new.txt")));
+  EXPECT_TRUE(insideFolder(folder.file("history/a/b.txt"), folder.file("history")));
+  EXPECT_TRUE(insideFolder(folder.file("history/../history/x"), folder.file("history/")));
+  EXPECT_FALSE(insideFolder(folder.file("history2/x"), folder.file("history")));
+  EXPECT_FALSE(insideFolder(folder.file("x"), folder.file("history")));
+}
+
+#ifndef _WIN32
+// What a killed run left beside the target goes once it is an hour old and its process has
+// ended; a younger one, or one of a running process, stays. A name at the longest the folder
+// takes still gets a temporary name.
+TEST(OutputFile, removesWhatAnEndedRunLeftAndFitsLongNames) {
+  TempFolder folder;
+  const auto hoursAgo = [](int hours) {
+    return std::filesystem::file_time_type::clock::now() - std::chrono::hours(hours);
+  };
+  const std::string ended = folder.file("out.txt.ppexport-2147483000-a1B2c3");
+  const std::string young = folder.file("out.txt.ppexport-2147483001-a1B2c3");
+  const std::string running =
+      folder.file("out.txt.ppexport-" + std::to_string(processId()) + "-a1B2c3");
+  const std::string own = folder.file("notes.ppexport-2147483000-1");  // not a temporary name
+  for (const std::string& name : {ended, young, running, own}) writeBytes(name, "x");
+  for (const std::string& name : {ended, running, own}) {
+    std::filesystem::last_write_time(name, hoursAgo(2));
+  }
+  const std::string longName = folder.file(std::string(255, 'n'));
+  for (const std::string& target : {folder.file("out.txt"), longName}) {
+    OutputFile file(target);
+    file.writeLine("1001");
+    EXPECT_TRUE(file.commit()) << file.failure();
+  }
+  EXPECT_FALSE(std::filesystem::exists(ended));
+  for (const std::string& name : {young, running, own}) EXPECT_TRUE(std::filesystem::exists(name));
+  EXPECT_EQ(readBytes(longName), "1001\r\n");
+}
+
+// The exported reports go to a folder of this run alone, inside TEMP.
+TEST(ReportFolder, isAFreshFolderOfThisUserAlone) {
+  const std::string folder = reportFolder();
+  const std::filesystem::file_status status = std::filesystem::status(folder);
+  EXPECT_TRUE(std::filesystem::is_directory(status));
+  EXPECT_EQ(status.permissions(), std::filesystem::perms::owner_all);
+  EXPECT_NE(std::filesystem::path(folder).filename().string().find("ppexport-"), std::string::npos);
+}
+#endif
 
 TEST(FileNames, pathsInAFolderHaveOneSeparatorOfThePlatform) {
 #ifdef _WIN32

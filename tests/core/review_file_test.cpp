@@ -27,6 +27,8 @@ TEST(ReviewFile, listsUnclearedAndVoidChecksWithTheirStatus) {
            .name = "Plain Void", .description = "VOID"},
           {.number = "1004", .cleared = "Cleared", .amount = "-9.00", .name = "Cleared Co"},
           {.number = "1005", .cleared = "Pending", .amount = "-9.00", .name = "Pending Co"},
+          // A positive register amount is left out of the bank file, and so of its review.
+          {.number = "6001", .amount = "100.00", .name = "Refund Co"},
       },
       {});
   TempFolder folder;

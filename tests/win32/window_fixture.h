@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "create/clock.h"
 #include "create/help_document.h"
 #include "quickbooks/connection_choice.h"
 #include "settings/memory_store.h"
+#include "text/clock.h"
 #include "win32/busy_pointer.h"
 #include "win32/editor_window.h"
 #include "win32/main_window.h"

@@ -91,12 +91,15 @@ TEST(HistoryModel, saysWhenNothingWasSentOrAFolderWasLeftOut) {
   fixture.click(history);
   EXPECT_EQ(fixture.model->historyDialog()->notice(), "No files were sent for this account yet.");
 
+  // An entry another copy is still writing is its business; a folder that is none is named.
   const std::string folder = fixture.services().historyFolder;
   std::filesystem::create_directories(folder + "/tmp-20260315-103000-9-1");
   fixture.click(history);
+  EXPECT_EQ(fixture.model->historyDialog()->notice(), "No files were sent for this account yet.");
+  std::filesystem::create_directories(folder + "/20260315-copy");
+  fixture.click(history);
   EXPECT_EQ(fixture.model->historyDialog()->notice(),
-            "Warning: the history folder 'tmp-20260315-103000-9-1' was left out: it is an "
-            "unfinished entry");
+            "Warning: the history folder '20260315-copy' was left out: it is not a history entry");
 }
 
 // The check box is kept per account like the other choices, and a Create asks for new checks

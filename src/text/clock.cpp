@@ -1,4 +1,4 @@
-#include "create/clock.h"
+#include "text/clock.h"
 
 #include <charconv>
 #include <ctime>
