@@ -9,8 +9,8 @@
 #include "create/format_dispatch.h"
 #include "create/help_document.h"
 #include "create/messages.h"
-#include "quickbooks/register_connection.h"
 #include "history/history_folder.h"
+#include "quickbooks/register_connection.h"
 #include "settings/account_settings.h"
 #include "text/file_names.h"
 #include "text/windows1252.h"
@@ -568,6 +568,21 @@ CreateRequest ExportModel::createRequest() const {
   request.createReviewFile = control(createReviewFile).checked == 1;
   request.newOnly = control(newOnly).checked == 1;
   request.accountSettings = accountSettingsFromControls();
+  // Identifier text with a character that Windows-1252, the bank file's encoding, has no place
+  // for is written with '?' there: the result says so, under the box's caption.
+  const std::pair<ExportControl, ExportControl> boxes[] = {{remoteIDLabel, remoteID},
+                                                           {bankIDLabel, bankID},
+                                                           {batchIDLabel, batchID},
+                                                           {accountIDLabel, accountID}};
+  for (const auto& [label, box] : boxes) {
+    if (!control(box).visible) continue;
+    const std::string written = toCore(control(box).text);
+    if (fromCore(written) == control(box).text) continue;
+    std::string caption = toCore(control(label).text);
+    std::erase(caption, '&');
+    request.inputWarnings.push_back("Warning: " + caption + " '" + written +
+                                    "' holds characters the bank file cannot, written as '?'.");
+  }
   return request;
 }
 
