@@ -65,20 +65,10 @@ void BankConnectionWindow::run(HWND owner,
   SetFocus(form_.firstTabStop());
   if (shown) shown(*this);
 
-  MSG message;
-  while (window_ != nullptr) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program ends: the quit message is for the main loop.
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-      model_.closeBox();
-      update();
-      break;
-    }
-    if (window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  runModalLoop(window_, [this] {
+    model_.closeBox();
+    update();
+  });
   if (owner != nullptr) EnableWindow(owner, TRUE);
 }
 

@@ -117,20 +117,10 @@ void HistoryWindow::run(HWND owner, const std::function<void(HistoryWindow&)>& s
   SetFocus(control(HistoryControl::entries));
   if (shown) shown(*this);
 
-  MSG message;
-  while (window_ != nullptr) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program ends: the quit message is for the main loop.
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-      model_.close();
-      update();
-      break;
-    }
-    if (window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  runModalLoop(window_, [this] {
+    model_.close();
+    update();
+  });
   if (owner_ != nullptr) EnableWindow(owner_, TRUE);
 }
 

@@ -24,4 +24,20 @@ ModalDialogScope::~ModalDialogScope() {
   }
 }
 
+void runModalLoop(HWND& window, const std::function<void()>& closeBox) {
+  MSG message;
+  while (window != nullptr) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program ends: the quit message is for the main loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      closeBox();
+      break;
+    }
+    if (window != nullptr && IsDialogMessageW(window, &message) != FALSE) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 }  // namespace ppexport::win32

@@ -3,6 +3,7 @@
 // the program's other windows closed to input while it is up, so that no event of the other
 // window runs in the middle of the one that opened the dialog.
 
+#include <functional>
 #include <vector>
 
 #include "text/windows_api.h"
@@ -23,5 +24,10 @@ class ModalDialogScope {
   HWND owner_ = nullptr;
   std::vector<HWND> disabled_;
 };
+
+// Runs a modal window's messages until it is closed, which sets window to nullptr. When the
+// program is told to end meanwhile, the quit message is left for the main loop and closeBox
+// closes the window as its close box would.
+void runModalLoop(HWND& window, const std::function<void()>& closeBox);
 
 }  // namespace ppexport::win32
