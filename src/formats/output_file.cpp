@@ -179,13 +179,19 @@ bool OutputFile::commit() {
 
 #ifdef _WIN32
 
-// A name of its own beside the target, created only when no file has it yet, so that two copies
-// of the program never write into one temporary file.
+// A name of its own beside the target, "<target>.ppexport-<process>-NNNNNN" as elsewhere, so that
+// what a crash leaves is known for what it is, created only when no file has it yet, so that two
+// copies of the program never write into one temporary file.
 void OutputFile::openTemporary() {
+  const std::filesystem::path folder = filePath(target_).parent_path();
+  removeLeftovers(folder.empty() ? std::filesystem::path(".") : folder);
   static unsigned sequence = 0;
-  const std::string stem = target_ + ".tmp" + std::to_string(GetCurrentProcessId()) + "-";
+  std::string stem = target_ + "." + temporaryNameEnd();
+  const std::string unique = "000000";
+  stem.resize(stem.size() - unique.size());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string candidate = stem + std::to_string(++sequence);
+    const std::string number = std::to_string(++sequence % 1000000);
+    const std::string candidate = stem + unique.substr(number.size()) + number;
     HANDLE handle = CreateFileW(widen(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
