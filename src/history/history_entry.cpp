@@ -204,6 +204,8 @@ void appendCheck(std::string& out, const Check& check) {
     char line[256];
     char* at = line;
     const auto put = [&at](std::string_view text) {
+      // An empty text may have no bytes at all to copy from (an empty payee, say).
+      if (text.empty()) return;
       std::memcpy(at, text.data(), text.size());
       at += text.size();
     };
