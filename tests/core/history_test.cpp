@@ -311,8 +311,7 @@ TEST(HistoryFolder, leavesOutUnfinishedAndUnreadableFoldersWithAWarning) {
   // An unfinished entry is another copy's business while young; one a crash left an hour ago goes.
   const std::string crashed = folder + "/tmp-20261205-180000-2147483000-1";
   std::filesystem::create_directories(filePath(crashed));
-  std::filesystem::last_write_time(
-      filePath(crashed), std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
+  testing::makeOlder(crashed, std::chrono::hours(2));
 
   const HistoryReading reading = readHistory(folder);
   ASSERT_EQ(reading.entries.size(), 1u);

@@ -213,8 +213,7 @@ TEST(OutputFile, removesWhatACrashLeftButNotAFileStillWritten) {
   const std::string written = folder.file("out.txt.ppexport-4243-000001");
   for (const std::string& name : {ended, written}) {
     writeBytes(name, "x");
-    std::filesystem::last_write_time(
-        filePath(name), std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
+    testing::makeOlder(name, std::chrono::hours(2));
   }
   HANDLE holder = CreateFileW(widen(written).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -4,8 +4,13 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 #include "text/file_names.h"
+
+#ifdef _WIN32
+#include "text/wide_text.h"
+#endif
 
 namespace ppexport::testing {
 
@@ -38,6 +43,28 @@ std::string readBytes(const std::string& path) {
 void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(filePath(path), std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+void makeOlder(const std::string& path, std::chrono::hours age) {
+#ifdef _WIN32
+  HANDLE handle = CreateFileW(widen(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER time;
+  time.LowPart = now.dwLowDateTime;
+  time.HighPart = now.dwHighDateTime;
+  time.QuadPart -= static_cast<ULONGLONG>(age.count()) * 3600ULL * 10000000ULL;  // 100 ns units
+  const FILETIME then{time.LowPart, time.HighPart};
+  const BOOL set = SetFileTime(handle, nullptr, nullptr, &then);
+  CloseHandle(handle);
+  if (!set) throw std::runtime_error("cannot set the time of " + path);
+#else
+  std::filesystem::last_write_time(filePath(path),
+                                   std::filesystem::file_time_type::clock::now() - age);
+#endif
 }
 
 }  // namespace ppexport::testing

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it when the test ends.
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -24,5 +25,8 @@ class TempFolder {
 // The whole content of a file (named in UTF-8) as bytes; "" when it cannot be read.
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
+// Sets the time a file or folder (named in UTF-8) was last changed to that long ago. On Windows a
+// folder's time is set through a handle of its own, which the standard library does not open.
+void makeOlder(const std::string& path, std::chrono::hours age);
 
 }  // namespace ppexport::testing
