@@ -143,7 +143,7 @@ TEST_F(WindowTest, KeyboardMovesInTheDesignOrderAndEnterCreates) {
                                  editFormat, remoteID, accountID, fileName, Select,
                                  createReviewFile, newOnly, history, openDoc, saveSettings,
                                  Command1, myCreate, bankConnection, checksFromQuickBooks,
-                                 checksFromRegister, myAccount};
+                                 myAccount};
   HWND current = control(myAccount);
   for (const ExportControl next : order) {
     current = GetNextDlgTabItem(main(), current, FALSE);

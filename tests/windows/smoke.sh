@@ -42,8 +42,14 @@ run_windows() { "$wine" "$windows" "$@"; }
 # 1. Every built-in bank format, the same bytes on both sides.
 create_options=(--company "$company" --now 2024-03-06T09:30 create --account Checking
   --from 2024-01-01 --to 2024-03-31 --bank-id 1234 --account-id 987654321
-  --remote-id "HARBOR MARINE SUPPLY" --batch-id 42 --bank-code "001 - NYB - New York Metro"
-  --review)
+  --remote-id "HARBOR MARINE SUPPLY" --batch-id 42 --review)
+# A code from the format's own bank code list; the formats without one leave it unused.
+bank_code() {
+  case "$1" in
+    Wachovia | "Wells Fargo ASCII") echo "0075 - PA, NY, NJ" ;;
+    *) echo "001 - NYB - New York Metro" ;;
+  esac
+}
 
 # A merged bank's mark follows its name after a tab.
 mapfile -t banks < <(run_native banks | cut -f1)
@@ -59,7 +65,8 @@ for bank in "${banks[@]}"; do
   index=$((index + 1))
   for side in native windows; do
     mkdir -p "$work/$side/$index"
-    "run_$side" "${create_options[@]}" --bank "$bank" --output "$work/$side/$index/bank.txt" \
+    "run_$side" "${create_options[@]}" --bank "$bank" --bank-code "$(bank_code "$bank")" \
+      --output "$work/$side/$index/bank.txt" \
       >"$work/$side/$index/out" 2>"$work/$side/$index/err"
     echo $? >"$work/$side/$index/status"
   done
