@@ -30,7 +30,7 @@ constexpr IdentifierInput accountInput{accountIDLabel, accountID, accountIDLabel
 
 // The access keys (Alt+letter) of the window's fixed captions and buttons; the identifier
 // captions, which change with the bank format, take letters not among them.
-constexpr std::string_view fixedAccessKeys = "albyftedowrvihscp";
+constexpr std::string_view fixedAccessKeys = "albyftedowrvihscpqgnk";
 
 // The caption with "&" before its first letter not taken yet (a literal "&" doubled), that
 // letter then taken; without a free letter, the caption has no access key.
