@@ -82,8 +82,15 @@ bool readDescriptions(const CustomOptions& options, CustomFormat& format, Consol
     for (std::size_t i = 0; i < given->size(); ++i) {
       const std::string description = utf8ToWindows1252((*given)[i]);
       if (description.empty()) continue;
-      if (setFieldFromDescription(line, kind, i, description)) {
+      if (const std::optional<std::string> wrong =
+              setFieldFromDescription(line, kind, i, description)) {
         const std::string name = (*given)[i].substr(0, (*given)[i].find(':'));
+        if (*wrong != noSuchFieldReason) {
+          // A known field whose text is missing or wrong: say what it needs.
+          console.err << "ppexport: custom format " << what << "field " << i + 1 << " \""
+                      << (*given)[i] << "\": " << *wrong << ".\n";
+          return false;
+        }
         console.err << "ppexport: no custom format " << what << "field named '" << name
                     << "'; the fields are " << oneOf(lineFieldNames(kind)) << ".\n";
         return false;
@@ -311,7 +318,8 @@ void addCustomCommand(CLI::App& app, Session& session, Console& console) {
       ->add_option("--field", options->fields,
                    "FIELD[:TEXT][:LENGTH][:zeros|spaces][:left|right] for the next position of "
                    "the detail line: Date, Check Number, Payee, Amount, Is Void, Type, Memo, "
-                   "Account Number, Constant:TEXT or Blank")
+                   "Account Number, Constant:TEXT, Blank, Status Code:ISSUED/VOID[/VOID WITHOUT "
+                   "AMOUNT], Bank ID, Remote ID, Batch ID or Bank Code")
       ->allow_extra_args(false);
   saveCommand
       ->add_option("--header-field", options->headerFields,

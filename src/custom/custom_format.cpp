@@ -1,5 +1,6 @@
 #include "custom/custom_format.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "formats/bank_formats.h"
@@ -66,9 +67,27 @@ CustomLine CustomFormat::detail() const {
 bool CustomFormat::usesLineFields() const {
   if (!header.empty() || !detailExtras.empty() || !trailer.empty()) return true;
   for (const std::string& field : fields) {
-    if (field == constantFieldName || field == blankFieldName) return true;
+    // Every detail field beyond the eight check fields is a new one.
+    if (!field.empty() && !customFieldNamed(field) &&
+        std::find(detailFieldNames.begin(), detailFieldNames.end(), field) !=
+            detailFieldNames.end()) {
+      return true;
+    }
   }
   return false;
+}
+
+std::optional<StatusCodes> statusCodesOf(std::string_view text) {
+  std::vector<std::string> codes(1);
+  for (char c : text) {
+    if (c == '/') {
+      codes.emplace_back();
+    } else {
+      codes.back() += c;
+    }
+  }
+  if (codes.size() < 2 || codes.size() > 3) return std::nullopt;
+  return StatusCodes{codes[0], codes[1], codes.size() == 3 ? codes[2] : codes[1]};
 }
 
 std::vector<std::string_view> lineFieldNames(CustomLineKind line) {

@@ -35,13 +35,28 @@ inline constexpr std::array<std::string_view, 15> customDatePatterns = {
 
 inline constexpr std::string_view defaultDatePattern = "MM/DD/YYYY";
 
-// The fields a detail line offers beside the eight check fields: a constant text of the layout
-// and a run of spaces (an empty value when comma-separated).
+// The fields a detail line offers beside the eight check fields: a constant text of the layout,
+// a run of spaces (an empty value when comma-separated), the bank's code for the check's status,
+// whose text lists the codes (see StatusCodes), and the main window's other identifiers.
 inline constexpr std::string_view constantFieldName = "Constant";
 inline constexpr std::string_view blankFieldName = "Blank";
-inline constexpr std::array<std::string_view, customFieldCount + 2> detailFieldNames = {
-    "Date", "Check Number", "Payee",    "Amount", "Is Void",
-    "Type", "Memo",         "Account Number", "Constant", "Blank"};
+inline constexpr std::string_view statusCodeFieldName = "Status Code";
+inline constexpr std::array<std::string_view, customFieldCount + 7> detailFieldNames = {
+    "Date",     "Check Number", "Payee",       "Amount",   "Is Void",
+    "Type",     "Memo",         "Account Number", "Constant", "Blank",
+    "Status Code", "Bank ID",   "Remote ID",   "Batch ID", "Bank Code"};
+
+// The codes a Status Code field writes, typed as its text "ISSUED/VOID" or
+// "ISSUED/VOID/VOID WITHOUT AMOUNT": an issued check's code, a voided check's code, and the code
+// of a voided check that carries no amount (a zero amount), which is the voided check's code when
+// the text names only two. A code may be empty, none may hold a "/".
+struct StatusCodes {
+  std::string issued;
+  std::string voided;
+  std::string voidedWithoutAmount;
+};
+// The codes text lists; nothing unless it holds two or three codes.
+std::optional<StatusCodes> statusCodesOf(std::string_view text);
 
 // The fields of a header or trailer line, in the order the editor lists them: constants, the
 // identifiers of the main window, the day the file is written, and the count and totals of the

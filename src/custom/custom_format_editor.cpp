@@ -116,6 +116,11 @@ std::optional<EditorMessage> refusedCustomFormat(CustomFormat& format) {
       !everyFillAndSideOffered(format.trailer)) {
     return EditorMessage{std::string(fillSideMessage)};
   }
+  for (std::size_t i = 0; i < customFieldCount; ++i) {
+    if (detail.fields[i] == statusCodeFieldName && !statusCodesOf(detail.texts[i])) {
+      return EditorMessage{std::string(statusCodeMessage)};
+    }
+  }
   return std::nullopt;
 }
 

@@ -29,6 +29,10 @@ inline constexpr std::string_view noFieldMessage =
 inline constexpr std::string_view missingLengthMessage =
     "To save a fixed length field custom format, specify the field length as a number for each "
     "field selected.";
+inline constexpr std::string_view statusCodeMessage =
+    "A Status Code field needs its codes as its text: the code of an issued check and of a voided "
+    "check, and of a voided check without an amount when the bank has one, separated by \"/\" "
+    "(for example 320/370/430).";
 inline constexpr std::string_view fillSideMessage =
     "A field's fill must be Zeros or Spaces and its side Left or Right.";
 
@@ -72,7 +76,8 @@ std::optional<EditorMessage> refusedCustomFormat(CustomFormat& format);
 
 // Save: runs the date validator on format (so the window shows the lengths it corrected), refuses
 // a format without a field, a fixed-length one with a field (of any line; a Constant excepted)
-// whose length is empty or not a number, and a fill or side that is none of the offered ones;
+// whose length is empty or not a number, a fill or side that is none of the offered ones, and a
+// Status Code whose text lists no codes;
 // otherwise writes the 21 keys under the trimmed name, overwriting a format of that name. A format
 // with a header or trailer line, a Constant or Blank field, or a fill or side also gets the keys
 // of customLineKeys; one without them has those keys removed, so that it is read as it was saved.

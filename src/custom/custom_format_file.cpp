@@ -82,13 +82,21 @@ std::optional<std::string> readField(const Json& field, CustomLineKind kind, boo
   line.fields[position] = name;
   if (field.contains("text")) {
     if (!field["text"].is_string()) return "has a \"text\" that is not a string";
-    if (name != constantFieldName && name != "File Date") return "takes no \"text\"";
+    if (name != constantFieldName && name != "File Date" && name != statusCodeFieldName) {
+      return "takes no \"text\"";
+    }
     line.texts[position] = utf8ToWindows1252(field["text"].get<std::string>());
     if (name == "File Date" && !isDatePattern(line.texts[position])) {
       return "has a date pattern \"" + field["text"].get<std::string>() + "\" that is not offered";
     }
+    if (name == statusCodeFieldName && !statusCodesOf(line.texts[position])) {
+      return "has codes \"" + field["text"].get<std::string>() +
+             "\" that are not two or three separated by \"/\"";
+    }
   } else if (name == constantFieldName) {
     return "is a Constant without a \"text\"";
+  } else if (name == statusCodeFieldName) {
+    return "is a Status Code without its codes as \"text\"";
   }
   if (field.contains("length")) {
     const Json& length = field["length"];
@@ -273,7 +281,7 @@ std::optional<std::string> setFieldFromDescription(CustomLine& line, CustomLineK
     start = colon + 1;
   }
   std::string name = offeredName(kind, parts[0]);
-  if (name.empty()) return "no such field";
+  if (name.empty()) return std::string(noSuchFieldReason);
   line.fields[position] = name;
   line.lengths[position].clear();
   line.texts[position].clear();
@@ -282,6 +290,12 @@ std::optional<std::string> setFieldFromDescription(CustomLine& line, CustomLineK
   std::size_t next = 1;
   if (name == constantFieldName) {
     if (parts.size() < 2) return "a Constant needs its text after a colon";
+    line.texts[position] = parts[1];
+    next = 2;
+  } else if (name == statusCodeFieldName) {
+    if (parts.size() < 2 || !statusCodesOf(parts[1])) {
+      return "a Status Code needs its codes after a colon, as ISSUED/VOID[/VOID WITHOUT AMOUNT]";
+    }
     line.texts[position] = parts[1];
     next = 2;
   } else if (name == "File Date" && parts.size() > 1 && isDatePattern(parts[1])) {

@@ -31,9 +31,13 @@ CustomFormatFileRead readCustomFormatFileAt(const std::string& path);
 // Writes the format's file to path, whole or not at all. "" when written, otherwise the reason.
 std::string writeCustomFormatFileAt(const CustomFormat& format, const std::string& path);
 
+// The reason setFieldFromDescription gives for a name its line does not offer.
+inline constexpr std::string_view noSuchFieldReason = "no such field";
+
 // Puts a field described as NAME[:TEXT][:LENGTH][:zeros|spaces][:left|right] at position
-// (0-based) of line; TEXT follows only a Constant (its text) and a File Date (its pattern). The
-// name is matched without regard to case. Nothing, or the reason it is refused.
+// (0-based) of line; TEXT follows only a Constant (its text), a Status Code (its codes) and a
+// File Date (its pattern). The name is matched without regard to case. Nothing, or the reason it
+// is refused.
 std::optional<std::string> setFieldFromDescription(CustomLine& line, CustomLineKind kind,
                                                    std::size_t position,
                                                    std::string_view description);

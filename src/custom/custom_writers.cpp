@@ -43,6 +43,15 @@ std::string_view typeCode(const CheckRow& check) {
   return check.status() == CheckStatus::Issue ? "ISSUE" : "VOID";
 }
 
+// The bank's code for the check: issued, voided, or voided without an amount. Save and import
+// refuse a Status Code whose text lists no codes; one stored otherwise writes nothing.
+std::string statusCode(const CheckRow& check, std::string_view codesText) {
+  const std::optional<StatusCodes> codes = statusCodesOf(codesText);
+  if (!codes) return {};
+  if (check.status() == CheckStatus::Issue) return codes->issued;
+  return check.amountInCents() != 0 ? codes->voided : codes->voidedWithoutAmount;
+}
+
 // A "Date" field is the date by the pattern; empty when unreadable.
 std::string customDate(const std::optional<Date>& date, std::string_view pattern) {
   return date ? formatDate(*date, pattern) : std::string();
@@ -51,7 +60,7 @@ std::string customDate(const std::optional<Date>& date, std::string_view pattern
 // Every field a line of a custom format can hold.
 enum class LineField {
   Date, CheckNumber, Payee, Amount, IsVoid, Type, Memo, AccountNumber,  // check fields
-  Constant, Blank,
+  Constant, Blank, StatusCode,
   BankId, RemoteId, BatchId, BankCode, FileDate,                        // header and trailer
   CheckCount, TotalCents, TotalDollars, IssuedTotalCents, IssuedTotalDollars, CheckNumberTotal,
 };
@@ -66,8 +75,9 @@ std::optional<LineField> lineField(std::string_view name, CustomLineKind line, b
     if (!lineFields) return std::nullopt;
     if (name == constantFieldName) return LineField::Constant;
     if (name == blankFieldName) return LineField::Blank;
-    return std::nullopt;
+    if (name == statusCodeFieldName) return LineField::StatusCode;
   }
+  // The fields of a header or trailer line; a detail line has the identifiers among them too.
   static constexpr LineField headerTrailerFields[] = {
       LineField::Constant,         LineField::Blank,        LineField::AccountNumber,
       LineField::BankId,           LineField::RemoteId,     LineField::BatchId,
@@ -75,7 +85,10 @@ std::optional<LineField> lineField(std::string_view name, CustomLineKind line, b
       LineField::TotalCents,       LineField::TotalDollars, LineField::IssuedTotalCents,
       LineField::IssuedTotalDollars, LineField::CheckNumberTotal};
   for (std::size_t i = 0; i < headerTrailerFieldNames.size(); ++i) {
-    if (headerTrailerFieldNames[i] == name) return headerTrailerFields[i];
+    if (headerTrailerFieldNames[i] != name) continue;
+    const LineField field = headerTrailerFields[i];
+    const bool identifier = field >= LineField::BankId && field <= LineField::BankCode;
+    if (line != CustomLineKind::Detail || identifier) return field;
   }
   return std::nullopt;
 }
@@ -257,6 +270,8 @@ class LineWriter {
         return std::string(check->description());
       case LineField::Constant:
         return line_.texts[position];
+      case LineField::StatusCode:
+        return statusCode(*check, line_.texts[position]);
       case LineField::Blank:
         return {};
       case LineField::BankCode:

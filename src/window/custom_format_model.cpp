@@ -74,7 +74,7 @@ std::vector<Control> designedControls() {
   design(trailerLine, Button, "trailerLine", {4020, lineButtonsTop, 1800, 375}, "&Trailer Line");
   design(lineLabel, Label, "lineLabel", {180, firstRowTop - 330, 4260, captionHeight});
   design(textCaption, Label, "textCaption", {5700, firstRowTop - 330, 2100, captionHeight},
-         "Text or Date Pattern");
+         "Text, Pattern or Codes");
   design(fillCaption, Label, "fillCaption", {7920, firstRowTop - 330, 1440, captionHeight}, "Fill");
   design(sideCaption, Label, "sideCaption", {9480, firstRowTop - 330, 1440, captionHeight}, "Side");
   // One row per field: its list at the left, its length to the right.

@@ -44,7 +44,13 @@ TEST(CustomFormatEditor, saveRefusesWithoutAFieldOrALength) {
       // field's length is the pattern's.
       {withFields({}, true), noFieldMessage},
       {withFields({{"Date", ""}, {"Payee", "abc"}}, true), missingLengthMessage},
+      // A Status Code names an issued and a voided check's code at least.
+      {withFields({{"Payee", ""}, {"Status Code", ""}}), statusCodeMessage},
+      {withFields({{"Status Code", ""}}), statusCodeMessage},
+      {withFields({{"Status Code", ""}}), statusCodeMessage},
   };
+  cases[3].format.detailExtras.texts[0] = "320";
+  cases[4].format.detailExtras.texts[0] = "I/V/Z/W";
   for (Case& c : cases) {
     MemorySettingsStore store;
     SaveResult result = saveCustomFormat(store, c.format);
