@@ -59,7 +59,8 @@ store custom CheckingaccountID 4417829035
 store custom CheckingfileName /home/bookkeeper/Documents/payroll.txt
 store custom "Custom Format: Payroll Export" "Payroll Export"
 for field in "CustomField1=Check Number" "CustomField2=Date" "CustomField3=Payee" \
-    "CustomField4=Amount" "CustomField5=Is Void" "FieldLength1=10" "FieldLength2=8" \
+    "CustomField4=Amount" "CustomField5=Status Code" "FieldText5=I/V" "FieldLength1=10" \
+    "FieldLength2=8" \
     "FieldLength3=40" "FieldLength4=12" "FieldLength5=1" "isVoidValue=V" "dateFormat=YYYYMMDD" \
     "OptionCSV=False" "OptionFixed=True" "CustomField6=Blank" "FieldLength6=9" \
     "FieldFill6=Zeros" "FormatVersion=2" "HeaderField1=Constant" "HeaderText1=H" \

@@ -119,7 +119,8 @@ for dpi in 96 144; do
     CheckingaccountID=4417829035 'CheckingfileName=C:\Users\Bookkeeper\Documents\payroll.txt' \
     "Custom Format: Payroll Export=Payroll Export" "Payroll ExportCustomField1=Check Number" \
     "Payroll ExportCustomField2=Date" "Payroll ExportCustomField3=Payee" \
-    "Payroll ExportCustomField4=Amount" "Payroll ExportCustomField5=Is Void" \
+    "Payroll ExportCustomField4=Amount" "Payroll ExportCustomField5=Status Code" \
+    "Payroll ExportFieldText5=I/V" \
     "Payroll ExportFieldLength1=10" "Payroll ExportFieldLength2=8" "Payroll ExportFieldLength3=40" \
     "Payroll ExportFieldLength4=12" "Payroll ExportFieldLength5=1" "Payroll ExportisVoidValue=V" \
     "Payroll ExportdateFormat=YYYYMMDD" "Payroll ExportOptionCSV=False" \
