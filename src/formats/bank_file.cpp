@@ -101,6 +101,8 @@ bool BankFile::startWalk() {
 bool BankFile::negativeAmount(const CheckRow& check) {
   const std::int64_t cents = check.amountInCents();
   if (cents >= 0) return false;
+  // A walk ahead of the records, for a header's count, leaves the warning to the walk that writes.
+  if (previewing_) return true;
   negativeWarnings_.push_back("Warning: check " + std::string(check.checkNumber()) +
                               " has a negative amount, " +
                               formatTwoDecimals(static_cast<double>(cents) / 100) +

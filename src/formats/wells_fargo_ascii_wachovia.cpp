@@ -20,9 +20,10 @@ struct HeaderTotals {
 
 HeaderTotals countAndTotal(BankFile& file) {
   HeaderTotals totals;
-  totals.count = file.forEachCheck(Selection::UnclearedOrVoid, [&](const CheckRow& check) {
-    totals.total.add(check.registerCents());
-  });
+  // A walk that records nothing, so that a row left out is counted and warned about once.
+  totals.count = file.previewChecks(
+      [](const CheckRow& check) { return check.qualifies(Selection::UnclearedOrVoid); },
+      [&](const CheckRow& check) { totals.total.add(check.registerCents()); });
   return totals;
 }
 

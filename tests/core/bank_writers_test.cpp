@@ -8,9 +8,11 @@
 #include <sys/resource.h>
 #endif
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
+#include "custom/custom_writers.h"
 #include "formats/bank_formats.h"
 #include "support/temp_folder.h"
 #include "support/written_file.h"
@@ -161,6 +163,44 @@ TEST(BankWriters, controlTotalsPastTheLimitOfCentsDoNotBreakAnyFormat) {
     EXPECT_TRUE(file.result.written) << format.name << ": " << file.result.failure;
     EXPECT_GE(file.result.checks.size(), 2u) << format.name;
   }
+}
+
+// A row left out, for a negative amount or as sent before, is warned about and counted once, also
+// by the formats whose header carries the count of the records that follow it.
+TEST(BankWriters, aRowLeftOutIsWarnedAboutAndCountedOnce) {
+  const std::vector<Check> rows = {
+      {.number = "1001", .date = "03/05/2024", .amount = "-10.00", .name = "Acme Supply"},
+      {.number = "6001", .date = "03/05/2024", .amount = "100.00", .name = "Refund Co"},
+      {.number = "1002", .date = "03/06/2024", .amount = "-20.00", .name = "Bolt & Nut"},
+  };
+  auto check = [](std::string_view name, WriterFixture& fixture, FormatWriter writer) {
+    fixture.inputs.bankCode = "0001 - NC";
+    fixture.inputs.leaveOut = [](std::string_view number, bool, std::int64_t) {
+      return number == "1001";
+    };
+    const WrittenFile file = writeBankFile(writer, fixture);
+    EXPECT_EQ(file.result.leftOut, 1) << name;
+    EXPECT_EQ(std::count(file.result.warnings.begin(), file.result.warnings.end(),
+                         "Warning: check 6001 has a negative amount, -100.00, and was left out"),
+              1)
+        << name;
+  };
+  for (const BankFormat& format : builtInBankFormats()) {
+    WriterFixture fixture(rows);
+    check(format.name, fixture, format.writer);
+  }
+  WriterFixture custom(rows);
+  custom.inputs.customFormatName = "Counted";
+  for (auto [key, value] : {std::pair{"Custom Format: Counted", "Counted"},
+                            {"CountedCustomField1", "Check Number"},
+                            {"CountedFieldLength1", "6"},
+                            {"CountedOptionFixed", "True"},
+                            {"CountedFormatVersion", "2"},
+                            {"CountedHeaderField1", "Check Count"},
+                            {"CountedHeaderLength1", "4"}}) {
+    custom.settings.saveSetting(key, value);
+  }
+  check("custom", custom, writeCustomFixed);
 }
 
 TEST(BankWriters, anExistingFileIsReplacedNotAppended) {
