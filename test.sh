@@ -25,7 +25,7 @@ scripts/sanitizer-tests.sh build/asan
 
 # Every fuzz target for 30 seconds from its corpus (clang's libFuzzer).
 echo "--- Fuzzing"
-configure_and_build fuzz --target report_reader_fuzzer bank_writers_fuzzer
+configure_and_build fuzz --target report_reader_fuzzer bank_writers_fuzzer custom_format_file_fuzzer
 scripts/fuzz.sh 30
 
 echo "--- Debian package"

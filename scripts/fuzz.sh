@@ -14,7 +14,8 @@ mkdir -p "$findings"
 export ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
 # The corpus of each target.
-declare -A corpus=([report_reader_fuzzer]=fuzz/corpus/report [bank_writers_fuzzer]=fuzz/corpus/report)
+declare -A corpus=([report_reader_fuzzer]=fuzz/corpus/report [bank_writers_fuzzer]=fuzz/corpus/report
+  [custom_format_file_fuzzer]=fuzz/corpus/custom-format)
 pids=()
 for target in "${!corpus[@]}"; do
   mkdir -p "$scratch/$target"
