@@ -99,9 +99,10 @@ struct CustomFormat {
   std::string voidValue;                              // the text an "Is Void" field carries
   std::string dateFormat;                             // a date pattern
   bool fixedLength = false;  // fixed-length fields; otherwise comma-separated values
-  // What the header and trailer lines and the detail line's constants, blanks, fills and sides
-  // add. A format stored without them is read exactly as one saved before they existed: its
-  // "Constant" or "Blank" field names are unknown texts, as they were then.
+  // What the header and trailer lines and the detail line's fields beyond the eight check fields
+  // (constants, blanks, status codes, identifiers), fills and sides add. A format stored without
+  // them is read exactly as one saved before they existed: such field names are unknown texts in
+  // it, as they were then.
   CustomLine header;
   CustomLine detailExtras;  // texts, fills and sides of the detail fields
   CustomLine trailer;

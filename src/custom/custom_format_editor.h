@@ -77,10 +77,10 @@ std::optional<EditorMessage> refusedCustomFormat(CustomFormat& format);
 // Save: runs the date validator on format (so the window shows the lengths it corrected), refuses
 // a format without a field, a fixed-length one with a field (of any line; a Constant excepted)
 // whose length is empty or not a number, a fill or side that is none of the offered ones, and a
-// Status Code whose text lists no codes;
-// otherwise writes the 21 keys under the trimmed name, overwriting a format of that name. A format
-// with a header or trailer line, a Constant or Blank field, or a fill or side also gets the keys
-// of customLineKeys; one without them has those keys removed, so that it is read as it was saved.
+// Status Code whose text lists no codes; otherwise writes the 21 keys under the trimmed name,
+// overwriting a format of that name. A format with a header or trailer line, a detail field beyond
+// the eight check fields, or a fill or side also gets the keys of customLineKeys; one without them
+// has those keys removed, so that it is read as it was saved.
 SaveResult saveCustomFormat(SettingsStore& store, CustomFormat& format);
 
 // Delete: removes the 21 keys and those of customLineKeys of the name box text exactly as it
